@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "file_bytes.h"
+
+// One page drawn with GDI into an enhanced metafile.
+struct PageDrawing {
+  int widthHundredthsMm = 21000;
+  int heightHundredthsMm = 29700;
+  std::string label = "Page";
+  // The metafile's description; a different length changes the header record's size.
+  std::string description;
+};
+
+// The metafile's bytes, as GetEnhMetaFileBits returns them.
+Bytes DrawEmfPage(const PageDrawing& drawing);

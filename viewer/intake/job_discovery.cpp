@@ -1,0 +1,137 @@
+#include "job_discovery.h"
+
+#include <windows.h>
+
+#include "file_search.h"
+#include "page_file_name.h"
+#include "path_parts.h"
+#include "spool_extraction.h"
+#include "windows_family.h"
+
+namespace {
+
+// The system calls fill buffers of this size (room for 254 characters and the 0).
+constexpr DWORD kDirectoryBuffer = 255;
+constexpr char kSpoolSubdirectory[] = "\\system32\\spool\\PRINTERS\\";
+constexpr char kSpoolPattern[] = "*.SPL";
+constexpr char kWin9xPagePattern[] = "~emf*.tmp";
+constexpr char kPagePattern[] = "*.emf";
+constexpr char kSpoolCopyPattern[] = "*.spl";
+
+long long FileTimeToSeconds(const FILETIME& time) {
+  ULARGE_INTEGER ticks;
+  ticks.LowPart = time.dwLowDateTime;
+  ticks.HighPart = time.dwHighDateTime;
+  constexpr unsigned long long kTicksPerSecond = 10000000ull;
+  constexpr unsigned long long kUnixEpochTicks = 116444736000000000ull;
+  return static_cast<long long>(ticks.QuadPart / kTicksPerSecond) -
+         static_cast<long long>(kUnixEpochTicks / kTicksPerSecond);
+}
+
+bool ReadFileSystemTime(const std::string& path, long long& seconds) {
+  WIN32_FILE_ATTRIBUTE_DATA status;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &status)) return false;
+  const FILETIME& created = status.ftCreationTime;
+  const bool recorded = created.dwLowDateTime != 0 || created.dwHighDateTime != 0;
+  seconds = FileTimeToSeconds(recorded ? created : status.ftLastWriteTime);
+  return true;
+}
+
+FileTimeReader g_fileTimeReader = ReadFileSystemTime;
+
+std::string SpoolDirectory() {
+  char windows[kDirectoryBuffer];
+  const UINT length = GetWindowsDirectoryA(windows, kDirectoryBuffer);
+  if (length == 0 || length >= kDirectoryBuffer) return std::string();
+  std::string directory = std::string(windows, length);
+  if (EndsWithSeparator(directory)) directory.pop_back();
+  return directory + kSpoolSubdirectory;
+}
+
+// The spool file created last: ties keep the earlier candidate; times of 0 or less and
+// unreadable files are never chosen. -1 when none qualifies.
+int NewestCandidate(const PathList& candidates) {
+  long long bestTime = 0;
+  int choice = -1;
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    long long seconds = 0;
+    if (!g_fileTimeReader(candidates[i], seconds)) continue;
+    if (seconds > bestTime) {
+      bestTime = seconds;
+      choice = static_cast<int>(i);
+    }
+  }
+  return choice;
+}
+
+// Copies a spool file into the temporary directory under its own name; "" if the
+// destination would not fit a path buffer. The copy's path is returned even when the
+// copy fails: extraction then finds nothing to read.
+std::string CopyToTemporary(const std::string& spoolFile, const std::string& tempDir) {
+  const PathParts parts = SplitPath(spoolFile);
+  std::string copy;
+  if (tempDir.empty() || !JoinPath(tempDir, parts.baseName + parts.extension, copy))
+    return std::string();
+  CopyFileA(spoolFile.c_str(), copy.c_str(), FALSE);
+  return copy;
+}
+
+int DiscoverWin9xPages(const std::string& tempDir, const std::string& workDir,
+                       PathList& pageFiles) {
+  PathList candidates;
+  ListMatchingFiles(tempDir, kWin9xPagePattern, candidates);
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    const std::string name = PageFileName(SplitPath(candidates[i]).baseName, static_cast<int>(i));
+    std::string destination;
+    if (!JoinPath(workDir, name, destination)) continue;
+    CopyFileA(candidates[i].c_str(), destination.c_str(), FALSE);
+    pageFiles.push_back(destination);
+  }
+  return static_cast<int>(candidates.size());
+}
+
+int DiscoverNtPages(const std::string& spoolDir, const std::string& tempDir,
+                    const std::string& workDir, PathList& pageFiles) {
+  PathList candidates;
+  ListMatchingFiles(spoolDir, kSpoolPattern, candidates);
+  const int newest = NewestCandidate(candidates);
+  if (newest >= 0) {
+    ExtractSpoolPages(CopyToTemporary(candidates[newest], tempDir), workDir, pageFiles);
+  } else {
+    // No creation time to go by: every spool file, all copied before any is cut.
+    PathList copies;
+    for (const std::string& candidate : candidates)
+      copies.push_back(CopyToTemporary(candidate, tempDir));
+    for (const std::string& copy : copies) ExtractSpoolPages(copy, workDir, pageFiles);
+  }
+  return static_cast<int>(candidates.size());
+}
+
+}  // namespace
+
+FileTimeReader SetFileTimeReader(FileTimeReader reader) {
+  FileTimeReader previous = g_fileTimeReader;
+  g_fileTimeReader = reader ? reader : ReadFileSystemTime;
+  return previous;
+}
+
+std::string TemporaryDirectory() {
+  char temp[kDirectoryBuffer];
+  const DWORD length = GetTempPathA(kDirectoryBuffer, temp);
+  if (length == 0 || length >= kDirectoryBuffer) return std::string();
+  return WithTrailingBackslash(std::string(temp, length));
+}
+
+int DiscoverJob(const std::string& workDir, PathList& pageFiles) {
+  if (workDir.empty()) return 0;
+  const std::string tempDir = TemporaryDirectory();
+  const DWORD version = CurrentVersionWord();
+  const std::string spoolDir = IsWinNT(version) ? SpoolDirectory() : std::string();
+
+  DeleteMatchingFiles(tempDir, kPagePattern);
+  DeleteMatchingFiles(tempDir, kSpoolCopyPattern);
+  DeleteMatchingFiles(workDir, kPagePattern);
+
+  if (IsWin95(version) || IsWin98(version)) return DiscoverWin9xPages(tempDir, workDir, pageFiles);
+  return DiscoverNtPages(spoolDir, tempDir, workDir, pageFiles);
+}

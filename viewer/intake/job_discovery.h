@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "path_list.h"
+
+// Finds the job just printed and writes its page files into the work directory,
+// appending their paths to `pageFiles`: on the NT family the newest "*.SPL" of the spool
+// directory, cut into pages; on the 9x family every "~emf*.tmp" of the temporary
+// directory, one page each. Old spool copies and page files are swept first.
+// Returns the number of candidate files found (0 when the work directory is empty).
+int DiscoverJob(const std::string& workDir, PathList& pageFiles);
+
+// Creation time of a file in seconds (its last-write time where the file system records
+// no creation time); false when the file's status cannot be read.
+using FileTimeReader = bool (*)(const std::string& path, long long& seconds);
+// Installs a replacement (nullptr restores the file system's) and returns the previous one.
+FileTimeReader SetFileTimeReader(FileTimeReader reader);
+
+// The temporary directory with a trailing backslash; "" when it does not fit 255 characters.
+std::string TemporaryDirectory();

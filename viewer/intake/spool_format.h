@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the viewer reads of an EMF spool file: the spool header's version and size, the
+// first record (a page's metafile data), and the enhanced-metafile headers of the pages.
+constexpr std::uint32_t kSpoolVersion = 0x00010000;
+constexpr std::uint32_t kPageMetafileRecord = 12;
+constexpr std::uint32_t kEmrHeaderType = 1;
+constexpr std::uint32_t kEnhMetaSignature = 0x464D4520;  // " EMF"
+constexpr std::size_t kEmfSignatureOffset = 40;
+constexpr std::size_t kMinEmfHeaderBytes = 44;  // up to and including the signature
+
+// A page start is recognised by the first page's record type and the low two bytes of its
+// header record size; the buffer keeps a terminating 0 after those six bytes.
+constexpr std::size_t kPageSignatureLength = 6;
+using PageSignature = unsigned char[kPageSignatureLength + 1];
+
+// Checks the spool header and first record and takes the page signature from the first
+// page. False when any check fails or the file is too short for it.
+bool ReadSpoolSignature(const std::string& spoolPath, PageSignature& signature);
+
+// Offsets of every page start in a spool file held in memory, ascending: each offset
+// above 0 where the signature stands, the record type is EMR_HEADER and the metafile
+// signature follows 40 bytes on, with at least 44 bytes of the file left there.
+std::vector<std::size_t> FindPageStarts(const unsigned char* data, std::size_t length,
+                                        const PageSignature& signature);
+
+std::uint32_t ReadLittleEndian32(const unsigned char* bytes);
