@@ -1,0 +1,27 @@
+// Writes a sample print job as the spooler stores it: write_sample_job PATH [PAGES]
+// (three pages unless told otherwise).
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "spool_writer.h"
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: write_sample_job PATH [PAGES]\n");
+    return 2;
+  }
+  const int pages = argc > 2 ? std::atoi(argv[2]) : 3;
+  if (pages < 1) {
+    std::fprintf(stderr, "write_sample_job: PAGES must be at least 1\n");
+    return 2;
+  }
+  try {
+    WriteFileBytes(argv[1], BuildSpoolFile(MakeDrawnJob(pages, "Quillor sample job")));
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "write_sample_job: %s\n", error.what());
+    return 1;
+  }
+  std::printf("%s: %d pages\n", argv[1], pages);
+  return 0;
+}
