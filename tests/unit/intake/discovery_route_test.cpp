@@ -1,0 +1,35 @@
+// Built twice, run with Wine reporting Windows 98 and Windows XP: discovery takes the route
+// of the family the system really reports.
+#include <gtest/gtest.h>
+
+#include "discovery_fixture.h"
+#include "emf_pages.h"
+#include "job_discovery.h"
+#include "windows_family.h"
+
+namespace {
+
+class RealFamilyDiscovery : public DiscoveryFixture {};
+
+#if QUILLOR_EXPECT_WIN9X
+TEST_F(RealFamilyDiscovery, Windows98TakesTheSpoolMetafilesFromTheTemporaryDirectory) {
+  ASSERT_TRUE(IsWin98(CurrentVersionWord())) << std::hex << CurrentVersionWord();
+  const Bytes page = DrawEmfPage(PageDrawing());
+  WriteFileBytes(TempFile("~emfA1.tmp"), page);
+  WriteSpoolJob("IGNORED.SPL", 2);
+  EXPECT_EQ(DiscoverJob(m_work.path(), m_pageFiles), 1);
+  EXPECT_EQ(m_pageFiles, PathList{WorkFile("~emfA10000.emf")});
+  EXPECT_EQ(ReadFileBytes(m_pageFiles[0]), page);
+}
+#else
+TEST_F(RealFamilyDiscovery, WindowsXpCutsTheSpoolFileFromTheSpoolDirectory) {
+  ASSERT_TRUE(IsWinNT(CurrentVersionWord())) << std::hex << CurrentVersionWord();
+  WriteFileBytes(TempFile("~emfA1.tmp"), DrawEmfPage(PageDrawing()));
+  WriteSpoolJob("00042.SPL", 2);
+  EXPECT_EQ(DiscoverJob(m_work.path(), m_pageFiles), 1);
+  EXPECT_EQ(m_pageFiles, (PathList{WorkFile("000420000.emf"), WorkFile("000420001.emf")}));
+  EXPECT_FALSE(FileExists(TempFile("00042.SPL")));
+}
+#endif
+
+}  // namespace
