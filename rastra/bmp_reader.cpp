@@ -1,0 +1,212 @@
+#include "bmp_reader.h"
+
+#include "rastra.h"
+
+#include <windows.h>
+
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kInfoHeaderSize = 40;
+constexpr std::size_t kMasksOffset = kFileHeaderSize + kInfoHeaderSize;
+
+// One colour channel of a 16- or 32-bit pixel, described by its mask.
+struct Channel {
+  std::uint32_t mask = 0;
+  unsigned shift = 0;
+  unsigned bits = 0;
+
+  std::uint8_t Extract(std::uint32_t pixel) const {
+    std::uint32_t value = (pixel & mask) >> shift;
+    if (bits >= 8) return static_cast<std::uint8_t>(value >> (bits - 8));
+    // Replicate the high bits into the low ones so that full scale maps to 255.
+    std::uint32_t scaled = value << (8 - bits);
+    for (unsigned filled = bits; filled < 8; filled += bits) scaled |= scaled >> bits;
+    return static_cast<std::uint8_t>(scaled);
+  }
+};
+
+// A mask is usable when it is one contiguous, non-empty run of bits.
+bool MakeChannel(std::uint32_t mask, Channel& channel) {
+  if (mask == 0) return false;
+  unsigned shift = 0;
+  while (((mask >> shift) & 1) == 0) ++shift;
+  std::uint32_t run = mask >> shift;
+  if ((run & (run + 1)) != 0) return false;
+  unsigned bits = 0;
+  while (run != 0) {
+    ++bits;
+    run >>= 1;
+  }
+  channel = Channel{mask, shift, bits};
+  return true;
+}
+
+struct BmpLayout {
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+  bool topDown = false;
+  unsigned bitCount = 0;
+  std::size_t stride = 0;
+  std::size_t pixelOffset = 0;
+  Channel red, green, blue;
+};
+
+long ReadMasks(const Bytes& file, std::uint32_t compression, BmpLayout& layout) {
+  std::uint32_t masks[3];
+  if (compression == BI_BITFIELDS) {
+    if (file.size() < kMasksOffset + 12) return RASTRA_ERROR_SOURCE_MALFORMED;
+    for (int i = 0; i < 3; ++i) masks[i] = GetU32LE(file.data() + kMasksOffset + 4 * i);
+  } else if (layout.bitCount == 16) {
+    masks[0] = 0x7C00, masks[1] = 0x03E0, masks[2] = 0x001F;
+  } else {
+    masks[0] = 0xFF0000, masks[1] = 0xFF00, masks[2] = 0xFF;
+  }
+  const std::uint32_t depthMask = layout.bitCount == 32 ? 0xFFFFFFFFu : 0xFFFFu;
+  if (((masks[0] | masks[1] | masks[2]) & ~depthMask) != 0 || (masks[0] & masks[1]) != 0 ||
+      (masks[0] & masks[2]) != 0 || (masks[1] & masks[2]) != 0) {
+    return RASTRA_ERROR_SOURCE_MALFORMED;
+  }
+  if (!MakeChannel(masks[0], layout.red) || !MakeChannel(masks[1], layout.green) ||
+      !MakeChannel(masks[2], layout.blue)) {
+    return RASTRA_ERROR_SOURCE_MALFORMED;
+  }
+  return RASTRA_OK;
+}
+
+long ReadPalette(const Bytes& file, std::size_t tableOffset, std::uint32_t colorsUsed, unsigned bitCount,
+                 Palette& palette, std::size_t& tableEnd) {
+  const std::uint32_t maxColors = 1u << bitCount;
+  if (colorsUsed > maxColors) return RASTRA_ERROR_SOURCE_MALFORMED;
+  const std::uint32_t count = colorsUsed != 0 ? colorsUsed : maxColors;
+  tableEnd = tableOffset + std::size_t(count) * 4;
+  if (tableEnd > file.size()) return RASTRA_ERROR_SOURCE_MALFORMED;
+  palette.resize(count);
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const std::uint8_t* entry = file.data() + tableOffset + 4 * i;
+    palette[i] = Rgb{entry[2], entry[1], entry[0]};
+  }
+  return RASTRA_OK;
+}
+
+long DecodeIndexedRow(const std::uint8_t* src, const BmpLayout& layout, const Palette& palette,
+                      std::uint8_t* indices, std::uint8_t* rgb) {
+  const unsigned bits = layout.bitCount;
+  const unsigned perByte = 8 / bits;
+  const unsigned valueMask = (1u << bits) - 1;
+  for (std::uint32_t x = 0; x < layout.width; ++x) {
+    const unsigned shift = 8 - bits * (x % perByte + 1);
+    const unsigned index = (src[x / perByte] >> shift) & valueMask;
+    if (index >= palette.size()) return RASTRA_ERROR_SOURCE_MALFORMED;
+    indices[x] = static_cast<std::uint8_t>(index);
+    rgb[3 * x] = palette[index].r;
+    rgb[3 * x + 1] = palette[index].g;
+    rgb[3 * x + 2] = palette[index].b;
+  }
+  return RASTRA_OK;
+}
+
+void DecodeDirectRow(const std::uint8_t* src, const BmpLayout& layout, std::uint8_t* rgb) {
+  for (std::uint32_t x = 0; x < layout.width; ++x) {
+    if (layout.bitCount == 24) {
+      rgb[3 * x] = src[3 * x + 2];
+      rgb[3 * x + 1] = src[3 * x + 1];
+      rgb[3 * x + 2] = src[3 * x];
+      continue;
+    }
+    const std::uint32_t pixel = layout.bitCount == 16 ? GetU16LE(src + 2 * x) : GetU32LE(src + 4 * x);
+    rgb[3 * x] = layout.red.Extract(pixel);
+    rgb[3 * x + 1] = layout.green.Extract(pixel);
+    rgb[3 * x + 2] = layout.blue.Extract(pixel);
+  }
+}
+
+// Reads the headers into `layout` and checks them against the file; no pixels yet.
+long ReadLayout(const Bytes& file, BmpLayout& layout, Palette& palette, std::uint32_t ppm[2]) {
+  if (file.size() < kFileHeaderSize + 4 || file[0] != 'B' || file[1] != 'M') return RASTRA_ERROR_SOURCE_MALFORMED;
+  const std::uint8_t* info = file.data() + kFileHeaderSize;
+  const std::uint32_t infoSize = GetU32LE(info);
+  if (infoSize == 12 || infoSize == 64) return RASTRA_ERROR_SOURCE_UNSUPPORTED;  // OS/2 headers
+  if (infoSize < kInfoHeaderSize || infoSize > file.size() - kFileHeaderSize) return RASTRA_ERROR_SOURCE_MALFORMED;
+
+  const std::int32_t width = static_cast<std::int32_t>(GetU32LE(info + 4));
+  const std::int32_t height = static_cast<std::int32_t>(GetU32LE(info + 8));
+  const unsigned planes = GetU16LE(info + 12);
+  layout.bitCount = GetU16LE(info + 14);
+  const std::uint32_t compression = GetU32LE(info + 16);
+  // The resolution fields are signed; a negative one says nothing.
+  for (int i = 0; i < 2; ++i) {
+    ppm[i] = GetU32LE(info + 24 + 4 * i);
+    if (ppm[i] > 0x7FFFFFFF) ppm[i] = 0;
+  }
+  const std::uint32_t colorsUsed = GetU32LE(info + 32);
+
+  if (width <= 0 || height == 0 || height == INT32_MIN || planes != 1) return RASTRA_ERROR_SOURCE_MALFORMED;
+  switch (layout.bitCount) {
+    case 1: case 4: case 8: case 16: case 24: case 32: break;
+    default: return RASTRA_ERROR_SOURCE_UNSUPPORTED;
+  }
+  const bool bitfields = compression == BI_BITFIELDS;
+  if (compression != BI_RGB && !bitfields) return RASTRA_ERROR_SOURCE_UNSUPPORTED;
+  if (bitfields && layout.bitCount != 16 && layout.bitCount != 32) return RASTRA_ERROR_SOURCE_MALFORMED;
+
+  layout.width = static_cast<std::uint32_t>(width);
+  layout.topDown = height < 0;
+  layout.height = static_cast<std::uint32_t>(height < 0 ? -static_cast<std::int64_t>(height) : height);
+
+  // Where the header ends: masks follow a 40-byte header and lie inside the larger ones.
+  std::size_t headerEnd = kFileHeaderSize + infoSize;
+  if (bitfields && infoSize == kInfoHeaderSize) headerEnd += 12;
+  if (layout.bitCount <= 8) {
+    long result = ReadPalette(file, headerEnd, colorsUsed, layout.bitCount, palette, headerEnd);
+    if (result != RASTRA_OK) return result;
+  } else if (layout.bitCount != 24) {
+    long result = ReadMasks(file, compression, layout);
+    if (result != RASTRA_OK) return result;
+  }
+
+  // 64-bit sizes: width times depth overflows 32 bits for hostile headers.
+  const std::uint64_t stride = ((std::uint64_t(layout.width) * layout.bitCount + 31) / 32) * 4;
+  const std::uint64_t dataSize = stride * layout.height;
+  const std::uint64_t pixelOffset = GetU32LE(file.data() + 10);
+  if (pixelOffset < headerEnd || pixelOffset > file.size() || dataSize > file.size() - pixelOffset) {
+    return RASTRA_ERROR_SOURCE_MALFORMED;
+  }
+  if (std::uint64_t(layout.width) * layout.height > kMaxImagePixels) return RASTRA_ERROR_IMAGE_TOO_LARGE;
+  layout.stride = static_cast<std::size_t>(stride);
+  layout.pixelOffset = static_cast<std::size_t>(pixelOffset);
+  return RASTRA_OK;
+}
+
+}  // namespace
+
+long ReadBmp(const Bytes& file, Image& image) {
+  BmpLayout layout;
+  Palette palette;
+  std::uint32_t ppm[2];
+  long result = ReadLayout(file, layout, palette, ppm);
+  if (result != RASTRA_OK) return result;
+
+  Image decoded;
+  decoded.width = layout.width;
+  decoded.height = layout.height;
+  decoded.pixelsPerMeterX = ppm[0];
+  decoded.pixelsPerMeterY = ppm[1];
+  decoded.rgb.resize(std::size_t(layout.width) * layout.height * 3);
+  if (!palette.empty()) decoded.indices.resize(std::size_t(layout.width) * layout.height);
+
+  for (std::uint32_t y = 0; y < layout.height; ++y) {
+    const std::uint32_t fileRow = layout.topDown ? y : layout.height - 1 - y;
+    const std::uint8_t* src = file.data() + layout.pixelOffset + std::size_t(fileRow) * layout.stride;
+    std::uint8_t* rgb = decoded.rgb.data() + std::size_t(y) * layout.width * 3;
+    if (palette.empty()) {
+      DecodeDirectRow(src, layout, rgb);
+      continue;
+    }
+    result = DecodeIndexedRow(src, layout, palette, decoded.indices.data() + std::size_t(y) * layout.width, rgb);
+    if (result != RASTRA_OK) return result;
+  }
+  decoded.palette = std::move(palette);
+  image = std::move(decoded);
+  return RASTRA_OK;
+}

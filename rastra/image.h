@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+struct Rgb {
+  std::uint8_t r, g, b;
+  bool operator==(const Rgb& other) const { return r == other.r && g == other.g && b == other.b; }
+};
+
+using Palette = std::vector<Rgb>;
+
+// A decoded picture, rows top to bottom, three bytes (R, G, B) per pixel, no padding.
+// An indexed source keeps its palette and one index per pixel besides, so indexed
+// formats can be written without a colour search.
+struct Image {
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+  std::vector<std::uint8_t> rgb;
+  Palette palette;
+  std::vector<std::uint8_t> indices;
+  // Resolution from the source; 0 when unknown.
+  std::uint32_t pixelsPerMeterX = 0;
+  std::uint32_t pixelsPerMeterY = 0;
+
+  bool indexed() const { return !palette.empty(); }
+  const std::uint8_t* row(std::uint32_t y) const { return rgb.data() + static_cast<std::size_t>(y) * width * 3; }
+  Rgb pixel(std::uint32_t x, std::uint32_t y) const {
+    const std::uint8_t* p = row(y) + static_cast<std::size_t>(x) * 3;
+    return Rgb{p[0], p[1], p[2]};
+  }
+};
+
+// The same picture as palette indices: at most 256 colours, one byte per pixel.
+struct IndexedImage {
+  Palette palette;
+  std::vector<std::uint8_t> indices;
+};
+
+// Dots per inch for formats that store whole numbers; 96 when the source gave none.
+inline std::uint32_t DotsPerInch(std::uint32_t pixelsPerMeter) {
+  if (pixelsPerMeter == 0) return 96;
+  return static_cast<std::uint32_t>((static_cast<std::uint64_t>(pixelsPerMeter) * 254 + 5000) / 10000);
+}
