@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 
 #include "message_box.h"
 #include "page_file_name.h"
@@ -15,21 +13,8 @@
 
 namespace {
 
-// ReadFile and WriteFile take a DWORD; large files move in pieces of this size.
-constexpr DWORD kIoChunk = 64u << 20;
-
-using SpoolBuffer = std::unique_ptr<unsigned char, decltype(&std::free)>;
-
-bool ReadWhole(HANDLE file, unsigned char* buffer, std::size_t size) {
-  std::size_t done = 0;
-  while (done < size) {
-    const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(size - done, kIoChunk));
-    DWORD read = 0;
-    if (!ReadFile(file, buffer + done, piece, &read, nullptr) || read == 0) return false;
-    done += read;
-  }
-  return true;
-}
+// WriteFile takes a DWORD; large pages are written in pieces of this size.
+constexpr DWORD kWriteChunk = 64u << 20;
 
 void WritePageFile(const std::string& path, const unsigned char* bytes, std::size_t size) {
   ScopedFileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -37,37 +22,51 @@ void WritePageFile(const std::string& path, const unsigned char* bytes, std::siz
   if (!file.valid()) return;
   std::size_t done = 0;
   while (done < size) {
-    const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(size - done, kIoChunk));
+    const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(size - done, kWriteChunk));
     DWORD written = 0;
     if (!WriteFile(file.get(), bytes + done, piece, &written, nullptr) || written == 0) return;
     done += written;
   }
 }
 
-// The whole spool file in one buffer; an empty buffer when it cannot be read.
-SpoolBuffer LoadSpoolFile(const std::string& spoolPath, std::size_t& length) {
-  SpoolBuffer none(nullptr, &std::free);
-  ScopedFileHandle file(CreateFileA(spoolPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return none;
-  LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0) return none;
-
-  // A file larger than the address space cannot be held; that is the same failure as
-  // a refused allocation.
-  const bool fits = static_cast<std::uint64_t>(size.QuadPart) <= PTRDIFF_MAX;
-  SpoolBuffer buffer(
-      fits ? static_cast<unsigned char*>(std::malloc(static_cast<std::size_t>(size.QuadPart)))
-           : nullptr,
-      &std::free);
-  if (!buffer) {
-    ShowMessageBox(nullptr, kNoMemoryText, kNoMemoryCaption, MB_OK);
-    return none;
+// The whole spool file as one read-only block of memory. A mapped view serves as the
+// buffer: it holds the same bytes as reading the file into allocated memory, without
+// copying them, and it fails the same way when there is no room in the address space.
+class SpoolFileView {
+ public:
+  explicit SpoolFileView(const std::string& path)
+      : m_file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_SEQUENTIAL_SCAN, nullptr)) {}
+  ~SpoolFileView() {
+    if (m_view) UnmapViewOfFile(m_view);
+    if (m_mapping) CloseHandle(m_mapping);
   }
-  length = static_cast<std::size_t>(size.QuadPart);
-  if (!ReadWhole(file.get(), buffer.get(), length)) return none;
-  return buffer;
-}
+  SpoolFileView(const SpoolFileView&) = delete;
+  SpoolFileView& operator=(const SpoolFileView&) = delete;
+
+  bool opened() const { return m_file.valid(); }
+
+  // The file's length; 0 when it is empty or cannot be measured.
+  std::uint64_t Length() const {
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(m_file.get(), &size) || size.QuadPart < 0) return 0;
+    return static_cast<std::uint64_t>(size.QuadPart);
+  }
+
+  // Maps the whole file; nullptr when the address space has no room for it.
+  const unsigned char* Map(std::uint64_t length) {
+    if (length > SIZE_MAX) return nullptr;
+    m_mapping = CreateFileMappingA(m_file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr);
+    if (!m_mapping) return nullptr;
+    m_view = MapViewOfFile(m_mapping, FILE_MAP_READ, 0, 0, static_cast<SIZE_T>(length));
+    return static_cast<const unsigned char*>(m_view);
+  }
+
+ private:
+  ScopedFileHandle m_file;
+  HANDLE m_mapping = nullptr;
+  void* m_view = nullptr;
+};
 
 }  // namespace
 
@@ -77,22 +76,29 @@ int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
   PageSignature signature;
   if (!ReadSpoolSignature(spoolPath, signature)) return 0;
 
-  std::size_t length = 0;
-  SpoolBuffer spool = LoadSpoolFile(spoolPath, length);
-  if (!spool) return 0;
-
-  const std::vector<std::size_t> starts = FindPageStarts(spool.get(), length, signature);
-  const std::string baseName = SplitPath(spoolPath).baseName;
-  for (std::size_t k = 0; k < starts.size(); ++k) {
-    std::string pagePath;
-    // A page path that would not fit a path buffer is refused, not cut short.
-    if (!JoinPath(workDir, PageFileName(baseName, static_cast<int>(k)), pagePath)) continue;
-    pageFiles.push_back(pagePath);
-    const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : length;
-    WritePageFile(pagePath, spool.get() + starts[k], end - starts[k]);
+  std::vector<std::size_t> starts;
+  {
+    SpoolFileView spool(spoolPath);
+    if (!spool.opened()) return 0;
+    const std::uint64_t length = spool.Length();
+    if (length == 0) return 0;
+    const unsigned char* bytes = spool.Map(length);
+    if (!bytes) {
+      ShowMessageBox(nullptr, kNoMemoryText, kNoMemoryCaption, MB_OK);
+      return 0;
+    }
+    const std::size_t size = static_cast<std::size_t>(length);
+    starts = FindPageStarts(bytes, size, signature);
+    const std::string baseName = SplitPath(spoolPath).baseName;
+    for (std::size_t k = 0; k < starts.size(); ++k) {
+      std::string pagePath;
+      // A page path that would not fit a path buffer is refused, not cut short.
+      if (!JoinPath(workDir, PageFileName(baseName, static_cast<int>(k)), pagePath)) continue;
+      pageFiles.push_back(pagePath);
+      const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : size;
+      WritePageFile(pagePath, bytes + starts[k], end - starts[k]);
+    }
   }
-
-  spool.reset();
   DeleteFileA(spoolPath.c_str());
   return static_cast<int>(starts.size());
 }
