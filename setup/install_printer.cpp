@@ -1,0 +1,120 @@
+#include "install_printer.h"
+
+#include <string>
+
+#include <windows.h>
+#include <winspool.h>
+
+#include "file_sets.h"
+#include "formatted_text.h"
+#include "message_box.h"
+#include "path_parts.h"
+#include "printer_records.h"
+#include "program_directory.h"
+#include "setup_calls.h"
+#include "setup_texts.h"
+#include "windows_family.h"
+
+namespace {
+
+constexpr DWORD kDirectoryCapacity = MAX_PATH;
+
+using SetDefaultPrinterFunction = BOOL(WINAPI*)(LPCSTR);
+using DirectoryQuery = decltype(&::GetPrinterDriverDirectoryA);
+
+void ShowInstallMessage(const std::string& text, const char* caption) {
+  ShowMessageBox(nullptr, text.c_str(), caption, MB_OK);
+}
+
+int LastErrorCode() { return static_cast<int>(GetLastError()); }
+
+// A spooler directory for the environment, with a trailing backslash. Its result is not
+// tested: the paths are built from whatever the call left.
+std::string SpoolerDirectory(DirectoryQuery query, const char* environment) {
+  char directory[kDirectoryCapacity] = "";
+  std::string environmentName(environment);
+  DWORD needed = 0;
+  query(nullptr, environmentName.data(), 1, reinterpret_cast<BYTE*>(directory), kDirectoryCapacity, &needed);
+  directory[kDirectoryCapacity - 1] = '\0';
+  return WithTrailingBackslash(directory);
+}
+
+// Copies, overwriting; a path that doesn't fit a path buffer is refused like a failed copy.
+bool CopyOver(const std::string& source, const std::string& target) {
+  if (!FitsPathBuffer(source) || !FitsPathBuffer(target)) {
+    SetLastError(ERROR_FILENAME_EXCED_RANGE);
+    return false;
+  }
+  return Calls().copyFile(source.c_str(), target.c_str(), FALSE) != FALSE;
+}
+
+void CopyDriverFiles(const FileSet& files, const std::string& sourceFolder, const std::string& setupFolder,
+                     const std::string& driverDirectory) {
+  for (const char* name : {files.driverFile, files.dataFile, files.configFile}) {
+    CopyOver(sourceFolder + name, driverDirectory + name);
+  }
+  for (const char* name : {kUnidrvResources, kUnidrvNames}) {
+    CopyOver(setupFolder + name, driverDirectory + kUnidrvSubfolder + name);
+  }
+}
+
+void RegisterDriver(const FileSet& files, bool isNt, const std::string& driverDirectory) {
+  DriverRecord driver(files, isNt, driverDirectory);
+  if (!Calls().addPrinterDriver(nullptr, 2, reinterpret_cast<BYTE*>(driver.info()))) {
+    ShowInstallMessage(FormatText(kAddDriverFailedText, LastErrorCode()), kAddDriverFailedCaption);
+  }
+}
+
+void InstallPrintProcessor(const std::string& sourceFolder) {
+  const std::string source = sourceFolder + kPrintProcessorFile;
+  const std::string target =
+      SpoolerDirectory(Calls().getPrintProcessorDirectory, kNtEnvironment) + kPrintProcessorFile;
+  if (!CopyOver(source, target)) {
+    ShowInstallMessage(FormatText(kCopyFailedText, source.c_str(), target.c_str(), LastErrorCode()),
+                       kCopyFailedCaption);
+  }
+  std::string environment(kNtEnvironment);
+  std::string file(kPrintProcessorFile);
+  std::string name(kPrintProcessorName);
+  if (!Calls().addPrintProcessor(nullptr, environment.data(), file.data(), name.data())) {
+    ShowInstallMessage(FormatText(kAddProcessorFailedText, LastErrorCode()), kAddProcessorFailedCaption);
+  }
+}
+
+// Windows before 2000 lacks SetDefaultPrinterA; the printer then stays as it is.
+void MakeDefaultPrinter() {
+  const HMODULE spooler = Calls().loadLibrary(kSpoolerLibrary);
+  if (spooler == nullptr) return;
+  const FARPROC entry = Calls().getProcAddress(spooler, kSetDefaultPrinterName);
+  if (entry != nullptr) {
+    reinterpret_cast<SetDefaultPrinterFunction>(reinterpret_cast<void*>(entry))(kPrinterName);
+  }
+  Calls().freeLibrary(spooler);
+}
+
+}  // namespace
+
+int InstallPrinter() {
+  const DWORD versionWord = CurrentVersionWord();
+  const bool isNt = IsWinNT(versionWord);
+  const FileSet& files = ChooseFileSet(versionWord);
+  if (files.notice != nullptr) ShowMessageBox(nullptr, files.notice, nullptr, MB_OK);
+
+  const std::string setupFolder = ProgramDirectory();
+  const std::string sourceFolder = WithTrailingBackslash(setupFolder + files.subfolder);
+  const std::string driverDirectory = SpoolerDirectory(Calls().getPrinterDriverDirectory, EnvironmentFor(isNt));
+
+  CopyDriverFiles(files, sourceFolder, setupFolder, driverDirectory);
+  RegisterDriver(files, isNt, driverDirectory);
+  if (isNt) InstallPrintProcessor(sourceFolder);
+
+  PrinterRecord printer(isNt);
+  const HANDLE handle = Calls().addPrinter(nullptr, 2, reinterpret_cast<BYTE*>(printer.info()));
+  if (handle == nullptr) {
+    ShowInstallMessage(FormatText(kAddPrinterFailedText, LastErrorCode()), kAddPrinterFailedCaption);
+    return kAddPrinterFailed;
+  }
+  Calls().closePrinter(handle);
+  MakeDefaultPrinter();
+  return 0;
+}

@@ -1,0 +1,17 @@
+#include "uninstall_entry.h"
+
+#include "registry_key.h"
+#include "setup_calls.h"
+#include "setup_texts.h"
+
+void WriteUninstallEntry(const std::string& displayName, const std::string& uninstallerPath) {
+  ScopedRegKey uninstall;
+  if (!OpenMachineKey(kUninstallKey, uninstall) &&
+      Calls().regCreateKey(HKEY_LOCAL_MACHINE, kUninstallKey, uninstall.out()) != ERROR_SUCCESS) {
+    return;
+  }
+  ScopedRegKey entry;
+  if (Calls().regCreateKey(uninstall.get(), kUninstallEntryKey, entry.out()) != ERROR_SUCCESS) return;
+  if (!SetStringValue(entry.get(), kDisplayNameValue, displayName)) return;
+  SetStringValue(entry.get(), kUninstallStringValue, uninstallerPath);
+}
