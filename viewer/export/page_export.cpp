@@ -1,0 +1,94 @@
+#include "page_export.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/app_names.h"
+#include "export_texts.h"
+#include "image_writer.h"
+#include "message_box.h"
+#include "render_page.h"
+#include "temp_bmp_name.h"
+
+namespace {
+
+enum class TargetKind { CopiedMetafile, Bitmap, ImageWriter };
+
+TargetKind KindOf(const std::string& extension) {
+  if (_stricmp(extension.c_str(), kEmfExtension) == 0) return TargetKind::CopiedMetafile;
+  if (_stricmp(extension.c_str(), kBmpExtension) == 0) return TargetKind::Bitmap;
+  return TargetKind::ImageWriter;
+}
+
+bool WriteThroughImageWriter(const std::string& pageFile, const std::string& temporary,
+                             const std::string& target) {
+  if (RenderPage(pageFile.c_str(), temporary.c_str()) != PageRenderResult::Written) return false;
+  const int result = WriteImageFile(temporary.c_str(), target.c_str());
+  DeleteFileA(temporary.c_str());
+  return ImageWriterSucceeded(result);
+}
+
+template <class... Args>
+std::string Format(const char* format, Args... args) {
+  char text[128];
+  std::snprintf(text, sizeof text, format, args...);
+  return text;
+}
+
+}  // namespace
+
+std::string ExportTargetName(const PathParts& chosen, int pageIndex) {
+  return chosen.drive + chosen.directory + chosen.baseName + Format(kPageNumberFormat, pageIndex) +
+         chosen.extension;
+}
+
+ExportSummary ExportPages(const PathList& pageFiles, const std::string& chosenPath,
+                          const ExportProgress& progress) {
+  const PathParts chosen = SplitPath(chosenPath);
+  const TargetKind kind = KindOf(chosen.extension);
+  ExportSummary summary;
+  summary.pageCount = static_cast<int>(pageFiles.size());
+  for (int i = 0; i < summary.pageCount; ++i) {
+    if (progress) progress(i + 1, summary.pageCount);
+    const std::string& pageFile = pageFiles[i];
+    const std::string target = ExportTargetName(chosen, i);
+    bool written = false;
+    switch (kind) {
+      case TargetKind::CopiedMetafile:
+        written = CopyFileA(pageFile.c_str(), target.c_str(), FALSE) != FALSE;
+        break;
+      case TargetKind::Bitmap:
+        written = RenderPage(pageFile.c_str(), target.c_str()) == PageRenderResult::Written;
+        break;
+      case TargetKind::ImageWriter: {
+        std::string temporary;
+        // Without temporary names no later page can be written either.
+        if (!MakeTempBmpName(temporary)) {
+          summary.failedPages += summary.pageCount - i;
+          return summary;
+        }
+        written = WriteThroughImageWriter(pageFile, temporary, target);
+        break;
+      }
+    }
+    if (!written) ++summary.failedPages;
+  }
+  return summary;
+}
+
+std::string SavingPageText(int page, int pageCount) {
+  return Format(kSavingPageFormat, page, pageCount);
+}
+
+void ReportUnsavedPages(HWND owner, const ExportSummary& summary) {
+  if (summary.failedPages == 0) return;
+  const std::string text = Format(kPagesNotSavedFormat, summary.failedPages, summary.pageCount);
+  ShowMessageBox(owner, text.c_str(), kAppTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void SaveJobAsImages(HWND owner, const AppProfileIntegers& profile, const PathList& pageFiles,
+                     const ExportProgress& progress) {
+  const std::string chosenPath = AskSaveImageName(owner, profile);
+  if (chosenPath.empty()) return;
+  ReportUnsavedPages(owner, ExportPages(pageFiles, chosenPath, progress));
+}

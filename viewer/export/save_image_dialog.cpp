@@ -1,0 +1,59 @@
+#include "save_image_dialog.h"
+
+#include <algorithm>
+
+#include "export_texts.h"
+#include "path_parts.h"
+
+namespace {
+
+SaveFileDialog g_dialog = GetSaveFileNameA;
+
+// The dialog wants the filter's parts separated and ended by 0 characters.
+std::string DialogFilter() {
+  std::string filter = kSaveImageFilter;
+  std::replace(filter.begin(), filter.end(), '|', '\0');
+  return filter;
+}
+
+std::string RememberedFolder() {
+  char folder[kSaveImagePathChars] = "";
+  GetProfileStringA(kProfileSection, kSaveImagePathKey, kDefaultSaveImagePath, folder,
+                    sizeof folder);
+  return folder;
+}
+
+}  // namespace
+
+std::string AskSaveImageName(HWND owner, const AppProfileIntegers& profile) {
+  const std::string folder = RememberedFolder();
+  const std::string filter = DialogFilter();
+  char path[MAX_PATH] = "";
+
+  OPENFILENAMEA request = {};
+  // The size Windows 95 and NT 4 accept.
+  request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  request.hwndOwner = owner;
+  request.lpstrFilter = filter.c_str();
+  request.nFilterIndex = profile.GetInt(kProfileSection, kSaveImageFilterKey, 0);
+  request.lpstrFile = path;
+  request.nMaxFile = sizeof path;
+  request.lpstrInitialDir = folder.c_str();
+  request.lpstrTitle = kSaveImageTitle;
+  request.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+  // Empty rather than absent: a name typed without extension gets the selected filter's.
+  request.lpstrDefExt = "";
+  if (!g_dialog(&request)) return std::string();
+
+  const PathParts chosen = SplitPath(path);
+  WriteProfileStringA(kProfileSection, kSaveImagePathKey,
+                      (chosen.drive + chosen.directory).c_str());
+  profile.WriteInt(kProfileSection, kSaveImageFilterKey, static_cast<int>(request.nFilterIndex));
+  return path;
+}
+
+SaveFileDialog SetSaveFileDialog(SaveFileDialog dialog) {
+  SaveFileDialog previous = g_dialog;
+  g_dialog = dialog ? dialog : GetSaveFileNameA;
+  return previous;
+}
