@@ -1,0 +1,70 @@
+// Identifiers of the viewer's resources. Menu, toolbar, accelerators and string table
+// share the command identifiers; a command's string is its status-bar prompt, "\n", and
+// its tooltip.
+#pragma once
+
+#include "framework_ids.h"
+
+// Main frame: menu, accelerators, toolbar, icon and document string share this number.
+#define IDR_MAINFRAME 128
+#define IDR_PAGE_MENU 133
+
+// Dialog templates.
+#define IDD_ABOUTBOX 100
+#define IDD_GOTO_PAGE 130
+#define IDD_OPTIONS 134
+#define IDD_WATERMARK 136
+#define IDD_NAME 137
+
+// About dialog.
+#define IDC_ABOUT_ICON 1001
+
+// Go-to-page dialog.
+#define IDC_GOTO_INFO 1000
+#define IDC_GOTO_NUMBER 1001
+
+// Options panel.
+#define IDC_PAGE_BORDER 1000
+#define IDC_PAGE_NUMBER 1001
+#define IDC_START_PAGE 1002
+#define IDC_EDIT_WATERMARKS 1003
+#define IDC_WATERMARK 1004
+#define IDC_PAGE_MARGINS 1006
+
+// Watermark editor.
+#define IDC_WM_CONTENT 1004
+#define IDC_WM_HEADER 1005
+#define IDC_WM_WATERMARK 1006
+#define IDC_WM_FOOTER 1007
+#define IDC_WM_NAME 1011
+#define IDC_WM_NEW 1012
+#define IDC_WM_DELETE 1013
+#define IDC_WM_RENAME 1014
+
+// Name dialog.
+#define IDC_NAME_PROMPT 1013
+#define IDC_NAME_TEXT 1014
+
+// The viewer's own commands.
+#define ID_GOTO_PAGE 32771
+#define ID_FIRST_PAGE 32772
+#define ID_PREV_PAGE 32773
+#define ID_NEXT_PAGE 32774
+#define ID_LAST_PAGE 32775
+#define ID_ZOOM_OUT 32776
+#define ID_ZOOM_NORMAL 32777
+#define ID_ZOOM_IN 32778
+#define ID_LAYOUT_6 32779
+#define ID_LAYOUT_1 32780
+#define ID_LAYOUT_2 32781
+#define ID_LAYOUT_4 32782
+#define ID_LAYOUT_8 32783
+#define ID_LAYOUT_16 32785
+#define ID_FILE_SAVE_AS_IMAGE 32787
+#define ID_ORDER_DOWN 32788
+#define ID_REPEAT_PAGES 32789
+#define ID_PAGE_DELETE 32790
+#define ID_PAGE_INSERT_BEFORE 32791
+#define ID_PAGE_INSERT_AFTER 32792
+#define ID_PAGE_COPY 32793
+#define ID_VIEW_OPTIONS 32794

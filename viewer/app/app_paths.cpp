@@ -1,0 +1,26 @@
+#include "app_paths.h"
+
+#include <windows.h>
+
+#include "app_names.h"
+#include "path_parts.h"
+
+std::string OptionFilePath(const std::string& programPath) {
+  const PathParts parts = SplitPath(programPath);
+  const std::string path =
+      parts.drive + parts.directory + kOptionFileName + kOptionFileExtension;
+  return FitsPathBuffer(path) ? path : std::string();
+}
+
+std::string WorkDirectoryPath(const std::string& programPath) {
+  const PathParts parts = SplitPath(programPath);
+  std::string path;
+  if (!JoinPath(parts.drive + parts.directory, kWorkDirectoryName, path)) return std::string();
+  return path;
+}
+
+std::string ProgramPath() {
+  char buffer[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+  return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+}

@@ -1,0 +1,78 @@
+#include "folium_app.h"
+
+#include <commctrl.h>
+
+#include "about_dlg.h"
+#include "app_names.h"
+#include "app_paths.h"
+#include "file_search.h"
+#include "main_frame.h"
+#include "queue_purge.h"
+#include "single_instance.h"
+#include "resource.h"
+#include "view/folium_doc.h"
+#include "view/folium_view.h"
+
+char g_szOptionFile[MAX_PATH] = "";
+
+namespace {
+
+std::unique_ptr<CDocument> MakeDocument() { return std::make_unique<CFoliumDoc>(); }
+
+}  // namespace
+
+CFoliumApp::CFoliumApp() {
+  const std::string optionFile = OptionFilePath(ProgramPath());
+  lstrcpynA(g_szOptionFile, optionFile.c_str(), sizeof g_szOptionFile);
+}
+
+CFoliumApp& FoliumApp() { return static_cast<CFoliumApp&>(*AfxGetApp()); }
+
+bool CFoliumApp::InitInstance() {
+  ClaimSingleInstanceOrHandOver();
+
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  SetRegistryKey(kProfileRegistryKey);
+
+  AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, MakeDocument,
+                                                      CMainFrame::Make, CFoliumView::Make));
+  CCommandLineInfo commandLine;
+  ParseCommandLine(commandLine);
+  if (!ProcessShellCommand(commandLine)) return false;
+
+  m_strWorkDir = WorkDirectoryPath(ProgramPath());
+  // An existing directory is fine; any other failure shows up as a job without pages.
+  if (!m_strWorkDir.empty()) CreateDirectoryA(m_strWorkDir.c_str(), nullptr);
+  ReloadJob();
+  if (CDocument* document = GetDocTemplate()->GetDocument()) document->UpdateAllViews(nullptr);
+
+  m_pMainWnd->ShowWindow(SW_SHOWMAXIMIZED);
+  UpdateWindow(m_pMainWnd->m_hWnd);
+  return true;
+}
+
+int CFoliumApp::ExitInstance() {
+  DeleteQueuedJobs(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
+  ReleaseAllPages();
+  // Without a work directory there are no page files to delete.
+  if (!m_strWorkDir.empty()) DeleteMatchingFiles(m_strWorkDir, kPageFilePattern);
+  return CWinApp::ExitInstance();
+}
+
+bool CFoliumApp::OnCmdMsg(UINT id, CCmdUI* ui) {
+  static const CommandEntry<CFoliumApp> kCommands[] = {
+      {ID_APP_ABOUT, &CFoliumApp::OnAppAbout, nullptr},
+      {ID_FILE_NEW, &CFoliumApp::OnFileNew, nullptr},
+  };
+  return DispatchCommand(this, kCommands, id, ui);
+}
+
+void CFoliumApp::OnAppAbout() {
+  CAboutDlg about;
+  about.DoModal();
+}
+
+void CFoliumApp::OnFileNew() { CWinApp::OnFileNew(); }
+
+void CFoliumApp::ReportLoadBlankFailed() { DoMessageBox(kLoadBlankFailedText, MB_OK); }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "page_store.h"
+#include "win_app.h"
+
+// Path of "option.ini" beside the program, set when the application object is made.
+extern char g_szOptionFile[MAX_PATH];
+
+// The viewer's one application object: start-up with the single-instance hand-over,
+// the page store of the current job, the sheet size, and shut-down.
+class CFoliumApp : public CWinApp, public CPageStore {
+ public:
+  CFoliumApp();
+
+  bool InitInstance() override;
+  int ExitInstance() override;
+  bool OnCmdMsg(UINT id, CCmdUI* ui) override;
+
+  // Sheet size in tenths of a millimetre (A4 until the printer's printable area is read).
+  int m_nSheetWidth = 2100;
+  int m_nSheetHeight = 2970;
+
+ protected:
+  void ReportLoadBlankFailed() override;
+
+ private:
+  void OnAppAbout();
+  void OnFileNew();
+};
+
+// The application object, for the parts of the viewer that reach the page store.
+CFoliumApp& FoliumApp();

@@ -1,0 +1,109 @@
+#include "data_exchange.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "dialog.h"
+#include "dialog_integer.h"
+#include "win_app.h"
+
+namespace {
+
+// An integer field is read as its first 31 characters.
+constexpr int kIntegerFieldChars = 32;
+
+std::string WindowText(HWND hwnd) {
+  const int length = GetWindowTextLengthA(hwnd);
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(hwnd, buffer.data(), length + 1);
+  return std::string(buffer.data(), copied > 0 ? copied : 0);
+}
+
+bool IsEdit(HWND hwnd) {
+  char cls[16] = "";
+  GetClassNameA(hwnd, cls, sizeof cls);
+  return lstrcmpiA(cls, "Edit") == 0;
+}
+
+}  // namespace
+
+HWND CDataExchange::PrepareCtrl(int id) {
+  m_lastControl = GetDlgItem(m_pDlgWnd->m_hWnd, id);
+  return m_lastControl;
+}
+
+void CDataExchange::Fail() {
+  m_bFailed = true;
+  if (!m_lastControl) return;
+  SetFocus(m_lastControl);
+  if (IsEdit(m_lastControl)) ::SendMessageA(m_lastControl, EM_SETSEL, 0, -1);
+}
+
+void DDX_Text(CDataExchange* dx, int id, int& value) {
+  if (dx->Failed()) return;
+  HWND control = dx->PrepareCtrl(id);
+  if (!control) return;
+  if (!dx->m_bSaveAndValidate) {
+    SetWindowTextA(control, std::to_string(value).c_str());
+    return;
+  }
+  char text[kIntegerFieldChars] = "";
+  GetWindowTextA(control, text, sizeof text);
+  if (!ParseDialogInteger(text, value)) {
+    AfxMessageBox(kParseIntegerText);
+    dx->Fail();
+  }
+}
+
+void DDX_Text(CDataExchange* dx, int id, std::string& value, int maxChars) {
+  if (dx->Failed()) return;
+  HWND control = dx->PrepareCtrl(id);
+  if (!control) return;
+  if (!dx->m_bSaveAndValidate) {
+    if (IsEdit(control)) ::SendMessageA(control, EM_LIMITTEXT, maxChars, 0);
+    SetWindowTextA(control, value.c_str());
+    return;
+  }
+  const std::string text = WindowText(control);
+  if (static_cast<int>(text.size()) > maxChars) {
+    char message[64];
+    std::snprintf(message, sizeof message, kTooManyCharactersFormat, maxChars);
+    AfxMessageBox(message);
+    dx->Fail();
+    return;
+  }
+  value = text;
+}
+
+void DDX_CBIndex(CDataExchange* dx, int id, int& index) {
+  if (dx->Failed()) return;
+  HWND control = dx->PrepareCtrl(id);
+  if (!control) return;
+  if (dx->m_bSaveAndValidate) {
+    index = static_cast<int>(::SendMessageA(control, CB_GETCURSEL, 0, 0));
+  } else {
+    ::SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  }
+}
+
+void DDX_Radio(CDataExchange* dx, int id, int& value) {
+  if (dx->Failed()) return;
+  HWND control = dx->PrepareCtrl(id);
+  if (!control) return;
+  if (dx->m_bSaveAndValidate) value = -1;
+  int index = 0;
+  // The group runs from its first button to the next control that starts a group.
+  for (HWND button = control; button; button = GetWindow(button, GW_HWNDNEXT), ++index) {
+    if (button != control && (GetWindowLongPtrA(button, GWL_STYLE) & WS_GROUP)) break;
+    if (dx->m_bSaveAndValidate) {
+      if (::SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED) value = index;
+    } else {
+      ::SendMessageA(button, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+  }
+}
+
+void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
+  if (control.m_hWnd) return;
+  if (HWND hwnd = dx->PrepareCtrl(id)) control.Attach(hwnd);
+}

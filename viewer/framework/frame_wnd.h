@@ -1,0 +1,76 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "wnd.h"
+
+class CDocument;
+class CStatusBar;
+class CToolBar;
+class CView;
+
+using ViewFactory = std::unique_ptr<CView> (*)();
+
+// The application's top-level window: menu, accelerators, control bars and the view.
+// Commands go to the view (and its document), then the frame, then the application.
+class CFrameWnd : public CWnd {
+ public:
+  ~CFrameWnd() override;
+
+  // Creates the window from the menu, accelerators, icon and title string that share
+  // `resourceId`, with a view of `document` made by `makeView`.
+  bool LoadFrame(UINT resourceId, CDocument* document, ViewFactory makeView);
+  // Hands the view its first update and composes the caption.
+  void InitialUpdateFrame();
+
+  CView* GetActiveView() const { return m_view.get(); }
+  CDocument* GetActiveDocument() const { return m_document; }
+  const std::string& GetTitle() const { return m_strTitle; }
+
+  // The caption: the document's title, " - ", the application's title.
+  void OnUpdateFrameTitle();
+  // The message pane's text; the idle message when `text` is null.
+  void SetMessageText(const char* text);
+  // Shows a command's status-bar prompt.
+  void ShowCommandPrompt(UINT id);
+  void RecalcLayout();
+  // Idle-time update of the toolbar buttons and the status-bar indicators.
+  void OnIdleUpdateCmdUI();
+
+  // View (and its document), frame, application: true when one of them knows the command.
+  bool RouteCommand(UINT id, CCmdUI* ui);
+  bool OnCmdMsg(UINT id, CCmdUI* ui) override;
+  bool PreTranslateMessage(MSG* msg) override;
+
+ protected:
+  virtual bool PreCreateWindow(CREATESTRUCTA& cs);
+  // WM_CREATE: 0 to go on, -1 to stop the window's creation.
+  virtual int OnCreate(CREATESTRUCTA* cs);
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  CToolBar* FindToolBar() const;
+  CStatusBar* FindStatusBar() const;
+
+  std::string m_strTitle;
+
+ private:
+  void OnInitMenuPopup(HMENU menu);
+  void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+  LRESULT OnNotify(NMHDR* header);
+  void ToggleBar(CWnd* bar);
+  void OnViewToolBar();
+  void OnUpdateViewToolBar(CCmdUI* ui);
+  void OnViewStatusBar();
+  void OnUpdateViewStatusBar(CCmdUI* ui);
+  void OnUpdateKeyIndicator(CCmdUI* ui);
+  void OnAppExit();
+
+  CDocument* m_document = nullptr;
+  ViewFactory m_makeView = nullptr;
+  std::unique_ptr<CView> m_view;
+  HACCEL m_accelerators = nullptr;
+  HICON m_icon = nullptr;
+};

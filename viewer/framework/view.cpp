@@ -1,0 +1,63 @@
+#include "view.h"
+
+#include "document.h"
+#include "frame_wnd.h"
+#include "framework_ids.h"
+#include "gdi_holders.h"
+
+namespace {
+
+constexpr char kViewClass[] = "QuillorView";
+
+}  // namespace
+
+CView::~CView() {
+  if (m_pDocument) m_pDocument->RemoveView(this);
+}
+
+bool CView::Create(CFrameWnd* frame, CDocument* document) {
+  const char* cls = RegisterFrameworkClass(kViewClass, CS_DBLCLKS,
+                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
+  if (!cls) return false;
+  m_pFrame = frame;
+  m_pDocument = document;
+  if (!CreateEx(WS_EX_CLIENTEDGE, cls, "", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, 0,
+                0, 0, frame->m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDW_PANE_FIRST))))
+    return false;
+  if (document) document->AddView(this);
+  return true;
+}
+
+void CView::OnInitialUpdate() { OnUpdate(nullptr, 0); }
+
+void CView::OnUpdate(CView* sender, LPARAM hint) {
+  (void)sender;
+  (void)hint;
+  if (m_hWnd) InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+bool CView::OnCmdMsg(UINT id, CCmdUI* ui) {
+  return m_pDocument && m_pDocument->OnCmdMsg(id, ui);
+}
+
+void CView::OnPrepareDC(HDC hdc) { (void)hdc; }
+
+LRESULT CView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      CPaintDC dc(m_hWnd);
+      OnPrepareDC(dc.get());
+      OnDraw(dc.get());
+      return 0;
+    }
+    case WM_COMMAND:
+      // Commands sent to the view itself take the view's route: view, then document.
+      if (HIWORD(wParam) <= 1 && OnCmdMsg(LOWORD(wParam), nullptr)) return 0;
+      break;
+    case WM_MOUSEACTIVATE:
+      // A click into the view gives it the keyboard focus.
+      SetFocus(m_hWnd);
+      break;
+  }
+  return CWnd::WindowProc(message, wParam, lParam);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+#include "frame_wnd.h"
+#include "options_dlg.h"
+#include "status_bar.h"
+#include "tool_bar.h"
+
+// The viewer's main window: menu, toolbar, status bar, the view, and the options panel.
+// It also takes the hand-over of a later start (WM_RELOADJOB) and reloads the job.
+class CMainFrame : public CFrameWnd {
+ public:
+  static std::unique_ptr<CFrameWnd> Make();
+
+  COptionsDlg& OptionsPanel() { return m_wndOptions; }
+  bool OnCmdMsg(UINT id, CCmdUI* ui) override;
+
+ protected:
+  bool PreCreateWindow(CREATESTRUCTA& cs) override;
+  int OnCreate(CREATESTRUCTA* cs) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  LRESULT OnReloadJob();
+  void OnToggleOptions();
+  void OnUpdateToggleOptions(CCmdUI* ui);
+  void PlaceOptionsPanel();
+
+  COptionsDlg m_wndOptions;
+  CStatusBar m_wndStatusBar;
+  CToolBar m_wndToolBar;
+};

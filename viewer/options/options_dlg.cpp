@@ -1,0 +1,5 @@
+#include "options_dlg.h"
+
+#include "resource.h"
+
+COptionsDlg::COptionsDlg() : CDialog(IDD_OPTIONS) {}

@@ -1,0 +1,5 @@
+#include "panel_placement.h"
+
+POINT OptionsPanelPosition(int screenWidth, int panelWidth) {
+  return POINT{screenWidth - panelWidth - kPanelRightGap, kPanelTop};
+}
