@@ -4,6 +4,7 @@
 #include "gdi_holders.h"
 #include "page_bitmap.h"
 #include "page_header.h"
+#include "page_playback.h"
 #include "page_store.h"
 
 namespace {
@@ -18,7 +19,7 @@ bool DrawPage(HDC dc, HBITMAP bitmap, HENHMETAFILE page, int width, int height) 
   SetStretchBltMode(dc, COLORONCOLOR);
   const RECT area = {0, 0, width, height};
   FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  PlayEnhMetaFile(dc, page, &area);
+  PlayPageMetafile(dc, page, area);
   return true;
 }
 

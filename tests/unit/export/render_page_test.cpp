@@ -131,4 +131,38 @@ TEST_F(RenderPageToBmpTest, WritesNothingWhenTheBitmapCannotBeDrawnInto) {
   EXPECT_FALSE(FileExists(bmp));
 }
 
+TEST_F(RenderPageToBmpTest, RealPagesComeOutAtTheirFramesSizeWithTheirDrawing) {
+  const std::string folder = std::string(QUILLOR_REAL_FIXTURES) + "\\emf\\";
+  struct Expected {
+    const char* file;
+    int width;
+    int height;
+  };
+  // Frames in 0.01 mm over 31.25 per pixel; the car's frame starts left of 0. The spool
+  // pages select the stock colour space, which must not stop them from playing.
+  for (const Expected& page : {Expected{"hughbeEmfReader__win_clipart_car.emf", 1038, 764},
+                               Expected{"hughbeEmfReader__spoolpage_EMFSpool_0001.emf", 672, 950},
+                               Expected{"hughbeEmfReader__spoolpage_EMFSpool_0006.emf", 672, 950}}) {
+    const std::string bmp = dir.file("real.bmp");
+    ASSERT_EQ(RenderPage((folder + page.file).c_str(), bmp.c_str()), PageRenderResult::Written)
+        << page.file;
+    const BmpFile file = ReadBmp(bmp);
+    EXPECT_EQ(file.width(), page.width) << page.file;
+    EXPECT_EQ(file.height(), page.height) << page.file;
+    int drawn = 0;
+    for (int y = 0; y < file.height(); y += 4)
+      for (int x = 0; x < file.width(); x += 4) drawn += file.pixel32(x, y) != kWhite;
+    EXPECT_GT(drawn, 50) << page.file;
+  }
+}
+
+TEST_F(RenderPageToBmpTest, APageOfMetresIsAcceptedButNotAllocated) {
+  // A frame of about 14.9 x 7.5 m: some 47700 x 24000 pixels, beyond a bitmap's size field.
+  const std::string page =
+      std::string(QUILLOR_REAL_FIXTURES) + "\\emf\\hughbeEmfReader__LO_image004.emf";
+  const std::string bmp = dir.file("huge.bmp");
+  EXPECT_EQ(RenderPage(page.c_str(), bmp.c_str()), PageRenderResult::NotWritten);
+  EXPECT_FALSE(FileExists(bmp));
+}
+
 }  // namespace
