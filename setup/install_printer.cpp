@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include "file_copy.h"
 #include "file_sets.h"
 #include "formatted_text.h"
 #include "message_box.h"
@@ -39,22 +40,13 @@ std::string SpoolerDirectory(DirectoryQuery query, const char* environment) {
   return WithTrailingBackslash(directory);
 }
 
-// Copies, overwriting; a path that doesn't fit a path buffer is refused like a failed copy.
-bool CopyOver(const std::string& source, const std::string& target) {
-  if (!FitsPathBuffer(source) || !FitsPathBuffer(target)) {
-    SetLastError(ERROR_FILENAME_EXCED_RANGE);
-    return false;
-  }
-  return Calls().copyFile(source.c_str(), target.c_str(), FALSE) != FALSE;
-}
-
 void CopyDriverFiles(const FileSet& files, const std::string& sourceFolder, const std::string& setupFolder,
                      const std::string& driverDirectory) {
   for (const char* name : {files.driverFile, files.dataFile, files.configFile}) {
-    CopyOver(sourceFolder + name, driverDirectory + name);
+    CopyFileOver(sourceFolder + name, driverDirectory + name);
   }
   for (const char* name : {kUnidrvResources, kUnidrvNames}) {
-    CopyOver(setupFolder + name, driverDirectory + kUnidrvSubfolder + name);
+    CopyFileOver(setupFolder + name, driverDirectory + kUnidrvSubfolder + name);
   }
 }
 
@@ -69,7 +61,7 @@ void InstallPrintProcessor(const std::string& sourceFolder) {
   const std::string source = sourceFolder + kPrintProcessorFile;
   const std::string target =
       SpoolerDirectory(Calls().getPrintProcessorDirectory, kNtEnvironment) + kPrintProcessorFile;
-  if (!CopyOver(source, target)) {
+  if (!CopyFileOver(source, target)) {
     ShowInstallMessage(FormatText(kCopyFailedText, source.c_str(), target.c_str(), LastErrorCode()),
                        kCopyFailedCaption);
   }

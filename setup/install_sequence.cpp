@@ -5,9 +5,9 @@
 
 #include <winspool.h>
 
+#include "file_copy.h"
 #include "install_printer.h"
 #include "installer_state.h"
-#include "path_parts.h"
 #include "pending_renames.h"
 #include "program_directory.h"
 #include "registry_key.h"
@@ -27,8 +27,8 @@ class MonitorRecord {
  public:
   explicit MonitorRecord(const InstallerState& state)
       : m_name(state.monitorName),
-        m_environment(state.isNt ? kNtEnvironment : k9xEnvironment),
-        m_dllName(state.isNt ? kNtMonitorDll : k9xMonitorDll),
+        m_environment(EnvironmentFor(state.isNt)),
+        m_dllName(MonitorDllFor(state.isNt)),
         m_info{m_name.data(), m_environment.data(), m_dllName.data()} {}
   MonitorRecord(const MonitorRecord&) = delete;
   MonitorRecord& operator=(const MonitorRecord&) = delete;
@@ -60,7 +60,7 @@ bool CountListedMonitors(const std::string& monitorName, int& count) {
 
 // An earlier installation is removed by its uninstaller from the setup folder.
 void RunEarlierUninstaller(const std::string& setupFolder, int timesListed) {
-  const std::string uninstaller = setupFolder + kUninstallerBaseName + kExeExtension;
+  const std::string uninstaller = setupFolder + kUninstallerFile;
   for (int i = 0; i < timesListed; ++i) RunAndWait(uninstaller.c_str());
 }
 
@@ -72,21 +72,13 @@ bool ReadSystemDirectory(std::string& directory) {
   return true;
 }
 
-// Copies from the setup folder into the system directory, overwriting; a path too long
-// for a path buffer is refused like a failed copy.
-bool CopyToSystem(const std::string& setupFolder, const std::string& systemDirectory, const std::string& name) {
-  std::string source;
-  std::string target;
-  if (!JoinPath(setupFolder, name, source) || !JoinPath(systemDirectory, name, target)) return false;
-  return Calls().copyFile(source.c_str(), target.c_str(), FALSE) != FALSE;
-}
-
+// Copies from the setup folder into the system directory, under the same names.
 void CopyInstallerFiles(const std::string& setupFolder, const std::string& systemDirectory,
                         const std::string& monitorDll) {
-  CopyToSystem(setupFolder, systemDirectory, monitorDll);
+  CopyFileOver(setupFolder + monitorDll, systemDirectory + monitorDll);
   // A missing help file is no error, and must not show in a later report.
-  if (!CopyToSystem(setupFolder, systemDirectory, kHelpFile)) SetLastError(0);
-  CopyToSystem(setupFolder, systemDirectory, kUninstallerFile);
+  if (!CopyFileOver(setupFolder + kHelpFile, systemDirectory + kHelpFile)) SetLastError(0);
+  CopyFileOver(setupFolder + kUninstallerFile, systemDirectory + kUninstallerFile);
 }
 
 // Tells the port monitor what to run for each job; silent when its port key is missing.

@@ -27,8 +27,6 @@ void CopyName(BYTE* target, std::size_t capacity, const char* name) {
 
 }  // namespace
 
-const char* EnvironmentFor(bool isNt) { return isNt ? kNtEnvironment : k9xEnvironment; }
-
 DEVMODEA DefaultDevMode() {
   DEVMODEA mode = {};
   CopyName(mode.dmDeviceName, sizeof(mode.dmDeviceName), kPrinterName);

@@ -7,9 +7,6 @@
 
 #include "file_sets.h"
 
-// The environment name of the running family.
-const char* EnvironmentFor(bool isNt);
-
 // The printer's default settings: A4 portrait, 600 dpi, monochrome, one copy. No
 // driver-private bytes follow (dmDriverExtra 0): the installer has none to give, and the
 // driver fills in its own defaults.

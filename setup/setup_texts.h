@@ -13,10 +13,11 @@ constexpr const char k9xEnvironment[] = "Windows 4.0";
 constexpr const char kNtMonitorDll[] = "plinthxp.dll";
 constexpr const char k9xMonitorDll[] = "plinth98.dll";
 
+constexpr const char* EnvironmentFor(bool isNt) { return isNt ? kNtEnvironment : k9xEnvironment; }
+constexpr const char* MonitorDllFor(bool isNt) { return isNt ? kNtMonitorDll : k9xMonitorDll; }
+
 // Files copied from the setup folder into the system directory.
 constexpr const char kHelpFile[] = "Quillor.hlp";
-constexpr const char kUninstallerBaseName[] = "unquill";
-constexpr const char kExeExtension[] = ".exe";
 constexpr const char kUninstallerFile[] = "unquill.exe";
 
 // The uninstall entry.

@@ -90,7 +90,6 @@ BOOL WINAPI FakeAddPrintProcessor(LPSTR server, LPSTR environment, LPSTR path, L
 
 HANDLE WINAPI FakeAddPrinter(LPSTR server, DWORD level, LPBYTE info) {
   const auto* printer = reinterpret_cast<const PRINTER_INFO_2A*>(info);
-  g_fake.printerRecord = *printer;
   if (printer->pDevMode) g_fake.devMode = *printer->pDevMode;
   g_fake.printerStrings = {Text(printer->pPrinterName), Text(printer->pShareName), Text(printer->pPortName),
                            Text(printer->pDriverName), Text(printer->pComment), Text(printer->pLocation),

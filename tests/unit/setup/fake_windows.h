@@ -61,7 +61,6 @@ struct FakeWindows {
 
   // What the spooler was given.
   std::vector<std::string> driverRecord;  // cVersion, name, environment, driver, data, config
-  PRINTER_INFO_2A printerRecord = {};
   DEVMODEA devMode = {};
   std::vector<std::string> printerStrings;  // the record's strings, copied while valid
 
