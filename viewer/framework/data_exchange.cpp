@@ -82,7 +82,11 @@ void DDX_CBIndex(CDataExchange* dx, int id, int& index) {
   if (dx->m_bSaveAndValidate) {
     index = static_cast<int>(::SendMessageA(control, CB_GETCURSEL, 0, 0));
   } else {
-    ::SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    // An index outside the list clears the selection (not every combo box does that
+    // by itself).
+    const LRESULT count = ::SendMessageA(control, CB_GETCOUNT, 0, 0);
+    const bool inList = index >= 0 && index < count;
+    ::SendMessageA(control, CB_SETCURSEL, inList ? static_cast<WPARAM>(index) : -1, 0);
   }
 }
 
