@@ -60,7 +60,7 @@ bool CountListedMonitors(const std::string& monitorName, int& count) {
 
 // An earlier installation is removed by its uninstaller from the setup folder.
 void RunEarlierUninstaller(const std::string& setupFolder, int timesListed) {
-  const std::string uninstaller = setupFolder + kUninstallerFile;
+  const std::string uninstaller = ProgramCommandLine(setupFolder + kUninstallerFile);
   for (int i = 0; i < timesListed; ++i) RunAndWait(uninstaller.c_str());
 }
 

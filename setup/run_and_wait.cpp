@@ -64,3 +64,7 @@ int RunAndWait(const char* commandLine) {
   if (!Calls().getExitCodeProcess(process.process(), &exitCode)) return -1;
   return static_cast<int>(exitCode);
 }
+
+std::string ProgramCommandLine(const std::string& path) {
+  return path.find(' ') == std::string::npos ? path : '"' + path + '"';
+}

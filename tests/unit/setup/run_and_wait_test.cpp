@@ -73,6 +73,12 @@ TEST_F(RunAndWaitTest, RefusesACommandLineLongerThanItsBuffer) {
   EXPECT_EQ(Fake().log[0], "CreateProcess ");
 }
 
+TEST(ProgramCommandLine, QuotesOnlyPathsWithBlanks) {
+  EXPECT_EQ(ProgramCommandLine("C:\\setup\\unquill.exe"), "C:\\setup\\unquill.exe");
+  EXPECT_EQ(ProgramCommandLine("C:\\Program Files\\Quillor\\unquill.exe"),
+            "\"C:\\Program Files\\Quillor\\unquill.exe\"");
+}
+
 TEST(RunAndWaitForReal, GivesTheExitCodeOfARealProgram) {
   const std::string probe = ProgramDirectory() + "exit_code_probe.exe";
   EXPECT_EQ(RunAndWait((probe + " 7").c_str()), 7);
