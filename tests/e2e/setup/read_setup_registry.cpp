@@ -17,6 +17,7 @@ struct WatchedValue {
 };
 
 const WatchedValue kValues[] = {
+    {"monitor.Driver", HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Print\\Monitors\\Quillor", "Driver"},
     {"entry.DisplayName", HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillor add printer", "DisplayName"},
     {"entry.UninstallString", HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillor add printer", "UninstallString"},
     {"port.Command", HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\control\\Print\\Monitors\\Quillor\\Ports\\Quillor1:", "Command"},
