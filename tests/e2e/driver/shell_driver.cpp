@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "emf_pages.h"
 #include "window_search.h"
 
 namespace {
@@ -132,6 +133,11 @@ int Capture(int argc, char** argv) {
 // A printer on Wine's PostScript driver and the port "FILE:", as the tests need one.
 int AddTestPrinter(int argc, char** argv) {
   if (argc < 3) return 2;
+  HANDLE existing = nullptr;
+  if (OpenPrinterA(argv[2], &existing, nullptr)) {
+    ClosePrinter(existing);
+    return 0;
+  }
   char* server = nullptr;
   char driver[] = "Quillor Test Driver";
   char environment[] = "Windows x64";
@@ -173,6 +179,111 @@ int DeletePrinterNamed(int argc, char** argv) {
   return deleted ? 0 : 1;
 }
 
+void PrintMenu(HMENU menu, const std::string& path) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    char text[256] = "";
+    GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+    if (HMENU sub = GetSubMenu(menu, i)) {
+      PrintMenu(sub, path + text + "/");
+    } else if (const UINT id = GetMenuItemID(menu, i); id == 0) {
+      std::printf("%s-\n", path.c_str());
+    } else {
+      std::printf("%s%s\t%u\n", path.c_str(), text, id);
+    }
+  }
+}
+
+// The menus of a program file as the program loads them (Wine cannot read another
+// process's menus): every item as its popup path, text and command.
+int ProgramMenu(int argc, char** argv) {
+  if (argc < 4) return 2;
+  HMODULE program = LoadLibraryExA(argv[2], nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!program) return 1;
+  HMENU menu = LoadMenuA(program, MAKEINTRESOURCEA(std::atoi(argv[3])));
+  if (menu) {
+    PrintMenu(menu, "");
+    DestroyMenu(menu);
+  }
+  FreeLibrary(program);
+  return menu ? 0 : 1;
+}
+
+// Page metafiles as the 9x spooler leaves them in the temporary directory.
+int Write9xPages(int argc, char** argv) {
+  if (argc < 3) return 2;
+  char temp[MAX_PATH] = "";
+  if (!GetTempPathA(sizeof temp, temp)) return 1;
+  for (int page = 1; page <= std::atoi(argv[2]); ++page) {
+    char path[MAX_PATH];
+    std::snprintf(path, sizeof path, "%s~emf%04d.tmp", temp, page);
+    PageDrawing drawing;
+    drawing.label = "Page " + std::to_string(page);
+    WriteFileBytes(path, DrawEmfPage(drawing));
+  }
+  return 0;
+}
+
+// Brings a window to the front, as a user clicking it would.
+int Activate(int argc, char** argv) {
+  if (argc < 3) return 2;
+  HWND hwnd = FindWindowA(nullptr, argv[2]);
+  return hwnd && SetForegroundWindow(hwnd) ? 0 : 1;
+}
+
+HWND VisibleTooltip() {
+  struct Search {
+    HWND found = nullptr;
+  } search;
+  EnumWindows(
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        char cls[64] = "";
+        GetClassNameA(hwnd, cls, sizeof cls);
+        if (lstrcmpiA(cls, TOOLTIPS_CLASSA) == 0 && IsWindowVisible(hwnd)) {
+          reinterpret_cast<Search*>(param)->found = hwnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Rests the mouse on each toolbar button in turn (the commands in toolbar order, 0 for
+// a separator) and prints the tooltip that appears and the status-bar prompt.
+int HoverToolbar(int argc, char** argv) {
+  if (argc < 4) return 2;
+  HWND frame = RequireWindow(argv[2]);
+  if (!frame) return 1;
+  HWND toolbar = GetDlgItem(frame, kToolbarId);
+  HWND status = GetDlgItem(frame, kStatusBarId);
+  const LRESULT size = SendMessageA(toolbar, TB_GETBUTTONSIZE, 0, 0);
+  const int width = LOWORD(size);
+  const int height = HIWORD(size);
+  constexpr int kSeparatorWidth = 8;
+  constexpr int kIndent = 8;
+  RECT bar;
+  GetWindowRect(toolbar, &bar);
+  int x = bar.left + kIndent;
+  for (int i = 3; i < argc; ++i) {
+    const unsigned long id = std::strtoul(argv[i], nullptr, 0);
+    if (id == 0) {
+      x += kSeparatorWidth;
+      continue;
+    }
+    // Leave the bar first so each button shows its tooltip afresh.
+    SetCursorPos(bar.left + 2, bar.bottom + 60);
+    Sleep(150);
+    SetCursorPos(x + width / 2, bar.top + height / 2);
+    HWND tip = nullptr;
+    WaitFor([&] { return (tip = VisibleTooltip()) != nullptr; }, 3000);
+    std::printf("%lu\t%s\t%s\n", id, tip ? Text(tip).c_str() : "", Text(status).c_str());
+    x += width;
+  }
+  SetCursorPos(bar.left + 2, bar.bottom + 60);
+  return 0;
+}
+
 struct CommandRow {
   const char* name;
   int (*run)(int argc, char** argv);
@@ -188,6 +299,10 @@ const CommandRow kCommands[] = {
     {"answer-box", AnswerBox, "TEXT BUTTON_ID TIMEOUT_MS"},
     {"count-boxes", CountBoxes, "TEXT"},
     {"capture", Capture, "CAPTION FILE.bmp"},
+    {"hover-toolbar", HoverToolbar, "CAPTION ID... (0 for a separator)"},
+    {"activate", Activate, "CAPTION"},
+    {"program-menu", ProgramMenu, "PROGRAM.exe MENU_ID"},
+    {"write-9x-pages", Write9xPages, "COUNT"},
     {"add-printer", AddTestPrinter, "NAME"},
     {"delete-printer", DeletePrinterNamed, "NAME"},
 };

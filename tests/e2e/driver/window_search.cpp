@@ -89,7 +89,7 @@ bool CaptureWindowToBmp(HWND hwnd, const char* path) {
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return false;
-  HDC screen = GetDC(nullptr);
+  HDC screen = GetWindowDC(hwnd);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -102,7 +102,7 @@ bool CaptureWindowToBmp(HWND hwnd, const char* path) {
   bool written = false;
   if (bitmap) {
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     SelectObject(memory, previous);
     const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
     BITMAPFILEHEADER file = {};
@@ -118,6 +118,6 @@ bool CaptureWindowToBmp(HWND hwnd, const char* path) {
     DeleteObject(bitmap);
   }
   DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  ReleaseDC(hwnd, screen);
   return written;
 }

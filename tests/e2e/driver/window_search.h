@@ -15,5 +15,5 @@ HWND FindOwnedWindow(HWND owner, const char* caption);
 HWND FindMessageBox(const char* text);
 int CountMessageBoxes(const char* text);
 
-// Copies the window's pixels as they are on screen into a 24-bit BMP file.
+// Copies the window's pixels, frame included, into a 24-bit BMP file.
 bool CaptureWindowToBmp(HWND hwnd, const char* path);

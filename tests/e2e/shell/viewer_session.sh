@@ -1,0 +1,89 @@
+# Runs folium.exe under the build's Wine session for a test case (sourced by shell_e2e).
+# Defines: prepare_case, driver, start_viewer, close_viewer, wait_viewer_exit,
+# spool_job, page_file_count, field, wine_path, fail.
+
+CAPTION="Print Preview - folium"
+PRINTER="Quillor Printer"
+wine_run=$here/../../support/wine-run
+wine_dir=$build/wine
+viewer_pid=
+
+fail() {
+  echo "shell_e2e $case_name: $*" >&2
+  if [ -f "$wine_dir/display" ]; then
+    import -display "$(cat "$wine_dir/display")" -window root "$case_dir/failure.png" 2>/dev/null &&
+      echo "screen saved to $case_dir/failure.png" >&2
+  fi
+  exit 1
+}
+
+# Never leave a viewer behind: ask it to close, then end it.
+cleanup() {
+  if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then
+    driver command "$CAPTION" 57665 >/dev/null 2>&1 || true
+    for _ in $(seq 50); do kill -0 "$viewer_pid" 2>/dev/null || break; sleep 0.1; done
+    kill "$viewer_pid" 2>/dev/null || true
+    wait "$viewer_pid" 2>/dev/null || true
+  fi
+}
+trap cleanup EXIT
+
+driver() {
+  timeout 60 "$wine_run" "$wine_dir" "$build/bin/shell_driver.exe" "$@" </dev/null | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
+
+field() {  # name text
+  sed -n "s/^$1=//p" <<<"$2"
+}
+
+wine_path() {
+  echo "Z:${1//\//\\}"
+}
+
+spool_dir() {
+  echo "$wine_dir/prefix/drive_c/windows/system32/spool/printers"
+}
+
+# A fresh copy of the viewer beside blank.emf, an empty spool directory.
+prepare_case() {
+  case_dir=$build/e2e-shell/$1
+  rm -rf "$case_dir"
+  mkdir -p "$case_dir/app"
+  for exe in folium.exe folium98.exe foliumnt.exe; do
+    cp "$build/bin/folium.exe" "$case_dir/app/$exe"
+  done
+  cp "$build/bin/blank.emf" "$case_dir/app/"
+  mkdir -p "$(spool_dir)"
+  find "$(spool_dir)" -maxdepth 1 -iname '*.spl' -delete
+}
+
+spool_job() {  # number pages
+  timeout 60 "$wine_run" "$wine_dir" "$build/bin/write_sample_job.exe" \
+    "C:\\windows\\system32\\spool\\PRINTERS\\$1.SPL" "$2" </dev/null >/dev/null ||
+    fail "could not write the sample job"
+}
+
+page_file_count() {
+  find "$case_dir/app/work" -maxdepth 1 -iname '*.emf' 2>/dev/null | wc -l
+}
+
+start_viewer() {  # exe name (QUILLOR_WIN_VERSION from the environment)
+  "$wine_run" "$wine_dir" "$case_dir/app/$1" </dev/null >"$case_dir/viewer.log" 2>&1 &
+  viewer_pid=$!
+  driver wait-window "$CAPTION" 30000 || fail "no window \"$CAPTION\""
+}
+
+wait_viewer_exit() {
+  local rc=0
+  for _ in $(seq 300); do kill -0 "$viewer_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$viewer_pid" 2>/dev/null && fail "viewer still running 30 s after closing"
+  wait "$viewer_pid" || rc=$?
+  viewer_pid=
+  [ "$rc" -eq 0 ] || fail "viewer exit code $rc"
+}
+
+close_viewer() {
+  driver command "$CAPTION" 57665 || fail "could not close the viewer"
+  wait_viewer_exit
+}
