@@ -131,16 +131,13 @@ bool CPageBitmap::WriteFile(std::FILE* file) const {
 
 int CPageBitmap::Save(const char* path) {
   if (!m_bitmap || !path || !*path) return 0;
-  bool written = false;
-  {
-    UniqueCFile file(std::fopen(path, "w+b"));
-    if (!file) return 0;
-    written = WriteFile(file.get());
-    // Buffered bytes that cannot be flushed make the file as incomplete as a failed write.
-    if (std::fclose(file.release()) != 0) written = false;
-  }
+  UniqueCFile file(std::fopen(path, "w+b"));
+  if (!file) return 0;
+  const bool written = WriteFile(file.get());
+  // Bytes that cannot be flushed leave the file as incomplete as a failed write.
+  const bool closed = std::fclose(file.release()) == 0;
   // A truncated bitmap must not be mistaken for a page: remove what was written.
-  if (!written) {
+  if (!written || !closed) {
     DeleteFileA(path);
     return 0;
   }

@@ -86,7 +86,7 @@ void ReportUnsavedPages(HWND owner, const ExportSummary& summary) {
   ShowMessageBox(owner, text.c_str(), kAppTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
-void SaveJobAsImages(HWND owner, const AppProfileIntegers& profile, const PathList& pageFiles,
+void SaveJobAsImages(HWND owner, const CAppProfile& profile, const PathList& pageFiles,
                      const ExportProgress& progress) {
   const std::string chosenPath = AskSaveImageName(owner, profile);
   if (chosenPath.empty()) return;

@@ -34,5 +34,5 @@ std::string SavingPageText(int page, int pageCount);
 void ReportUnsavedPages(HWND owner, const ExportSummary& summary);
 
 // The whole "Save As..." command: asks for a name, writes the pages, reports failures.
-void SaveJobAsImages(HWND owner, const AppProfileIntegers& profile, const PathList& pageFiles,
+void SaveJobAsImages(HWND owner, const CAppProfile& profile, const PathList& pageFiles,
                      const ExportProgress& progress);

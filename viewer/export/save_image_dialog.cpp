@@ -25,7 +25,7 @@ std::string RememberedFolder() {
 
 }  // namespace
 
-std::string AskSaveImageName(HWND owner, const AppProfileIntegers& profile) {
+std::string AskSaveImageName(HWND owner, const CAppProfile& profile) {
   const std::string folder = RememberedFolder();
   const std::string filter = DialogFilter();
   char path[MAX_PATH] = "";

@@ -6,19 +6,12 @@
 
 #include <string>
 
-// The application profile's integer values (the framework's application profile), where
-// the last chosen filter is kept.
-class AppProfileIntegers {
- public:
-  virtual ~AppProfileIntegers() = default;
-  virtual UINT GetInt(const char* section, const char* entry, int defaultValue) const = 0;
-  virtual bool WriteInt(const char* section, const char* entry, int value) const = 0;
-};
+#include "app_profile.h"
 
 // Asks for the name of the first image file in the save dialog, opened at the remembered
-// folder with the remembered filter. Returns the full path, or "" when cancelled. OK
+// folder (Windows profile) with the remembered filter (`profile`, the application's). Returns the full path, or "" when cancelled. OK
 // remembers the chosen folder and filter; Cancel changes neither.
-std::string AskSaveImageName(HWND owner, const AppProfileIntegers& profile);
+std::string AskSaveImageName(HWND owner, const CAppProfile& profile);
 
 using SaveFileDialog = BOOL(WINAPI*)(OPENFILENAMEA* request);
 // Installs a replacement for GetSaveFileNameA (nullptr restores it) and returns the

@@ -8,6 +8,15 @@ namespace {
 
 ScriptedSaveDialog* g_dialog = nullptr;
 
+constexpr const char kScratchRegistryKey[] = "Quillor export tests";
+
+void RemoveKeys() {
+  const std::string root = "Software\\" + std::string(kScratchRegistryKey);
+  RegDeleteKeyA(HKEY_CURRENT_USER, (root + "\\folium\\Folium").c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, (root + "\\folium").c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, root.c_str());
+}
+
 std::vector<std::string> SplitDoubleNulList(const char* list) {
   std::vector<std::string> parts;
   for (const char* part = list; *part; part += std::strlen(part) + 1) parts.push_back(part);
@@ -35,14 +44,21 @@ BOOL WINAPI AnswerSaveDialog(OPENFILENAMEA* request) {
 
 }  // namespace
 
-UINT MemoryProfile::GetInt(const char* section, const char* entry, int defaultValue) const {
-  const auto found = values.find(std::string(section) + "\\" + entry);
-  return static_cast<UINT>(found == values.end() ? defaultValue : found->second);
-}
+ScratchAppProfile::ScratchAppProfile() : m_profile(kScratchRegistryKey, "folium") { RemoveKeys(); }
 
-bool MemoryProfile::WriteInt(const char* section, const char* entry, int value) const {
-  values[std::string(section) + "\\" + entry] = value;
-  return true;
+ScratchAppProfile::~ScratchAppProfile() { RemoveKeys(); }
+
+long ScratchAppProfile::RememberedFilter() const {
+  const std::string path = "Software\\" + std::string(kScratchRegistryKey) + "\\folium\\Folium";
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return -1;
+  DWORD type = 0;
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  const LONG result = RegQueryValueExA(key, "SaveAsImageFilter", nullptr, &type,
+                                       reinterpret_cast<BYTE*>(&value), &size);
+  RegCloseKey(key);
+  return result == ERROR_SUCCESS && type == REG_DWORD ? static_cast<long>(value) : -1;
 }
 
 ScriptedSaveDialog::ScriptedSaveDialog() : m_previous(SetSaveFileDialog(AnswerSaveDialog)) {

@@ -1,18 +1,26 @@
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
+#include "app_profile.h"
 #include "save_image_dialog.h"
 
-// The application profile's integers, held in memory.
-class MemoryProfile : public AppProfileIntegers {
+// An application profile under a registry key of the tests' own, removed before and after.
+class ScratchAppProfile {
  public:
-  UINT GetInt(const char* section, const char* entry, int defaultValue) const override;
-  bool WriteInt(const char* section, const char* entry, int value) const override;
+  ScratchAppProfile();
+  ~ScratchAppProfile();
+  ScratchAppProfile(const ScratchAppProfile&) = delete;
+  ScratchAppProfile& operator=(const ScratchAppProfile&) = delete;
 
-  mutable std::map<std::string, int> values;
+  const CAppProfile& get() const { return m_profile; }
+  // The remembered filter as the registry holds it: a REG_DWORD "SaveAsImageFilter" in
+  // the section "Folium"; -1 when there is none.
+  long RememberedFilter() const;
+
+ private:
+  CAppProfile m_profile;
 };
 
 // What the save dialog was opened with.

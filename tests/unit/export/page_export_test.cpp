@@ -198,35 +198,35 @@ TEST_F(PageExportTest, ProgressNamesEachPageBeforeItIsWritten) {
 
 TEST_F(PageExportTest, TheCommandReportsUnwrittenPagesInOneMessage) {
   ScriptedSaveDialog dialog;
-  MemoryProfile profile;
+  ScratchAppProfile profile;
   PathList files = WritePages(3);
   dialog.answer = out.file("job.jpg");
-  SaveJobAsImages(nullptr, profile, files, nullptr);
+  SaveJobAsImages(nullptr, profile.get(), files, nullptr);
   EXPECT_TRUE(g_messages.empty());
 
   WriteFileBytes(files[1], Bytes(10, 0));
-  SaveJobAsImages(nullptr, profile, files, nullptr);
+  SaveJobAsImages(nullptr, profile.get(), files, nullptr);
   EXPECT_EQ(g_messages, std::vector<std::string>{"folium: 1 of 3 pages could not be saved."});
 }
 
 TEST_F(PageExportTest, WithNoPageFilesNothingIsWrittenButTheChoiceIsRemembered) {
   ScriptedSaveDialog dialog;
-  MemoryProfile profile;
+  ScratchAppProfile profile;
   dialog.answer = out.file("job.png");
   dialog.answerFilter = 5;
   int progressCalls = 0;
-  SaveJobAsImages(nullptr, profile, PathList(), [&](int, int) { ++progressCalls; });
+  SaveJobAsImages(nullptr, profile.get(), PathList(), [&](int, int) { ++progressCalls; });
   EXPECT_TRUE(OutputNames().empty());
   EXPECT_EQ(progressCalls, 0);
   EXPECT_TRUE(g_messages.empty());
   EXPECT_EQ(RememberedImageFolder(), out.path() + "\\");
-  EXPECT_EQ(profile.values["Folium\\SaveAsImageFilter"], 5);
+  EXPECT_EQ(profile.RememberedFilter(), 5);
 }
 
 TEST_F(PageExportTest, CancellingTheDialogWritesNothing) {
   ScriptedSaveDialog dialog;
-  MemoryProfile profile;
-  SaveJobAsImages(nullptr, profile, WritePages(2), nullptr);
+  ScratchAppProfile profile;
+  SaveJobAsImages(nullptr, profile.get(), WritePages(2), nullptr);
   EXPECT_TRUE(OutputNames().empty());
   EXPECT_EQ(dialog.requests.size(), 1u);
 }

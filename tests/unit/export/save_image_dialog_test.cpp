@@ -11,12 +11,12 @@ class AskSaveImageNameTest : public ::testing::Test {
   ~AskSaveImageNameTest() override { ForgetImageFolder(); }
 
   ScriptedSaveDialog dialog;
-  MemoryProfile profile;
+  ScratchAppProfile profile;
 };
 
 TEST_F(AskSaveImageNameTest, OpensWithTheTwelveFormatsTitleAndFirstTimeDefaults) {
   const HWND owner = GetDesktopWindow();
-  EXPECT_EQ(AskSaveImageName(owner, profile), "");
+  EXPECT_EQ(AskSaveImageName(owner, profile.get()), "");
   ASSERT_EQ(dialog.requests.size(), 1u);
   const DialogRequest& request = dialog.requests[0];
   EXPECT_EQ(request.owner, owner);
@@ -42,12 +42,12 @@ TEST_F(AskSaveImageNameTest, OpensWithTheTwelveFormatsTitleAndFirstTimeDefaults)
 TEST_F(AskSaveImageNameTest, OkRemembersFolderAndFilterForTheNextDialog) {
   dialog.answer = "D:\\out\\pages\\job.png";
   dialog.answerFilter = 5;
-  EXPECT_EQ(AskSaveImageName(nullptr, profile), "D:\\out\\pages\\job.png");
+  EXPECT_EQ(AskSaveImageName(nullptr, profile.get()), "D:\\out\\pages\\job.png");
   EXPECT_EQ(RememberedImageFolder(), "D:\\out\\pages\\");
-  EXPECT_EQ(profile.values["Folium\\SaveAsImageFilter"], 5);
+  EXPECT_EQ(profile.RememberedFilter(), 5);
 
   dialog.answer.clear();
-  AskSaveImageName(nullptr, profile);
+  AskSaveImageName(nullptr, profile.get());
   ASSERT_EQ(dialog.requests.size(), 2u);
   EXPECT_EQ(dialog.requests[1].initialFolder, "D:\\out\\pages\\");
   EXPECT_EQ(dialog.requests[1].filterIndex, 5u);
@@ -56,13 +56,13 @@ TEST_F(AskSaveImageNameTest, OkRemembersFolderAndFilterForTheNextDialog) {
 TEST_F(AskSaveImageNameTest, CancelRemembersNothing) {
   dialog.answer = "E:\\first\\a.tif";
   dialog.answerFilter = 3;
-  AskSaveImageName(nullptr, profile);
+  AskSaveImageName(nullptr, profile.get());
 
   dialog.answer.clear();
   dialog.answerFilter = 9;
-  EXPECT_EQ(AskSaveImageName(nullptr, profile), "");
+  EXPECT_EQ(AskSaveImageName(nullptr, profile.get()), "");
   EXPECT_EQ(RememberedImageFolder(), "E:\\first\\");
-  EXPECT_EQ(profile.values["Folium\\SaveAsImageFilter"], 3);
+  EXPECT_EQ(profile.RememberedFilter(), 3);
 }
 
 }  // namespace
