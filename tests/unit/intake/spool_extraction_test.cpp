@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <random>
 
 #include "emf_pages.h"
 #include "message_box.h"
@@ -199,6 +200,26 @@ TEST_F(SpoolExtraction, PageFilesOfAnEarlierJobWithTheSameNameAreReplaced) {
   const Bytes spool = BuildSpoolFile(MakeDrawnJob(1));
   EXPECT_EQ(Extract(spool), 1);
   ExpectPagesCutAt(spool, PageRecordOffsets(spool), "00012");
+}
+
+TEST_F(SpoolExtraction, CorruptedSpoolFilesNeverCrashOrOverrun) {
+  const Bytes original = BuildSpoolFile(MakeDrawnJob(3));
+  std::mt19937 random(11);
+  for (int round = 0; round < 150; ++round) {
+    Bytes spool = original;
+    // Damage a few bytes, favouring the header and record heads, then maybe cut the file.
+    for (int hit = 0; hit < 4; ++hit) {
+      const std::size_t at = random() % 3 == 0 ? random() % 64 : random() % spool.size();
+      spool[at] = static_cast<std::uint8_t>(random());
+    }
+    if (random() % 2) spool.resize(random() % spool.size());
+    m_pages.clear();
+    const int pages = Extract(spool, "R" + std::to_string(round) + ".SPL");
+    ASSERT_EQ(m_pages.size(), static_cast<std::size_t>(pages));
+    std::size_t total = 0;
+    for (const std::string& page : m_pages) total += ReadFileBytes(page).size();
+    EXPECT_LE(total, spool.size()) << "round " << round;
+  }
 }
 
 struct RealJob {
