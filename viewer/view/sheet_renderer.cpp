@@ -1,0 +1,120 @@
+#include "sheet_renderer.h"
+
+#include <cstdint>
+#include <string>
+
+#include "dc_state.h"
+#include "sheet_text.h"
+
+namespace {
+
+constexpr int kPageNumberInset = 3;
+constexpr int kFrameInset = 5;
+constexpr int kWatermarkAngle = 45;
+
+constexpr UINT kHeaderFlags = DT_CENTER | DT_SINGLELINE | DT_TABSTOP;
+constexpr UINT kFooterFlags = DT_CENTER | DT_SINGLELINE | DT_BOTTOM | DT_TABSTOP;
+
+// DrawText flags of each page number position; 0 for "None" and unknown positions.
+UINT PageNumberFlags(int pageNumberPos) {
+  constexpr UINT kLine = DT_SINGLELINE | DT_TABSTOP;
+  switch (pageNumberPos) {
+    case kPageNumberLeftTop: return kLine | DT_LEFT | DT_TOP;
+    case kPageNumberCenterTop: return kLine | DT_CENTER;
+    case kPageNumberRightTop: return kLine | DT_RIGHT;
+    case kPageNumberLeftBottom: return kLine | DT_BOTTOM;
+    case kPageNumberCenterBottom: return kLine | DT_BOTTOM | DT_CENTER;
+    case kPageNumberRightBottom: return kLine | DT_BOTTOM | DT_RIGHT;
+    default: return 0;
+  }
+}
+
+void Line(HDC dc, int x0, int y0, int x1, int y1) {
+  MoveToEx(dc, x0, y0, nullptr);
+  LineTo(dc, x1, y1);
+}
+
+// Lines between the cells, across the whole of r, with the current pen.
+void DrawSeparators(HDC dc, const RECT& r, int pagesPerSheet) {
+  const SheetGrid grid = GridOf(pagesPerSheet);
+  const int cellHeight = (r.bottom - r.top) / grid.rows;
+  const int cellWidth = (r.right - r.left) / grid.columns;
+  for (int j = 1; j < grid.rows; ++j) {
+    const int y = r.top + j * cellHeight;
+    Line(dc, r.left, y, r.right, y);
+  }
+  for (int j = 1; j < grid.columns; ++j) {
+    const int x = r.left + j * cellWidth;
+    Line(dc, x, r.top, x, r.bottom);
+  }
+}
+
+void DrawFrame(HDC dc, const RECT& r) {
+  const int left = r.left + kFrameInset;
+  const int top = r.top + kFrameInset;
+  const int right = r.right - kFrameInset;
+  const int bottom = r.bottom - kFrameInset;
+  MoveToEx(dc, left, top, nullptr);
+  LineTo(dc, right, top);
+  LineTo(dc, right, bottom);
+  LineTo(dc, left, bottom);
+  LineTo(dc, left, top);
+}
+
+// A header or footer: one line over the whole sheet, clipped at its edges, in the device
+// context's current font.
+void DrawSheetLine(HDC dc, const RECT& r, const std::string& text, UINT flags) {
+  RECT area = r;
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area, flags);
+}
+
+void DrawWatermark(HDC dc, const RECT& r, const WatermarkRecord& watermark) {
+  switch (watermark.type) {
+    case kWatermarkTypeHeader: DrawSheetLine(dc, r, watermark.content, kHeaderFlags); break;
+    case kWatermarkTypeOutline:
+      DrawRotatedText(dc, kWatermarkAngle, r, watermark.content.c_str());
+      break;
+    case kWatermarkTypeFooter: DrawSheetLine(dc, r, watermark.content, kFooterFlags); break;
+    default: break;
+  }
+}
+
+void DrawPageNumber(HDC dc, std::int64_t number, const RECT& page, UINT flags) {
+  const std::string text = std::to_string(number);
+  RECT inset = {page.left + kPageNumberInset, page.top + kPageNumberInset,
+                page.right - kPageNumberInset, page.bottom - kPageNumberInset};
+  ScopedBkMode transparent(dc, TRANSPARENT);
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &inset, flags);
+}
+
+}  // namespace
+
+BOOL DrawSheet(HDC dc, const RECT& r, const std::vector<PageEntry>& pages,
+               const SheetLayout& layout, int sheet, const OptionSettings& options,
+               const WatermarkRecord* watermark) {
+  const int pageCount = static_cast<int>(pages.size());
+  // The same as asking whether the sheet's first page is in the list, without overflow.
+  if (sheet < 0 || sheet >= GetSheetCount(layout, pageCount)) return FALSE;
+
+  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  const SheetGrid grid = GridOf(layout.pagesPerSheet);
+  for (int visit = 0; visit < grid.columns * grid.rows; ++visit) {
+    const CellPosition cell = CellOfVisit(layout, visit);
+    const int page = PageOfCell(layout, sheet, cell);
+    if (page >= pageCount) continue;
+    DrawPageCell(dc, page, pages[static_cast<size_t>(page)], CellRect(r, layout, cell), options);
+  }
+  if (options.pageBorder != kPageBorderNone) DrawSeparators(dc, r, layout.pagesPerSheet);
+  if (options.pageBorder == kPageBorderFrame) DrawFrame(dc, r);
+  if (watermark) DrawWatermark(dc, r, *watermark);
+  return TRUE;
+}
+
+void DrawPageCell(HDC dc, int pageIndex, const PageEntry& entry, const RECT& cell,
+                  const OptionSettings& options) {
+  const RECT page = PageRectInCell(cell, entry.nWidth, entry.nHeight, options.pageMargins);
+  if (entry.hMetaFile) PlayEnhMetaFile(dc, entry.hMetaFile, &page);
+  const UINT flags = PageNumberFlags(options.pageNumberPos);
+  if (flags == 0) return;
+  DrawPageNumber(dc, static_cast<std::int64_t>(options.startPage) + pageIndex, page, flags);
+}
