@@ -50,6 +50,20 @@ void PrintRect(const char* name, const RECT& r) {
   std::printf("%s=%ld,%ld,%ld,%ld\n", name, r.left, r.top, r.right, r.bottom);
 }
 
+// Waits until the window is shown: the viewer shows its window after loading the job,
+// and paints it at once.
+int WaitVisible(int argc, char** argv) {
+  if (argc < 4) return 2;
+  return WaitFor(
+             [&] {
+               HWND hwnd = FindWindowA(nullptr, argv[2]);
+               return hwnd && IsWindowVisible(hwnd);
+             },
+             std::atoi(argv[3]))
+             ? 0
+             : 1;
+}
+
 int WindowInfo(int argc, char** argv) {
   if (argc < 3) return 2;
   HWND frame = RequireWindow(argv[2]);
@@ -59,6 +73,9 @@ int WindowInfo(int argc, char** argv) {
   std::printf("visible=%d\nzoomed=%d\n", IsWindowVisible(frame) ? 1 : 0, IsZoomed(frame) ? 1 : 0);
   PrintRect("rect", rect);
   std::printf("screen=%d,%d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  PrintRect("work_area", work);
   std::printf("foreground=%d\n", GetForegroundWindow() == frame ? 1 : 0);
   HWND toolbar = GetDlgItem(frame, kToolbarId);
   std::printf("toolbar_visible=%d\n", toolbar && IsWindowVisible(toolbar) ? 1 : 0);
@@ -293,6 +310,7 @@ struct CommandRow {
 const CommandRow kCommands[] = {
     {"wait-window", WaitWindow, "CAPTION TIMEOUT_MS"},
     {"wait-gone", WaitGone, "CAPTION TIMEOUT_MS"},
+    {"wait-visible", WaitVisible, "CAPTION TIMEOUT_MS"},
     {"window-info", WindowInfo, "CAPTION"},
     {"command", Command, "CAPTION ID"},
     {"prompts", Prompts, "CAPTION ID..."},

@@ -71,7 +71,7 @@ page_file_count() {
 start_viewer() {  # exe name (QUILLOR_WIN_VERSION from the environment)
   "$wine_run" "$wine_dir" "$case_dir/app/$1" </dev/null >"$case_dir/viewer.log" 2>&1 &
   viewer_pid=$!
-  driver wait-window "$CAPTION" 30000 || fail "no window \"$CAPTION\""
+  driver wait-visible "$CAPTION" 30000 || fail "no window \"$CAPTION\""
 }
 
 wait_viewer_exit() {
