@@ -5,44 +5,14 @@
 #include "app/app_names.h"
 #include "job_discovery.h"
 #include "message_box.h"
+#include "page_header.h"
 #include "program_directory.h"
-#include "scoped_handle.h"
-#include "spool_format.h"
 
 namespace {
-
-// The metafile header record's fixed part, which holds everything the size rule reads.
-constexpr DWORD kEmfHeaderRecordBytes = 108;
-constexpr std::size_t kFrameOffset = 24;
 
 void SystemDeleteMetafile(HENHMETAFILE metafile) { DeleteEnhMetaFile(metafile); }
 
 MetafileDeleter g_deleteMetafile = SystemDeleteMetafile;
-
-LONG ReadSigned32(const unsigned char* bytes) {
-  return static_cast<LONG>(ReadLittleEndian32(bytes));
-}
-
-// Reads the start of a page file and checks that it is an enhanced metafile.
-bool ReadEmfFrame(const std::string& path, RECTL& frame) {
-  unsigned char header[kEmfHeaderRecordBytes];
-  DWORD read = 0;
-  {
-    ScopedFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid() || !ReadFile(file.get(), header, sizeof header, &read, nullptr))
-      return false;
-  }
-  if (read < kMinEmfHeaderBytes) return false;
-  if (ReadLittleEndian32(header) != kEmrHeaderType ||
-      ReadLittleEndian32(header + kEmfSignatureOffset) != kEnhMetaSignature)
-    return false;
-  frame.left = ReadSigned32(header + kFrameOffset);
-  frame.top = ReadSigned32(header + kFrameOffset + 4);
-  frame.right = ReadSigned32(header + kFrameOffset + 8);
-  frame.bottom = ReadSigned32(header + kFrameOffset + 12);
-  return true;
-}
 
 // (extent / hundredths-per-pixel + 0.5) truncated towards zero; false unless it is a
 // positive int.
@@ -77,7 +47,7 @@ CPageStore::~CPageStore() { ReleaseAllPages(); }
 
 bool CPageStore::LoadPageFile(const std::string& path, PageEntry& entry) {
   RECTL frame;
-  if (!ReadEmfFrame(path, frame)) return false;
+  if (!ReadPageFrame(path, frame)) return false;
   DisplayMetrics metrics;
   if (!ReadDisplayMetrics(metrics)) return false;
   int width = 0;

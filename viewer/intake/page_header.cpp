@@ -1,12 +1,12 @@
 #include "page_header.h"
 
-#include "c_file.h"
+#include "scoped_handle.h"
 #include "spool_format.h"
 
 namespace {
 
-// The metafile header record's fixed part.
-constexpr std::size_t kEmfHeaderRecordBytes = 108;
+// The metafile header record's fixed part, which holds everything the page size needs.
+constexpr DWORD kEmfHeaderRecordBytes = 108;
 constexpr std::size_t kFrameOffset = 24;
 
 LONG ReadSigned32(const unsigned char* bytes) {
@@ -15,13 +15,14 @@ LONG ReadSigned32(const unsigned char* bytes) {
 
 }  // namespace
 
-bool ReadPageFrame(const char* path, RECTL& frame) {
+bool ReadPageFrame(const std::string& path, RECTL& frame) {
   unsigned char header[kEmfHeaderRecordBytes];
-  std::size_t read = 0;
+  DWORD read = 0;
   {
-    UniqueCFile file(std::fopen(path, "rb"));
-    if (!file) return false;
-    read = std::fread(header, 1, sizeof header, file.get());
+    ScopedFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid() || !ReadFile(file.get(), header, sizeof header, &read, nullptr))
+      return false;
   }
   if (read < kMinEmfHeaderBytes) return false;
   if (ReadLittleEndian32(header) != kEmrHeaderType ||
