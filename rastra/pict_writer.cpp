@@ -60,9 +60,11 @@ void AppendRows(const Image& image, std::uint32_t rowBytes, Bytes& out) {
 }  // namespace
 
 long WritePict(const Image& image, Bytes& out) {
-  // Rows narrower than 8 bytes would be stored unpacked; a two-pixel row keeps one layout.
-  const std::uint32_t rowBytes = image.width < 2 ? 8 : image.width * 4;
+  // Short rows are stored unpacked, and readers disagree on what counts as short (under
+  // 8 row bytes, or under 8 bytes of component planes): only widths all agree on are written.
+  if (image.width < 3) return RASTRA_ERROR_IMAGE_TOO_SMALL;
   if (image.width > kMaxRowBytes / 4 || image.height > 0x7FFF) return RASTRA_ERROR_IMAGE_TOO_LARGE;
+  const std::uint32_t rowBytes = image.width * 4;
   PutZeros(out, kFileHeaderSize);
   const std::size_t sizeField = out.size();
   PutU16BE(out, 0);  // picture size, low 16 bits, set at the end

@@ -26,7 +26,8 @@ enum RastraResult {
   RASTRA_ERROR_OUT_OF_MEMORY = 7,
   RASTRA_ERROR_ENCODER = 8,            /* the encoder of the target format failed */
   RASTRA_ERROR_TARGET_UNWRITABLE = 9,  /* no temporary file could be made or written in the target's folder */
-  RASTRA_ERROR_TARGET_NOT_REPLACED = 10 /* the finished image could not be renamed to the target */
+  RASTRA_ERROR_TARGET_NOT_REPLACED = 10, /* the finished image could not be renamed to the target */
+  RASTRA_ERROR_IMAGE_TOO_SMALL = 11     /* under three pixels wide, which PICT cannot hold unambiguously */
 };
 
 /* Export 1. Returns one of RastraResult. */
