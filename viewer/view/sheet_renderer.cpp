@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dc_state.h"
+#include "page_playback.h"
 #include "sheet_text.h"
 
 namespace {
@@ -113,7 +114,9 @@ BOOL DrawSheet(HDC dc, const RECT& r, const std::vector<PageEntry>& pages,
 void DrawPageCell(HDC dc, int pageIndex, const PageEntry& entry, const RECT& cell,
                   const OptionSettings& options) {
   const RECT page = PageRectInCell(cell, entry.nWidth, entry.nHeight, options.pageMargins);
-  if (entry.hMetaFile) PlayEnhMetaFile(dc, entry.hMetaFile, &page);
+  // Real spool pages carry records that make the platform's own player read past the
+  // metafile's object table; the checked player leaves those out.
+  if (entry.hMetaFile) PlayPageMetafile(dc, entry.hMetaFile, page);
   const UINT flags = PageNumberFlags(options.pageNumberPos);
   if (flags == 0) return;
   DrawPageNumber(dc, static_cast<std::int64_t>(options.startPage) + pageIndex, page, flags);

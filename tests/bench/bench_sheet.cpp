@@ -1,0 +1,150 @@
+// Measures repainting a sheet the way the screen does, off-screen:
+//   bench_sheet [PAGE.emf ...]
+// Pages are the given metafiles, repeated to 16 (without any, 16 pages drawn with GDI).
+// Each case draws one sheet at 1000 % into a bitmap of the whole zoomed sheet and into a
+// window-sized bitmap scrolled to the sheet's middle; it prints "<case>_first_ms" (the
+// first paint) and "<case>_ms" (the median of the repaints after it).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "emf_pages.h"
+#include "page_store.h"
+#include "sheet_navigation.h"
+#include "sheet_renderer.h"
+
+namespace {
+
+constexpr int kPages = 16;
+constexpr int kRepaints = 7;
+constexpr SIZE kWindow = {1280, 1024};
+constexpr SIZE kA4TenthsMm = {2100, 2970};
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
+         static_cast<double>(frequency.QuadPart);
+}
+
+// A 32-bit bitmap selected into a memory device context, as the view paints off-screen.
+class OffscreenBitmap {
+ public:
+  OffscreenBitmap(int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_dc = CreateCompatibleDC(nullptr);
+    m_previous = SelectObject(m_dc, m_bitmap);
+  }
+  ~OffscreenBitmap() {
+    SelectObject(m_dc, m_previous);
+    DeleteDC(m_dc);
+    DeleteObject(m_bitmap);
+  }
+  OffscreenBitmap(const OffscreenBitmap&) = delete;
+  OffscreenBitmap& operator=(const OffscreenBitmap&) = delete;
+
+  bool valid() const { return m_bitmap && m_dc; }
+  HDC dc() const { return m_dc; }
+
+ private:
+  HBITMAP m_bitmap = nullptr;
+  HDC m_dc = nullptr;
+  HGDIOBJ m_previous = nullptr;
+};
+
+bool LoadPages(int argc, char** argv, CPageStore& store) {
+  std::vector<std::string> files(argv + 1, argv + argc);
+  if (files.empty()) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    for (int i = 0; i < kPages; ++i) {
+      PageDrawing drawing;
+      drawing.label = "Page " + std::to_string(i + 1);
+      const std::string path = std::string(temp) + "bench_sheet_" + std::to_string(i) + ".emf";
+      WriteFileBytes(path, DrawEmfPage(drawing));
+      files.push_back(path);
+    }
+  }
+  for (int i = 0; i < kPages; ++i) {
+    PageEntry entry;
+    if (!store.LoadPageFile(files[static_cast<size_t>(i) % files.size()], entry)) return false;
+    store.m_pages.push_back(entry);
+  }
+  return true;
+}
+
+struct Case {
+  const char* name;
+  SheetLayout layout;
+  bool watermark;
+};
+
+// Paints the case's sheet into `target` with its origin at `origin`; returns milliseconds.
+double Paint(const OffscreenBitmap& target, POINT origin, const CPageStore& store,
+             const Case& sheetCase, SIZE sheet) {
+  OptionSettings options;
+  options.pageBorder = kPageBorderFrame;
+  options.pageNumberPos = kPageNumberRightBottom;
+  if (sheetCase.watermark) {
+    options.watermarks = {{"bench", "CONFIDENTIAL DRAFT", kWatermarkTypeOutline}};
+    options.watermarkSel = 1;
+  }
+  SetViewportOrgEx(target.dc(), -origin.x, -origin.y, nullptr);
+  const RECT r = {0, 0, sheet.cx, sheet.cy};
+  LARGE_INTEGER start, end;
+  QueryPerformanceCounter(&start);
+  DrawSheet(target.dc(), r, store.m_pages, sheetCase.layout, 0, options,
+            SelectedWatermark(options));
+  GdiFlush();
+  QueryPerformanceCounter(&end);
+  return Milliseconds(start, end);
+}
+
+void Measure(const char* target, const OffscreenBitmap& bitmap, POINT origin,
+             const CPageStore& store, const Case& sheetCase, SIZE sheet) {
+  const double first = Paint(bitmap, origin, store, sheetCase, sheet);
+  std::vector<double> times;
+  for (int i = 0; i < kRepaints; ++i) times.push_back(Paint(bitmap, origin, store, sheetCase, sheet));
+  std::sort(times.begin(), times.end());
+  std::printf("%s_%s_first_ms=%.2f\n", target, sheetCase.name, first);
+  std::printf("%s_%s_ms=%.2f\n", target, sheetCase.name, times[times.size() / 2]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CPageStore store;
+  if (!LoadPages(argc, argv, store)) {
+    std::fprintf(stderr, "bench_sheet: a page could not be loaded\n");
+    return 1;
+  }
+  const SIZE sheet = ZoomedSheetSize(kA4TenthsMm.cx, kA4TenthsMm.cy, kZoomIndexCount - 1);
+  std::printf("sheet_px=%ldx%ld\n", sheet.cx, sheet.cy);
+  const Case cases[] = {{"one_up", {1, false, false}, false},
+                        {"one_up_watermark", {1, false, false}, true},
+                        {"sixteen_up", {16, false, false}, false},
+                        {"sixteen_up_watermark", {16, false, false}, true}};
+
+  OffscreenBitmap whole(sheet.cx, sheet.cy);
+  OffscreenBitmap window(kWindow.cx, kWindow.cy);
+  if (!whole.valid() || !window.valid()) {
+    std::fprintf(stderr, "bench_sheet: no off-screen bitmap\n");
+    return 1;
+  }
+  const POINT middle = {(sheet.cx - kWindow.cx) / 2, (sheet.cy - kWindow.cy) / 2};
+  for (const Case& sheetCase : cases) {
+    Measure("whole", whole, {0, 0}, store, sheetCase, sheet);
+    Measure("window", window, middle, store, sheetCase, sheet);
+  }
+  return 0;
+}
