@@ -3,7 +3,8 @@
 // Pages are the given metafiles, repeated to 16 (without any, 16 pages drawn with GDI).
 // Each case draws one sheet at 1000 % into a bitmap of the whole zoomed sheet and into a
 // window-sized bitmap scrolled to the sheet's middle; it prints "<case>_first_ms" (the
-// first paint) and "<case>_ms" (the median of the repaints after it).
+// first paint) and "<case>_ms" (the median of the repaints after it), and
+// "bounded_search_ms": a font search for a text that never gets wide enough, to its bound.
 #include <windows.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include "page_store.h"
 #include "sheet_navigation.h"
 #include "sheet_renderer.h"
+#include "watermark_font_search.h"
 
 namespace {
 
@@ -120,6 +122,28 @@ void Measure(const char* target, const OffscreenBitmap& bitmap, POINT origin,
   std::printf("%s_%s_ms=%.2f\n", target, sheetCase.name, times[times.size() / 2]);
 }
 
+// The worst case of the watermark font search on the 1000 % sheet: every step up to the
+// bound (four times the sheet's larger side) with a real font.
+void MeasureBoundedSearch(HDC dc, SIZE sheet) {
+  const std::string text = "W";
+  const auto widthAt = [dc, &text](int height) {
+    const LOGFONTA logFont = WatermarkLogFont(height, 0);
+    const HFONT font = CreateFontIndirectA(&logFont);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, text.c_str(), 1, &extent);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    return 0 * extent.cx;  // as a text of zero-width characters would measure
+  };
+  LARGE_INTEGER start, end;
+  QueryPerformanceCounter(&start);
+  SearchWatermarkFontHeight(std::min(sheet.cx, sheet.cy), 4 * std::max(sheet.cx, sheet.cy),
+                            widthAt);
+  QueryPerformanceCounter(&end);
+  std::printf("bounded_search_ms=%.2f\n", Milliseconds(start, end));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,5 +170,6 @@ int main(int argc, char** argv) {
     Measure("whole", whole, {0, 0}, store, sheetCase, sheet);
     Measure("window", window, middle, store, sheetCase, sheet);
   }
+  MeasureBoundedSearch(window.dc(), sheet);
   return 0;
 }
