@@ -116,7 +116,9 @@ void Measure(const char* target, const OffscreenBitmap& bitmap, POINT origin,
              const CPageStore& store, const Case& sheetCase, SIZE sheet) {
   const double first = Paint(bitmap, origin, store, sheetCase, sheet);
   std::vector<double> times;
-  for (int i = 0; i < kRepaints; ++i) times.push_back(Paint(bitmap, origin, store, sheetCase, sheet));
+  for (int i = 0; i < kRepaints; ++i) {
+    times.push_back(Paint(bitmap, origin, store, sheetCase, sheet));
+  }
   std::sort(times.begin(), times.end());
   std::printf("%s_%s_first_ms=%.2f\n", target, sheetCase.name, first);
   std::printf("%s_%s_ms=%.2f\n", target, sheetCase.name, times[times.size() / 2]);
@@ -134,7 +136,8 @@ void MeasureBoundedSearch(HDC dc, SIZE sheet) {
     GetTextExtentPoint32A(dc, text.c_str(), 1, &extent);
     SelectObject(dc, previous);
     DeleteObject(font);
-    return 0 * extent.cx;  // as a text of zero-width characters would measure
+    // Measured for real, reported as a text of zero-width characters would measure.
+    return extent.cx < 0 ? extent.cx : 0;
   };
   LARGE_INTEGER start, end;
   QueryPerformanceCounter(&start);

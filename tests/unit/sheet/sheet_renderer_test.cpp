@@ -302,7 +302,9 @@ TEST(PageNumbersText, CountFromStartPageOverTheWholeJobAndRepeatWithThePage) {
     DrawExpectedNumber(expected.dc(), column == 0 ? "-3" : "-2", page, flags);
   }
   for (int y = 0; y < 297; ++y) {
-    for (int x = 0; x < 420; ++x) ASSERT_EQ(drawn.IsDark(x, y), expected.IsDark(x, y)) << x << "," << y;
+    for (int x = 0; x < 420; ++x) {
+      ASSERT_EQ(drawn.IsDark(x, y), expected.IsDark(x, y)) << x << "," << y;
+    }
   }
 
   const SheetLayout repeat = {2, false, true};
