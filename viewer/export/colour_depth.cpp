@@ -1,6 +1,6 @@
 #include "colour_depth.h"
 
-#include "gdi_holders.h"
+#include "framework/gdi_holders.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ ColourDepth DeviceDepth(HDC dc) {
 
 ColourDepth ReadDeviceCaps(HDC dc) {
   if (dc) return DeviceDepth(dc);
-  ScreenDC screen;
+  CClientDC screen(GetDesktopWindow());
   return screen ? DeviceDepth(screen.get()) : ColourDepth();
 }
 

@@ -8,7 +8,7 @@
 #include "c_file.h"
 #include "colour_depth.h"
 #include "display_metrics.h"
-#include "gdi_holders.h"
+#include "framework/gdi_holders.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ std::unique_ptr<unsigned char[]> AllocateZeroed(std::size_t bytes) {
 
 // Reads all pixel rows of `bitmap` in the format `info` describes; false unless every row came.
 bool ReadPixels(HBITMAP bitmap, BITMAPINFO* info, unsigned char* pixels) {
-  ScreenDC screen;
+  CClientDC screen(GetDesktopWindow());
   if (!screen) return false;
   const UINT rows = static_cast<UINT>(info->bmiHeader.biHeight);
   return GetDIBits(screen.get(), bitmap, 0, rows, pixels, info, DIB_RGB_COLORS) ==
@@ -83,7 +83,7 @@ int CPageBitmap::Create(int width, int height, HDC dc) {
   if (!BmpImageBytes(width, height, bitCount, imageBytes)) return 0;
 
   const ColourDepth screenDepth = ReadColourDepth(nullptr);
-  ScopedBitmap bitmap(CreateBitmap(width, height, screenDepth.planes, screenDepth.bitsPerPixel,
+  CGdiObject<HBITMAP> bitmap(CreateBitmap(width, height, screenDepth.planes, screenDepth.bitsPerPixel,
                                    nullptr));
   if (!bitmap) return 0;
 

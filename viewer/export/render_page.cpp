@@ -1,7 +1,7 @@
 #include "render_page.h"
 
 #include "display_metrics.h"
-#include "gdi_holders.h"
+#include "framework/gdi_holders.h"
 #include "page_bitmap.h"
 #include "page_header.h"
 #include "page_playback.h"
@@ -14,7 +14,7 @@ bool IsEmpty(const char* path) { return !path || !*path; }
 // Plays the page over the whole bitmap on a white ground; false when the context would
 // not take the bitmap.
 bool DrawPage(HDC dc, HBITMAP bitmap, HENHMETAFILE page, int width, int height) {
-  ScopedSelect selection(dc, bitmap);
+  CScopedSelect selection(dc, bitmap);
   if (!selection.selected()) return false;
   SetStretchBltMode(dc, COLORONCOLOR);
   const RECT area = {0, 0, width, height};
@@ -35,9 +35,9 @@ PageRenderResult RenderPage(const char* pagePath, const char* bmpPath) {
   int height = 0;
   if (!PageSizeInPixels(frame, metrics, width, height)) return PageRenderResult::Refused;
 
-  ScopedEnhMetaFile page(GetEnhMetaFileA(pagePath));
+  CScopedEnhMetaFile page(GetEnhMetaFileA(pagePath));
   if (!page) return PageRenderResult::NotWritten;
-  MemoryDC memory(nullptr);
+  CMemoryDC memory(nullptr);
   CPageBitmap bitmap;
   if (!memory || !bitmap.Create(width, height, memory.get()) ||
       !DrawPage(memory.get(), bitmap.GetSafeHandle(), page.get(), width, height))

@@ -29,6 +29,7 @@ class CClientDC {
   CClientDC(const CClientDC&) = delete;
   CClientDC& operator=(const CClientDC&) = delete;
 
+  explicit operator bool() const { return m_hdc != nullptr; }
   HDC get() const { return m_hdc; }
 
  private:
@@ -36,7 +37,24 @@ class CClientDC {
   HDC m_hdc;
 };
 
-// A GDI object created for drawing and deleted once.
+// A memory device context compatible with `reference` (the screen when null); deleted once.
+class CMemoryDC {
+ public:
+  explicit CMemoryDC(HDC reference) : m_hdc(CreateCompatibleDC(reference)) {}
+  ~CMemoryDC() {
+    if (m_hdc) DeleteDC(m_hdc);
+  }
+  CMemoryDC(const CMemoryDC&) = delete;
+  CMemoryDC& operator=(const CMemoryDC&) = delete;
+
+  explicit operator bool() const { return m_hdc != nullptr; }
+  HDC get() const { return m_hdc; }
+
+ private:
+  HDC m_hdc;
+};
+
+// A GDI object created for drawing and deleted once, unless released to a new owner.
 template <class Handle>
 class CGdiObject {
  public:
@@ -47,7 +65,13 @@ class CGdiObject {
   CGdiObject(const CGdiObject&) = delete;
   CGdiObject& operator=(const CGdiObject&) = delete;
 
+  explicit operator bool() const { return m_handle != nullptr; }
   Handle get() const { return m_handle; }
+  Handle release() {
+    Handle handle = m_handle;
+    m_handle = nullptr;
+    return handle;
+  }
 
  private:
   Handle m_handle;
@@ -58,12 +82,32 @@ class CScopedSelect {
  public:
   CScopedSelect(HDC hdc, HGDIOBJ object) : m_hdc(hdc), m_previous(SelectObject(hdc, object)) {}
   ~CScopedSelect() {
-    if (m_previous) SelectObject(m_hdc, m_previous);
+    if (selected()) SelectObject(m_hdc, m_previous);
   }
   CScopedSelect(const CScopedSelect&) = delete;
   CScopedSelect& operator=(const CScopedSelect&) = delete;
 
+  // False when the device refused the object (for instance a bitmap of another depth).
+  bool selected() const { return m_previous != nullptr && m_previous != HGDI_ERROR; }
+
  private:
   HDC m_hdc;
   HGDIOBJ m_previous;
+};
+
+// An enhanced metafile opened for playing; deleted once.
+class CScopedEnhMetaFile {
+ public:
+  explicit CScopedEnhMetaFile(HENHMETAFILE metafile) : m_metafile(metafile) {}
+  ~CScopedEnhMetaFile() {
+    if (m_metafile) DeleteEnhMetaFile(m_metafile);
+  }
+  CScopedEnhMetaFile(const CScopedEnhMetaFile&) = delete;
+  CScopedEnhMetaFile& operator=(const CScopedEnhMetaFile&) = delete;
+
+  explicit operator bool() const { return m_metafile != nullptr; }
+  HENHMETAFILE get() const { return m_metafile; }
+
+ private:
+  HENHMETAFILE m_metafile;
 };
