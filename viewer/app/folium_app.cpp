@@ -7,6 +7,7 @@
 #include "app_paths.h"
 #include "file_search.h"
 #include "main_frame.h"
+#include "page_export.h"
 #include "queue_purge.h"
 #include "single_instance.h"
 #include "resource.h"
@@ -64,6 +65,7 @@ bool CFoliumApp::OnCmdMsg(UINT id, CCmdUI* ui) {
   static const CommandEntry<CFoliumApp> kCommands[] = {
       {ID_APP_ABOUT, &CFoliumApp::OnAppAbout, nullptr},
       {ID_FILE_NEW, &CFoliumApp::OnFileNew, nullptr},
+      {ID_FILE_SAVE_AS_IMAGE, &CFoliumApp::OnSaveAsImage, nullptr},
   };
   return DispatchCommand(this, kCommands, id, ui);
 }
@@ -74,5 +76,16 @@ void CFoliumApp::OnAppAbout() {
 }
 
 void CFoliumApp::OnFileNew() { CWinApp::OnFileNew(); }
+
+void CFoliumApp::OnSaveAsImage() {
+  auto* frame = static_cast<CFrameWnd*>(m_pMainWnd);
+  // Progress shows in the message pane, repainted at once: the export runs to its end
+  // inside this command without pumping messages.
+  SaveJobAsImages(frame->m_hWnd, Profile(), m_pageFiles, [frame](int page, int pageCount) {
+    frame->SetMessageText(SavingPageText(page, pageCount).c_str());
+    RedrawWindow(frame->m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  });
+  frame->SetMessageText(nullptr);
+}
 
 void CFoliumApp::ReportLoadBlankFailed() { DoMessageBox(kLoadBlankFailedText, MB_OK); }

@@ -26,6 +26,8 @@ class CFoliumApp : public CWinApp, public CPageStore {
  private:
   void OnAppAbout();
   void OnFileNew();
+  // Writes the job's page files as numbered image files in the format the user picks.
+  void OnSaveAsImage();
 };
 
 // The application object, for the parts of the viewer that reach the page store.
