@@ -248,6 +248,12 @@ int Activate(int argc, char** argv) {
   return hwnd && SetForegroundWindow(hwnd) ? 0 : 1;
 }
 
+// Puts the mouse where no window of the viewer reacts to it: the screen's bottom right.
+int ParkMouse(int, char**) {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  return 0;
+}
+
 HWND VisibleTooltip() {
   struct Search {
     HWND found = nullptr;
@@ -288,17 +294,28 @@ int HoverToolbar(int argc, char** argv) {
       x += kSeparatorWidth;
       continue;
     }
-    // Leave the bar first so each button shows its tooltip afresh.
-    SetCursorPos(bar.left + 2, bar.bottom + 60);
-    Sleep(150);
-    SetCursorPos(x + width / 2, bar.top + height / 2);
-    HWND tip = nullptr;
-    WaitFor([&] { return (tip = VisibleTooltip()) != nullptr; }, 3000);
-    std::printf("%lu\t%s\t%s\n", id, tip ? Text(tip).c_str() : "", Text(status).c_str());
+    // Leave the bar first so each button shows its tooltip afresh; tooltips show only
+    // while the viewer is the active window, and other programs may take that from it,
+    // so a button gets a few tries. A tooltip may be visible a moment before it holds
+    // its text.
+    std::string tip;
+    for (int attempt = 0; attempt < 3 && tip.empty(); ++attempt) {
+      SetCursorPos(bar.left + 2, bar.bottom + 60);
+      SetForegroundWindow(frame);
+      Sleep(150);
+      SetCursorPos(x + width / 2, bar.top + height / 2);
+      WaitFor(
+          [&] {
+            HWND window = VisibleTooltip();
+            tip = window ? Text(window) : std::string();
+            return !tip.empty();
+          },
+          2000);
+    }
+    std::printf("%lu\t%s\t%s\n", id, tip.c_str(), Text(status).c_str());
     x += width;
   }
-  SetCursorPos(bar.left + 2, bar.bottom + 60);
-  return 0;
+  return ParkMouse(argc, argv);
 }
 
 struct CommandRow {
@@ -319,6 +336,7 @@ const CommandRow kCommands[] = {
     {"capture", Capture, "CAPTION FILE.bmp"},
     {"hover-toolbar", HoverToolbar, "CAPTION ID... (0 for a separator)"},
     {"activate", Activate, "CAPTION"},
+    {"park-mouse", ParkMouse, ""},
     {"program-menu", ProgramMenu, "PROGRAM.exe MENU_ID"},
     {"write-9x-pages", Write9xPages, "COUNT"},
     {"add-printer", AddTestPrinter, "NAME"},
