@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "frame_wnd.h"
+#include "option_settings.h"
 #include "options_dlg.h"
 #include "status_bar.h"
 #include "tool_bar.h"
@@ -14,6 +15,8 @@ class CMainFrame : public CFrameWnd {
   static std::unique_ptr<CFrameWnd> Make();
 
   COptionsDlg& OptionsPanel() { return m_wndOptions; }
+  // The values every drawing of a sheet reads.
+  OptionSettings& Settings() { return m_settings; }
   bool OnCmdMsg(UINT id, CCmdUI* ui) override;
 
  protected:
@@ -27,6 +30,7 @@ class CMainFrame : public CFrameWnd {
   void OnUpdateToggleOptions(CCmdUI* ui);
   void PlaceOptionsPanel();
 
+  OptionSettings m_settings;
   COptionsDlg m_wndOptions;
   CStatusBar m_wndStatusBar;
   CToolBar m_wndToolBar;

@@ -1,51 +1,360 @@
 #include "folium_view.h"
 
+#include <windowsx.h>
+
+#include "app/app_names.h"
 #include "app/folium_app.h"
+#include "document.h"
 #include "gdi_holders.h"
+#include "goto_page_dlg.h"
+#include "main_frame.h"
+#include "message_box.h"
+#include "page_clipboard.h"
+#include "printer_settings.h"
 #include "resource.h"
-#include "sheet_placement.h"
+#include "sheet_renderer.h"
+#include "view_texts.h"
+
+namespace {
+
+// The selection outline is drawn 5 wide around the cell; invalidating this much more
+// around it removes every trace of an old one.
+constexpr int kHighlightMargin = 10;
+constexpr int kHighlightPenWidth = 5;
+constexpr COLORREF kHighlightColour = RGB(0, 0, 255);
+// The outline and shadow around the sheet.
+constexpr int kShadowWidth = 2;
+
+// A bitmap to paint a window's area into before it is shown in one go.
+class COffscreenBuffer {
+ public:
+  COffscreenBuffer(HDC target, int width, int height)
+      : m_dc(target),
+        m_bitmap(CreateCompatibleBitmap(target, width, height)),
+        m_selected(m_dc.get(), m_bitmap.get()) {}
+
+  bool IsReady() const { return m_dc && m_bitmap && m_selected.selected(); }
+  HDC dc() const { return m_dc.get(); }
+
+ private:
+  CMemoryDC m_dc;
+  CGdiObject<HBITMAP> m_bitmap;
+  CScopedSelect m_selected;
+};
+
+void FillWithSystemColour(HDC dc, const RECT& area, int colourIndex) {
+  FillRect(dc, &area, GetSysColorBrush(colourIndex));
+}
+
+void DrawOutlineAndShadow(HDC dc, SIZE sheet) {
+  const int saved = SaveDC(dc);
+  SelectObject(dc, GetStockObject(BLACK_PEN));
+  SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
+  Rectangle(dc, 0, 0, sheet.cx - kShadowWidth, sheet.cy - kShadowWidth);
+  SelectObject(dc, GetStockObject(BLACK_BRUSH));
+  PatBlt(dc, sheet.cx - kShadowWidth, kShadowWidth, kShadowWidth, sheet.cy - kShadowWidth,
+         PATCOPY);
+  PatBlt(dc, kShadowWidth, sheet.cy - kShadowWidth, sheet.cx - kShadowWidth, kShadowWidth,
+         PATCOPY);
+  RestoreDC(dc, saved);
+}
+
+void DrawSelectionOutline(HDC dc, const RECT& cell) {
+  CGdiObject<HPEN> pen(CreatePen(PS_SOLID, kHighlightPenWidth, kHighlightColour));
+  CScopedSelect selected(dc, pen.get());
+  const POINT corners[] = {{cell.left, cell.top},
+                           {cell.right, cell.top},
+                           {cell.right, cell.bottom},
+                           {cell.left, cell.bottom},
+                           {cell.left, cell.top}};
+  Polyline(dc, corners, sizeof corners / sizeof corners[0]);
+}
+
+}  // namespace
 
 std::unique_ptr<CView> CFoliumView::Make() { return std::make_unique<CFoliumView>(); }
 
-SIZE CFoliumView::SheetSize() const {
+int CFoliumView::PageCount() const { return static_cast<int>(FoliumApp().m_pages.size()); }
+
+SIZE CFoliumView::ZoomedSheet() const {
   const CFoliumApp& app = FoliumApp();
-  return SheetSizeOnScreen(app.m_nSheetWidth, app.m_nSheetHeight);
+  return ZoomedSheetSize(app.m_nSheetWidth, app.m_nSheetHeight, m_state.zoomIndex);
+}
+
+const OptionSettings& CFoliumView::Options() const {
+  return static_cast<CMainFrame*>(GetParentFrame())->Settings();
+}
+
+void CFoliumView::UpdateDocument() {
+  if (CDocument* document = GetDocument()) {
+    document->UpdateAllViews(nullptr);
+  } else {
+    OnUpdate(nullptr, 0);
+  }
+}
+
+void CFoliumView::OnInitialUpdate() {
+  SetScrollSizes(SIZE{1, 1});
+  CScrollView::OnInitialUpdate();
 }
 
 void CFoliumView::OnUpdate(CView* sender, LPARAM hint) {
-  const SIZE sheet = SheetSize();
-  const int count = static_cast<int>(FoliumApp().m_pages.size());
-  const RECT last = SheetRectInColumn(sheet, count > 0 ? count - 1 : 0);
-  SetScrollSizes(SIZE{last.right + kSheetGap, last.bottom + kSheetGap});
-  CScrollView::OnUpdate(sender, hint);
+  SetScrollSizes(ZoomedSheet());
+  if (m_hWnd) InvalidateRect(m_hWnd, nullptr, FALSE);
+  (void)sender;
+  (void)hint;
+}
+
+void CFoliumView::OnDraw(HDC hdc) {
+  const int pageCount = PageCount();
+  if (!m_state.IsShowingSheet(pageCount)) return;
+  const SIZE sheet = ZoomedSheet();
+  const RECT sheetRect = {0, 0, sheet.cx, sheet.cy};
+  DrawSheet(hdc, sheetRect, FoliumApp().m_pages, m_state.layout, m_state.currentSheet,
+            Options(), SelectedWatermark(Options()));
+  DrawOutlineAndShadow(hdc, sheet);
+  // A grey band along the top and left edges sets the sheet off the window's edge.
+  FillWithSystemColour(hdc, RECT{0, 0, sheet.cx, kShadowWidth}, COLOR_BTNSHADOW);
+  FillWithSystemColour(hdc, RECT{0, 0, kShadowWidth, sheet.cy}, COLOR_BTNSHADOW);
+  if (!IsRectEmpty(&m_state.selectionRect)) DrawSelectionOutline(hdc, m_state.selectionRect);
+}
+
+void CFoliumView::OnPaint() {
+  CPaintDC paint(m_hWnd);
+  RECT client;
+  GetClientRect(m_hWnd, &client);
+  if (IsRectEmpty(&client)) return;
+  COffscreenBuffer buffer(paint.get(), client.right, client.bottom);
+  if (!buffer.IsReady()) return;
+  // Everything the sheet does not cover is the grey background.
+  FillWithSystemColour(buffer.dc(), client, COLOR_BTNSHADOW);
+  const RECT& area = paint.area();
+  // Only the area to repaint is drawn: a sheet at high zoom is far larger than the window.
+  CGdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
+  SelectClipRgn(buffer.dc(), clip.get());
+  OnPrepareDC(buffer.dc());
+  OnDraw(buffer.dc());
+  BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+         buffer.dc(), area.left, area.top, SRCCOPY);
+}
+
+LRESULT CFoliumView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      // The paint fills every pixel itself.
+      return TRUE;
+    case WM_MOUSEWHEEL:
+      if (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) {
+        OnMouseWheel(wParam, lParam);
+        return 0;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+      OnLeftButtonDown(lParam);
+      return 0;
+    case WM_RBUTTONUP:
+      OnRightButtonUp(lParam);
+      return 0;
+  }
+  return CScrollView::WindowProc(message, wParam, lParam);
+}
+
+void CFoliumView::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
+  (void)lParam;
+  // Ctrl+wheel zooms, away from the user out, through the zoom commands and their rules.
+  const int delta = GET_WHEEL_DELTA_WPARAM(wParam);
+  if (delta > 0) {
+    OnZoomIn();
+  } else if (delta < 0) {
+    OnZoomOut();
+  }
+}
+
+void CFoliumView::HitTestPage(POINT client) {
+  RECT previous;
+  if (!m_state.HitTestPage(ClientToLogical(client), ZoomedSheet(), PageCount(), previous))
+    return;
+  InvalidateHighlight(previous);
+  InvalidateHighlight(m_state.selectionRect);
+}
+
+void CFoliumView::InvalidateHighlight(RECT cell) {
+  if (IsRectEmpty(&cell)) return;
+  InflateRect(&cell, kHighlightMargin, kHighlightMargin);
+  const POINT scroll = GetScrollPosition();
+  OffsetRect(&cell, -scroll.x, -scroll.y);
+  InvalidateRect(m_hWnd, &cell, FALSE);
+}
+
+void CFoliumView::OnLeftButtonDown(LPARAM lParam) {
+  HitTestPage(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+}
+
+void CFoliumView::OnRightButtonUp(LPARAM lParam) {
+  HitTestPage(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  if (m_state.SelectedListPage(PageCount()) < 0) return;
+  HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_PAGE_MENU));
+  if (!menu) {
+    MessageBeep(0);
+    return;
+  }
+  POINT cursor;
+  GetCursorPos(&cursor);
+  TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, cursor.x + 1, cursor.y + 1, 0, m_hWnd,
+                 nullptr);
+  DestroyMenu(menu);
 }
 
 bool CFoliumView::OnCmdMsg(UINT id, CCmdUI* ui) {
   static const CommandEntry<CFoliumView> kCommands[] = {
-      {ID_LAYOUT_1, &CFoliumView::OnLayoutOne, &CFoliumView::OnUpdateLayoutOne},
+      {ID_LAYOUT_1, &CFoliumView::OnLayout1, &CFoliumView::OnUpdateLayout1},
+      {ID_LAYOUT_2, &CFoliumView::OnLayout2, &CFoliumView::OnUpdateLayout2},
+      {ID_LAYOUT_4, &CFoliumView::OnLayout4, &CFoliumView::OnUpdateLayout4},
+      {ID_LAYOUT_6, &CFoliumView::OnLayout6, &CFoliumView::OnUpdateLayout6},
+      {ID_LAYOUT_8, &CFoliumView::OnLayout8, &CFoliumView::OnUpdateLayout8},
+      {ID_LAYOUT_16, &CFoliumView::OnLayout16, &CFoliumView::OnUpdateLayout16},
+      {ID_ORDER_DOWN, &CFoliumView::OnOrderDown, &CFoliumView::OnUpdateOrderDown},
+      {ID_REPEAT_PAGES, &CFoliumView::OnRepeatPages, &CFoliumView::OnUpdateRepeatPages},
+      {ID_GOTO_PAGE, &CFoliumView::OnGotoPage, nullptr},
+      {ID_FIRST_PAGE, &CFoliumView::OnFirstPage, &CFoliumView::OnUpdateGoBack},
+      {ID_PREV_PAGE, &CFoliumView::OnPrevPage, &CFoliumView::OnUpdateGoBack},
+      {ID_NEXT_PAGE, &CFoliumView::OnNextPage, &CFoliumView::OnUpdateGoForward},
+      {ID_LAST_PAGE, &CFoliumView::OnLastPage, &CFoliumView::OnUpdateGoForward},
+      {ID_ZOOM_OUT, &CFoliumView::OnZoomOut, &CFoliumView::OnUpdateZoomOut},
+      {ID_ZOOM_NORMAL, &CFoliumView::OnZoomNormal, &CFoliumView::OnUpdateZoomNormal},
+      {ID_ZOOM_IN, &CFoliumView::OnZoomIn, &CFoliumView::OnUpdateZoomIn},
+      {ID_PAGE_DELETE, &CFoliumView::OnPageDelete, nullptr},
+      {ID_PAGE_INSERT_BEFORE, &CFoliumView::OnPageInsertBefore, nullptr},
+      {ID_PAGE_INSERT_AFTER, &CFoliumView::OnPageInsertAfter, nullptr},
+      {ID_PAGE_COPY, &CFoliumView::OnPageCopy, nullptr},
   };
   return DispatchCommand(this, kCommands, id, ui) || CScrollView::OnCmdMsg(id, ui);
 }
 
-void CFoliumView::OnLayoutOne() { ScrollToPosition(POINT{0, 0}); }
-
-void CFoliumView::OnUpdateLayoutOne(CCmdUI* ui) { ui->SetCheck(1); }
-
-void CFoliumView::OnDraw(HDC hdc) {
-  const CFoliumApp& app = FoliumApp();
-  const SIZE sheet = SheetSize();
-  RECT clip;
-  GetClipBox(hdc, &clip);
-  FillRect(hdc, &clip, GetSysColorBrush(COLOR_APPWORKSPACE));
-  CScopedSelect pen(hdc, GetStockObject(BLACK_PEN));
-  CScopedSelect brush(hdc, GetStockObject(WHITE_BRUSH));
-  for (std::size_t i = 0; i < app.m_pages.size(); ++i) {
-    const RECT sheetRect = SheetRectInColumn(sheet, static_cast<int>(i));
-    RECT visible;
-    if (!IntersectRect(&visible, &sheetRect, &clip)) continue;
-    Rectangle(hdc, sheetRect.left, sheetRect.top, sheetRect.right, sheetRect.bottom);
-    const PageEntry& page = app.m_pages[i];
-    const RECT target = FitPageInto(sheetRect, page.nWidth, page.nHeight);
-    if (page.hMetaFile) PlayEnhMetaFile(hdc, page.hMetaFile, &target);
+void CFoliumView::ChoosePagesPerSheet(int pagesPerSheet) {
+  m_state.ChoosePagesPerSheet(pagesPerSheet, PageCount());
+  CPrinterSettings& printer = AppPrinterSettings();
+  printer.SetPrinterOrientation(IsLandscapeLayout(pagesPerSheet));
+  SIZE sheet;
+  if (printer.ReadSheetSize(sheet)) {
+    CFoliumApp& app = FoliumApp();
+    app.m_nSheetWidth = sheet.cx;
+    app.m_nSheetHeight = sheet.cy;
   }
+  UpdateDocument();
+}
+
+void CFoliumView::OnUpdateLayout(CCmdUI* ui, int pagesPerSheet) {
+  ui->Enable(true);
+  ui->SetCheck(m_state.layout.pagesPerSheet == pagesPerSheet);
+}
+
+void CFoliumView::OnOrderDown() {
+  if (!IsOrderingEnabled(m_state.layout.pagesPerSheet)) return;
+  m_state.ToggleOrderDown();
+  UpdateDocument();
+}
+
+void CFoliumView::OnUpdateOrderDown(CCmdUI* ui) {
+  ui->Enable(IsOrderingEnabled(m_state.layout.pagesPerSheet));
+  ui->SetCheck(m_state.layout.orderDown);
+}
+
+void CFoliumView::OnRepeatPages() {
+  if (!IsRepeatEnabled(m_state.layout.pagesPerSheet)) return;
+  m_state.ToggleRepeatPages(PageCount());
+  UpdateDocument();
+}
+
+void CFoliumView::OnUpdateRepeatPages(CCmdUI* ui) {
+  ui->Enable(IsRepeatEnabled(m_state.layout.pagesPerSheet));
+  ui->SetCheck(m_state.layout.repeatPages);
+}
+
+void CFoliumView::OnGotoPage() {
+  const int sheetCount = m_state.SheetCount(PageCount());
+  if (sheetCount <= 0) return;
+  CGotoPageDlg dialog;
+  dialog.infoText = GoToInfoText(m_state.currentSheet, sheetCount);
+  if (dialog.DoModal() != IDOK) return;
+  const int sheet = SheetOfGoToNumber(dialog.pageNumber, sheetCount);
+  if (sheet < 0) return;
+  m_state.GoToSheet(sheet, PageCount());
+  UpdateDocument();
+}
+
+void CFoliumView::OnFirstPage() {
+  if (m_state.GoFirst(PageCount())) UpdateDocument();
+}
+
+void CFoliumView::OnPrevPage() {
+  if (m_state.GoPrevious(PageCount())) UpdateDocument();
+}
+
+void CFoliumView::OnNextPage() {
+  if (m_state.GoNext(PageCount())) UpdateDocument();
+}
+
+void CFoliumView::OnLastPage() {
+  if (m_state.GoLast(PageCount())) UpdateDocument();
+}
+
+void CFoliumView::OnUpdateGoBack(CCmdUI* ui) { ui->Enable(CanGoBack(m_state.currentSheet)); }
+
+void CFoliumView::OnUpdateGoForward(CCmdUI* ui) {
+  ui->Enable(CanGoForward(m_state.currentSheet, m_state.SheetCount(PageCount())));
+}
+
+void CFoliumView::OnZoomOut() {
+  if (m_state.ZoomOut()) UpdateDocument();
+}
+
+void CFoliumView::OnZoomNormal() {
+  if (m_state.ZoomNormal()) UpdateDocument();
+}
+
+void CFoliumView::OnZoomIn() {
+  if (m_state.ZoomIn()) UpdateDocument();
+}
+
+void CFoliumView::OnUpdateZoomOut(CCmdUI* ui) { ui->Enable(CanZoomOut(m_state.zoomIndex)); }
+
+void CFoliumView::OnUpdateZoomNormal(CCmdUI* ui) {
+  ui->Enable(CanZoomNormal(m_state.zoomIndex));
+}
+
+void CFoliumView::OnUpdateZoomIn(CCmdUI* ui) { ui->Enable(CanZoomIn(m_state.zoomIndex)); }
+
+void CFoliumView::OnPageDelete() {
+  const int page = m_state.SelectedListPage(PageCount());
+  if (page < 0) return;
+  if (ShowMessageBox(m_hWnd, kDeletePageQuestion, kAppTitle, MB_YESNO | MB_ICONEXCLAMATION) !=
+      IDYES)
+    return;
+  FoliumApp().DeletePage(page);
+  m_state.ClearSelection();
+  UpdateDocument();
+}
+
+void CFoliumView::OnPageInsertBefore() {
+  const int page = m_state.SelectedListPage(PageCount());
+  if (page < 0) return;
+  FoliumApp().InsertBlankPage(page);
+  UpdateDocument();
+}
+
+void CFoliumView::OnPageInsertAfter() {
+  const int page = m_state.SelectedListPage(PageCount());
+  if (page < 0) return;
+  FoliumApp().InsertBlankPage(page + 1);
+  UpdateDocument();
+}
+
+void CFoliumView::OnPageCopy() {
+  const int page = m_state.SelectedListPage(PageCount());
+  if (page < 0) return;
+  CopyPageToClipboard(FoliumApp().m_pages[static_cast<size_t>(page)]);
 }

@@ -3,21 +3,74 @@
 #include <memory>
 
 #include "scroll_view.h"
+#include "sheet_view_state.h"
 
-// The viewer's view. Until the sheet layout arrives it shows each page of the job on a
-// sheet of its own, the sheets one below the other.
+struct OptionSettings;
+
+// The viewer's view: the current sheet of the job at the chosen zoom, its layout commands,
+// navigation, zoom and the page editing of a selected cell.
 class CFoliumView : public CScrollView {
  public:
   static std::unique_ptr<CView> Make();
 
+  void OnInitialUpdate() override;
   void OnUpdate(CView* sender, LPARAM hint) override;
   bool OnCmdMsg(UINT id, CCmdUI* ui) override;
 
  protected:
   void OnDraw(HDC hdc) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void OnLayoutOne();
-  void OnUpdateLayoutOne(CCmdUI* ui);
-  SIZE SheetSize() const;
+  int PageCount() const;
+  SIZE ZoomedSheet() const;
+  const OptionSettings& Options() const;
+  void UpdateDocument();
+  // Paints into an off-screen bitmap first, so the window never shows a half-drawn sheet.
+  void OnPaint();
+  void OnMouseWheel(WPARAM wParam, LPARAM lParam);
+  void OnLeftButtonDown(LPARAM lParam);
+  void OnRightButtonUp(LPARAM lParam);
+  void HitTestPage(POINT client);
+  void InvalidateHighlight(RECT cell);
+
+  void ChoosePagesPerSheet(int pagesPerSheet);
+  void OnLayout1() { ChoosePagesPerSheet(1); }
+  void OnLayout2() { ChoosePagesPerSheet(2); }
+  void OnLayout4() { ChoosePagesPerSheet(4); }
+  void OnLayout6() { ChoosePagesPerSheet(6); }
+  void OnLayout8() { ChoosePagesPerSheet(8); }
+  void OnLayout16() { ChoosePagesPerSheet(16); }
+  void OnUpdateLayout(CCmdUI* ui, int pagesPerSheet);
+  void OnUpdateLayout1(CCmdUI* ui) { OnUpdateLayout(ui, 1); }
+  void OnUpdateLayout2(CCmdUI* ui) { OnUpdateLayout(ui, 2); }
+  void OnUpdateLayout4(CCmdUI* ui) { OnUpdateLayout(ui, 4); }
+  void OnUpdateLayout6(CCmdUI* ui) { OnUpdateLayout(ui, 6); }
+  void OnUpdateLayout8(CCmdUI* ui) { OnUpdateLayout(ui, 8); }
+  void OnUpdateLayout16(CCmdUI* ui) { OnUpdateLayout(ui, 16); }
+  void OnOrderDown();
+  void OnUpdateOrderDown(CCmdUI* ui);
+  void OnRepeatPages();
+  void OnUpdateRepeatPages(CCmdUI* ui);
+
+  void OnGotoPage();
+  void OnFirstPage();
+  void OnPrevPage();
+  void OnNextPage();
+  void OnLastPage();
+  void OnUpdateGoBack(CCmdUI* ui);
+  void OnUpdateGoForward(CCmdUI* ui);
+  void OnZoomOut();
+  void OnZoomNormal();
+  void OnZoomIn();
+  void OnUpdateZoomOut(CCmdUI* ui);
+  void OnUpdateZoomNormal(CCmdUI* ui);
+  void OnUpdateZoomIn(CCmdUI* ui);
+
+  void OnPageDelete();
+  void OnPageInsertBefore();
+  void OnPageInsertAfter();
+  void OnPageCopy();
+
+  SheetViewState m_state;
 };
