@@ -25,17 +25,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: answer_save_dialog CAPTION PATH TIMEOUT_MS\n");
     return 2;
   }
+  // The dialog's window appears before its controls: wait for the file-name box too.
   const DWORD deadline = GetTickCount() + std::strtoul(argv[3], nullptr, 0);
   HWND dialog = nullptr;
-  while (!(dialog = FindWindowA("#32770", argv[1])) && GetTickCount() < deadline) Sleep(50);
-  if (!dialog) {
-    std::fprintf(stderr, "no dialog \"%s\"\n", argv[1]);
-    return 1;
-  }
   HWND edit = nullptr;
-  EnumChildWindows(dialog, FindEdit, reinterpret_cast<LPARAM>(&edit));
+  while (GetTickCount() < deadline) {
+    dialog = FindWindowA("#32770", argv[1]);
+    if (dialog) EnumChildWindows(dialog, FindEdit, reinterpret_cast<LPARAM>(&edit));
+    if (edit) break;
+    Sleep(50);
+  }
   if (!edit) {
-    std::fprintf(stderr, "no file-name box\n");
+    std::fprintf(stderr, dialog ? "no file-name box\n" : "no dialog \"%s\"\n", argv[1]);
     return 1;
   }
   SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[2]));

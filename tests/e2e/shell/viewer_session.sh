@@ -53,7 +53,7 @@ prepare_case() {
   for exe in folium.exe folium98.exe foliumnt.exe; do
     cp "$build/bin/folium.exe" "$case_dir/app/$exe"
   done
-  cp "$build/bin/blank.emf" "$case_dir/app/"
+  cp "$build/bin/blank.emf" "$build/bin/Rastra.dll" "$case_dir/app/"
   mkdir -p "$(spool_dir)"
   find "$(spool_dir)" -maxdepth 1 -iname '*.spl' -delete
 }
