@@ -238,12 +238,16 @@ void CFoliumView::ChoosePagesPerSheet(int pagesPerSheet) {
   m_state.ChoosePagesPerSheet(pagesPerSheet, PageCount());
   CPrinterSettings& printer = AppPrinterSettings();
   printer.SetPrinterOrientation(IsLandscapeLayout(pagesPerSheet));
+  CFoliumApp& app = FoliumApp();
   SIZE sheet;
-  if (printer.ReadSheetSize(sheet)) {
-    CFoliumApp& app = FoliumApp();
-    app.m_nSheetWidth = sheet.cx;
-    app.m_nSheetHeight = sheet.cy;
+  // Without a printer the sheet keeps its size but still turns with the grid: two pages
+  // side by side on upright paper would be squeezed into tall, narrow cells.
+  if (!printer.ReadSheetSize(sheet)) {
+    sheet = SheetTurnedTo(SIZE{app.m_nSheetWidth, app.m_nSheetHeight},
+                          IsLandscapeLayout(pagesPerSheet));
   }
+  app.m_nSheetWidth = sheet.cx;
+  app.m_nSheetHeight = sheet.cy;
   UpdateDocument();
 }
 

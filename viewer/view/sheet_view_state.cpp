@@ -1,5 +1,10 @@
 #include "sheet_view_state.h"
 
+SIZE SheetTurnedTo(SIZE sheet, bool landscape) {
+  if ((sheet.cx > sheet.cy) != landscape && sheet.cx != sheet.cy) return SIZE{sheet.cy, sheet.cx};
+  return sheet;
+}
+
 int SheetViewState::SelectedListPage(int pageCount) const {
   return selectedPage >= 0 && selectedPage < pageCount ? selectedPage : -1;
 }

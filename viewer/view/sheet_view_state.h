@@ -6,6 +6,9 @@
 #include "sheet_layout.h"
 #include "sheet_navigation.h"
 
+// The sheet kept when no printer says its size, turned to the layout's paper orientation.
+SIZE SheetTurnedTo(SIZE sheet, bool landscape);
+
 // What the view shows (sheet, zoom, layout) and which page is selected, with the rules by
 // which the view's commands change them. Holds no window, so the rules are testable alone.
 class SheetViewState {

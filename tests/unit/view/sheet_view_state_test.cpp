@@ -149,3 +149,19 @@ TEST(SheetViewStateTest, OffTheSheetOrOnNoSheetKeepsTheSelection) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SheetTurnedToTest, KeepsTheSidesAndTurnsOnlyWhenTheOrientationDiffers) {
+  const SIZE upright = {2100, 2970};
+  const SIZE turned = SheetTurnedTo(upright, true);
+  EXPECT_EQ(2970, turned.cx);
+  EXPECT_EQ(2100, turned.cy);
+  EXPECT_EQ(2970, SheetTurnedTo(turned, true).cx);
+  EXPECT_EQ(2100, SheetTurnedTo(turned, false).cx);
+  EXPECT_EQ(2100, SheetTurnedTo(upright, false).cx);
+  const SIZE square = {1000, 1000};
+  EXPECT_EQ(1000, SheetTurnedTo(square, true).cx);
+}
+
+}  // namespace
