@@ -2,6 +2,7 @@
 //   sheets_driver click CAPTION X Y [right]     press a mouse button in the view's client area
 //   sheets_driver goto CAPTION NUMBER            run "Go to specify page" and type NUMBER
 //   sheets_driver pick-menu ITEM TIMEOUT_MS      choose item ITEM (from 0) of the open popup menu
+//   sheets_driver key CAPTION VK                 press virtual key VK (decimal) in the view
 //   sheets_driver clipboard                      print the clipboard bitmap's width and height
 // Exit code 0 on success.
 #include <windows.h>
@@ -90,6 +91,18 @@ int GoTo(int argc, char** argv) {
   return 1;
 }
 
+int Key(int argc, char** argv) {
+  if (argc < 4) return 2;
+  HWND view = ViewOf(argv[2]);
+  if (!view) return 1;
+  const WPARAM key = static_cast<WPARAM>(std::atoi(argv[3]));
+  // Posted, so that the viewer's message loop translates it like a real key.
+  PostMessageA(view, WM_KEYDOWN, key, 1);
+  PostMessageA(view, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+  Sleep(300);
+  return 0;
+}
+
 int PickMenu(int argc, char** argv) {
   if (argc < 4) return 2;
   HWND menu = WaitTopWindow("#32768", nullptr, std::atoi(argv[3]));
@@ -117,7 +130,8 @@ struct CommandRow {
 };
 
 const CommandRow kCommands[] = {
-    {"click", Click}, {"goto", GoTo}, {"pick-menu", PickMenu}, {"clipboard", Clipboard}};
+    {"click", Click}, {"goto", GoTo}, {"key", Key},
+    {"pick-menu", PickMenu}, {"clipboard", Clipboard}};
 
 }  // namespace
 
@@ -126,6 +140,6 @@ int main(int argc, char** argv) {
     for (const CommandRow& row : kCommands)
       if (std::strcmp(argv[1], row.name) == 0) return row.run(argc, argv);
   }
-  std::fprintf(stderr, "sheets_driver click|goto|pick-menu|clipboard ...\n");
+  std::fprintf(stderr, "sheets_driver click|goto|key|pick-menu|clipboard ...\n");
   return 2;
 }
