@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "dib_info.h"
 #include "emf_pages.h"
 #include "page_store.h"
 #include "sheet_navigation.h"
@@ -36,12 +37,7 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 class OffscreenBitmap {
  public:
   OffscreenBitmap(int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = TopDown32BitInfo(width, height);
     void* bits = nullptr;
     m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     m_dc = CreateCompatibleDC(nullptr);

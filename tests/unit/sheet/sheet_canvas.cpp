@@ -1,16 +1,11 @@
 #include "sheet_canvas.h"
 
+#include "dib_info.h"
 #include <algorithm>
 #include <stdexcept>
 
 SheetCanvas::SheetCanvas(int width, int height) : m_width(width), m_height(height) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDown32BitInfo(width, height);
   void* bits = nullptr;
   m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   m_dc = CreateCompatibleDC(nullptr);

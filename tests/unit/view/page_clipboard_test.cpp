@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "dib_info.h"
 #include "test_pages.h"
 
 namespace {
@@ -12,13 +13,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // The bitmap's pixel at (x, y) read as 32-bit top-down DIB.
 COLORREF PixelOf(HBITMAP bitmap, int width, int height, int x, int y) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDown32BitInfo(width, height);
   std::vector<DWORD> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
   HDC screen = GetDC(nullptr);
   const int lines = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info,
