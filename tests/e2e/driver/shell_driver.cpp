@@ -9,15 +9,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "emf_pages.h"
+#include "framework_ids.h"
+#include "probe_request.h"
+#include "viewer_probe_client.h"
 #include "window_search.h"
 
 namespace {
 
-constexpr UINT kToolbarId = 0xE800;
-constexpr UINT kStatusBarId = 0xE801;
+constexpr char kMenuWindowClass[] = "#32768";
 
 std::string Text(HWND hwnd) {
   char buffer[512] = "";
@@ -77,12 +78,12 @@ int WindowInfo(int argc, char** argv) {
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   PrintRect("work_area", work);
   std::printf("foreground=%d\n", GetForegroundWindow() == frame ? 1 : 0);
-  HWND toolbar = GetDlgItem(frame, kToolbarId);
+  HWND toolbar = GetDlgItem(frame, IDW_TOOLBAR);
   std::printf("toolbar_visible=%d\n", toolbar && IsWindowVisible(toolbar) ? 1 : 0);
   if (toolbar) {
     std::printf("toolbar_items=%d\n", static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0)));
   }
-  HWND status = GetDlgItem(frame, kStatusBarId);
+  HWND status = GetDlgItem(frame, IDW_STATUS_BAR);
   std::printf("statusbar_visible=%d\n", status && IsWindowVisible(status) ? 1 : 0);
   if (status) {
     std::printf("status_panes=%d\n", static_cast<int>(SendMessageA(status, SB_GETPARTS, 0, 0)));
@@ -110,7 +111,7 @@ int Prompts(int argc, char** argv) {
   if (argc < 4) return 2;
   HWND frame = RequireWindow(argv[2]);
   if (!frame) return 1;
-  HWND status = GetDlgItem(frame, kStatusBarId);
+  HWND status = GetDlgItem(frame, IDW_STATUS_BAR);
   HMENU menu = GetMenu(frame);
   for (int i = 3; i < argc; ++i) {
     const unsigned long id = std::strtoul(argv[i], nullptr, 0);
@@ -196,34 +197,52 @@ int DeletePrinterNamed(int argc, char** argv) {
   return deleted ? 0 : 1;
 }
 
-void PrintMenu(HMENU menu, const std::string& path) {
-  const int count = GetMenuItemCount(menu);
-  for (int i = 0; i < count; ++i) {
-    char text[256] = "";
-    GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-    if (HMENU sub = GetSubMenu(menu, i)) {
-      PrintMenu(sub, path + text + "/");
-    } else if (const UINT id = GetMenuItemID(menu, i); id == 0) {
-      std::printf("%s-\n", path.c_str());
-    } else {
-      std::printf("%s%s\t%u\n", path.c_str(), text, id);
-    }
+int PrintProbeLines(HWND window, const char* reader) {
+  ViewerProbe probe(window);
+  std::string lines;
+  if (!probe.Read(reader, window, lines)) {
+    std::fprintf(stderr, "the probe could not read the viewer\n");
+    return 1;
   }
+  std::fputs(lines.c_str(), stdout);
+  return 0;
 }
 
-// The menus of a program file as the program loads them (Wine cannot read another
-// process's menus): every item as its popup path, text and command.
-int ProgramMenu(int argc, char** argv) {
-  if (argc < 4) return 2;
-  HMODULE program = LoadLibraryExA(argv[2], nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  if (!program) return 1;
-  HMENU menu = LoadMenuA(program, MAKEINTRESOURCEA(std::atoi(argv[3])));
-  if (menu) {
-    PrintMenu(menu, "");
-    DestroyMenu(menu);
+// The frame's menus as the running viewer holds them (Wine shows a process's menus only
+// to that process): every item as its popup path, text, command and state.
+int FrameMenu(int argc, char** argv) {
+  if (argc < 3) return 2;
+  HWND frame = RequireWindow(argv[2]);
+  return frame ? PrintProbeLines(frame, kReadFrameMenu) : 1;
+}
+
+HWND VisibleMenuWindow() {
+  HWND menu = FindWindowA(kMenuWindowClass, nullptr);
+  return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// Right-clicks the view at a client point, prints the items of the context menu that
+// opens, and closes it again with Escape.
+int ContextMenu(int argc, char** argv) {
+  if (argc < 6) return 2;
+  HWND frame = RequireWindow(argv[2]);
+  if (!frame) return 1;
+  HWND view = GetDlgItem(frame, IDW_PANE_FIRST);
+  const LPARAM at = MAKELPARAM(std::atoi(argv[3]), std::atoi(argv[4]));
+  PostMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, at);
+  PostMessageA(view, WM_RBUTTONUP, 0, at);
+  HWND menu = nullptr;
+  if (!WaitFor([&] { return (menu = VisibleMenuWindow()) != nullptr; }, std::atoi(argv[5]))) {
+    std::fprintf(stderr, "no context menu\n");
+    return 1;
   }
-  FreeLibrary(program);
-  return menu ? 0 : 1;
+  const int result = PrintProbeLines(menu, kReadShownMenu);
+  PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+  if (!WaitFor([] { return VisibleMenuWindow() == nullptr; }, std::atoi(argv[5]))) {
+    std::fprintf(stderr, "the context menu stayed open\n");
+    return 1;
+  }
+  return result;
 }
 
 // Page metafiles as the 9x spooler leaves them in the temporary directory.
@@ -278,8 +297,8 @@ int HoverToolbar(int argc, char** argv) {
   if (argc < 4) return 2;
   HWND frame = RequireWindow(argv[2]);
   if (!frame) return 1;
-  HWND toolbar = GetDlgItem(frame, kToolbarId);
-  HWND status = GetDlgItem(frame, kStatusBarId);
+  HWND toolbar = GetDlgItem(frame, IDW_TOOLBAR);
+  HWND status = GetDlgItem(frame, IDW_STATUS_BAR);
   const LRESULT size = SendMessageA(toolbar, TB_GETBUTTONSIZE, 0, 0);
   const int width = LOWORD(size);
   const int height = HIWORD(size);
@@ -337,7 +356,8 @@ const CommandRow kCommands[] = {
     {"hover-toolbar", HoverToolbar, "CAPTION ID... (0 for a separator)"},
     {"activate", Activate, "CAPTION"},
     {"park-mouse", ParkMouse, ""},
-    {"program-menu", ProgramMenu, "PROGRAM.exe MENU_ID"},
+    {"frame-menu", FrameMenu, "CAPTION"},
+    {"context-menu", ContextMenu, "CAPTION X Y TIMEOUT_MS"},
     {"write-9x-pages", Write9xPages, "COUNT"},
     {"add-printer", AddTestPrinter, "NAME"},
     {"delete-printer", DeletePrinterNamed, "NAME"},
