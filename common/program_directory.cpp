@@ -4,10 +4,15 @@
 
 #include "path_parts.h"
 
+std::string ProgramPath() {
+  char buffer[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+  return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+}
+
 std::string ProgramDirectory() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return std::string();
-  const PathParts parts = SplitPath(std::string(path, length));
+  const std::string path = ProgramPath();
+  if (path.empty()) return std::string();
+  const PathParts parts = SplitPath(path);
   return parts.drive + parts.directory;
 }

@@ -1,7 +1,5 @@
 #include "app_paths.h"
 
-#include <windows.h>
-
 #include "app_names.h"
 #include "path_parts.h"
 
@@ -17,10 +15,4 @@ std::string WorkDirectoryPath(const std::string& programPath) {
   std::string path;
   if (!JoinPath(parts.drive + parts.directory, kWorkDirectoryName, path)) return std::string();
   return path;
-}
-
-std::string ProgramPath() {
-  char buffer[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-  return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
 }

@@ -9,6 +9,3 @@ std::string OptionFilePath(const std::string& programPath);
 // The work directory: the program's folder, a backslash where needed, then "work"
 // (no trailing backslash); "" when the result would not fit a path buffer.
 std::string WorkDirectoryPath(const std::string& programPath);
-
-// The running program's own path ("" when it cannot be read into 260 characters).
-std::string ProgramPath();

@@ -8,6 +8,7 @@
 #include "file_search.h"
 #include "main_frame.h"
 #include "page_export.h"
+#include "program_directory.h"
 #include "queue_purge.h"
 #include "single_instance.h"
 #include "resource.h"
@@ -15,12 +16,6 @@
 #include "view/folium_view.h"
 
 char g_szOptionFile[MAX_PATH] = "";
-
-namespace {
-
-std::unique_ptr<CDocument> MakeDocument() { return std::make_unique<CFoliumDoc>(); }
-
-}  // namespace
 
 CFoliumApp::CFoliumApp() {
   const std::string optionFile = OptionFilePath(ProgramPath());
@@ -36,8 +31,11 @@ bool CFoliumApp::InitInstance() {
   InitCommonControlsEx(&controls);
   SetRegistryKey(kProfileRegistryKey);
 
-  AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, MakeDocument,
+  AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, CFoliumDoc::Make,
                                                       CMainFrame::Make, CFoliumView::Make));
+  EnableShellOpen();
+  RegisterShellFileTypes();
+
   CCommandLineInfo commandLine;
   ParseCommandLine(commandLine);
   if (!ProcessShellCommand(commandLine)) return false;
@@ -64,7 +62,8 @@ int CFoliumApp::ExitInstance() {
 bool CFoliumApp::OnCmdMsg(UINT id, CCmdUI* ui) {
   static const CommandEntry<CFoliumApp> kCommands[] = {
       {ID_APP_ABOUT, &CFoliumApp::OnAppAbout, nullptr},
-      {ID_FILE_NEW, &CFoliumApp::OnFileNew, nullptr},
+      {ID_FILE_NEW, &CWinApp::OnFileNew, nullptr},
+      {ID_FILE_OPEN, &CWinApp::OnFileOpen, nullptr},
       {ID_FILE_SAVE_AS_IMAGE, &CFoliumApp::OnSaveAsImage, nullptr},
   };
   return DispatchCommand(this, kCommands, id, ui);
@@ -74,8 +73,6 @@ void CFoliumApp::OnAppAbout() {
   CAboutDlg about;
   about.DoModal();
 }
-
-void CFoliumApp::OnFileNew() { CWinApp::OnFileNew(); }
 
 void CFoliumApp::OnSaveAsImage() {
   auto* frame = static_cast<CFrameWnd*>(m_pMainWnd);

@@ -25,7 +25,6 @@ class CFoliumApp : public CWinApp, public CPageStore {
 
  private:
   void OnAppAbout();
-  void OnFileNew();
   // Writes the job's page files as numbered image files in the format the user picks.
   void OnSaveAsImage();
 };

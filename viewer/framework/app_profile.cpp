@@ -1,25 +1,6 @@
 #include "app_profile.h"
 
-namespace {
-
-// An open registry key, closed once.
-class ScopedRegKey {
- public:
-  ScopedRegKey() = default;
-  ~ScopedRegKey() {
-    if (m_key) RegCloseKey(m_key);
-  }
-  ScopedRegKey(const ScopedRegKey&) = delete;
-  ScopedRegKey& operator=(const ScopedRegKey&) = delete;
-
-  HKEY* out() { return &m_key; }
-  HKEY get() const { return m_key; }
-
- private:
-  HKEY m_key = nullptr;
-};
-
-}  // namespace
+#include "scoped_reg_key.h"
 
 std::string CAppProfile::SectionKey(const char* section) const {
   return "Software\\" + m_registryKey + "\\" + m_application + "\\" + section;

@@ -4,19 +4,6 @@
 #include "resource_strings.h"
 #include "win_app.h"
 
-namespace {
-
-constexpr char kUntitled[] = "Untitled";
-
-// The title a document gets from its file name: the name without its folder.
-std::string TitleFromPath(const char* path) {
-  const std::string text(path);
-  const std::size_t slash = text.find_last_of("\\/:");
-  return slash == std::string::npos ? text : text.substr(slash + 1);
-}
-
-}  // namespace
-
 CSingleDocTemplate::CSingleDocTemplate(UINT resourceId, DocumentFactory makeDocument,
                                        FrameFactory makeFrame, ViewFactory makeView)
     : m_resourceId(resourceId),
@@ -25,23 +12,34 @@ CSingleDocTemplate::CSingleDocTemplate(UINT resourceId, DocumentFactory makeDocu
       m_makeView(makeView) {}
 
 bool CSingleDocTemplate::OpenDocumentFile(const char* path) {
-  if (!m_document) {
-    m_document = m_makeDocument();
-    m_frame = m_makeFrame();
-    if (!m_document || !m_frame ||
-        !m_frame->LoadFrame(m_resourceId, m_document.get(), m_makeView)) {
-      m_frame.reset();
-      m_document.reset();
-      return false;
-    }
-    if (CWinApp* app = AfxGetApp(); app && !app->m_pMainWnd) app->m_pMainWnd = m_frame.get();
+  const bool creating = !m_document;
+  if (creating && !CreateDocumentAndFrame()) return false;
+  const bool named = path && *path;
+  if (!(named ? m_document->OnOpenDocument(path) : m_document->OnNewDocument())) {
+    if (creating) ReleaseDocumentAndFrame();
+    return false;
   }
-  if (!m_document->OnNewDocument()) return false;
-  m_document->SetTitle(path && *path ? TitleFromPath(path).c_str() : kUntitled);
+  m_document->SetPathName(named ? path : "");
+  if (CWinApp* app = AfxGetApp(); app && !app->m_pMainWnd) app->m_pMainWnd = m_frame.get();
   m_frame->InitialUpdateFrame();
   return true;
 }
 
-std::string CSingleDocTemplate::GetDocString(int index) const {
+bool CSingleDocTemplate::CreateDocumentAndFrame() {
+  m_document = m_makeDocument();
+  m_frame = m_makeFrame();
+  if (m_document && m_frame && m_frame->LoadFrame(m_resourceId, m_document.get(), m_makeView))
+    return true;
+  ReleaseDocumentAndFrame();
+  return false;
+}
+
+void CSingleDocTemplate::ReleaseDocumentAndFrame() {
+  if (m_frame) m_frame->DestroyWindow();
+  m_frame.reset();
+  m_document.reset();
+}
+
+std::string CSingleDocTemplate::GetDocString(DocStringIndex index) const {
   return ResourceStringPart(LoadResourceString(m_resourceId), index);
 }

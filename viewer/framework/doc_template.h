@@ -15,21 +15,34 @@ using FrameFactory = std::unique_ptr<CFrameWnd> (*)();
 // the resources that share one number. It owns the three for the program's whole run.
 class CSingleDocTemplate {
  public:
+  // The fields of the document string, in its order.
+  enum DocStringIndex {
+    windowTitle,
+    docName,
+    fileNewName,
+    filterName,
+    filterExt,
+    regFileTypeId,
+    regFileTypeName
+  };
+
   CSingleDocTemplate(UINT resourceId, DocumentFactory makeDocument, FrameFactory makeFrame,
                      ViewFactory makeView);
 
-  // Creates the document, its frame and view on first use; afterwards prepares the same
-  // document afresh. The document stores no content, so a file name only names it.
-  // False when the frame cannot be created or the document refuses.
+  // Creates the document, its frame and view on first use; then prepares the document
+  // afresh (no `path`) or opens it from the file `path`. False when the frame cannot be
+  // created or the document refuses; a document made for this call goes again then, with
+  // its frame.
   bool OpenDocumentFile(const char* path);
 
   CDocument* GetDocument() const { return m_document.get(); }
   CFrameWnd* GetFrame() const { return m_frame.get(); }
-  // Field `index` of the document string: 0 window title, 1 document name, 2 file type
-  // name, 3 filter name, 4 filter extension, 5 registry type, 6 type description.
-  std::string GetDocString(int index) const;
+  std::string GetDocString(DocStringIndex index) const;
 
  private:
+  bool CreateDocumentAndFrame();
+  void ReleaseDocumentAndFrame();
+
   UINT m_resourceId;
   DocumentFactory m_makeDocument;
   FrameFactory m_makeFrame;

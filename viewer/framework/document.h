@@ -9,14 +9,28 @@
 
 class CView;
 
-// The document of a single-document application: a title and the views that show it.
+constexpr const char kFailedToOpenDocumentText[] = "Failed to open document.";
+constexpr const char kFailedToSaveDocumentText[] = "Failed to save document.";
+
+// The document of a single-document application: a title, the file it belongs to, and the
+// views that show it. Documents hold no content of their own, so opening a file reads
+// nothing from it and saving writes an empty file.
 class CDocument : public CCmdTarget {
  public:
   const std::string& GetTitle() const { return m_strTitle; }
   // Sets the title and recomposes the captions of the frames that show the document.
   virtual void SetTitle(const char* title);
+  // The file the document belongs to ("" for a new one). Setting it titles the document
+  // with the file's name, or "Untitled".
+  const std::string& GetPathName() const { return m_strPathName; }
+  void SetPathName(const std::string& path);
+
   // Prepares the document afresh (the New command and the first start).
   virtual bool OnNewDocument() { return true; }
+  // False, after telling the user, when the file cannot be opened for reading.
+  bool OnOpenDocument(const char* path);
+  // False, after telling the user, when the file cannot be created.
+  bool OnSaveDocument(const char* path);
 
   // Tells every view but `sender` that the document changed.
   void UpdateAllViews(CView* sender, LPARAM hint = 0);
@@ -24,9 +38,15 @@ class CDocument : public CCmdTarget {
   void RemoveView(CView* view);
   const std::vector<CView*>& Views() const { return m_views; }
 
+  bool OnCmdMsg(UINT id, CCmdUI* ui) override;
+
  protected:
   std::string m_strTitle;
 
  private:
+  // The Save command: a document without a file asks for a name first.
+  void OnFileSave();
+
+  std::string m_strPathName;
   std::vector<CView*> m_views;
 };

@@ -16,16 +16,28 @@ CView::~CView() {
 }
 
 bool CView::Create(CFrameWnd* frame, CDocument* document) {
-  const char* cls = RegisterFrameworkClass(kViewClass, CS_DBLCLKS,
-                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
-  if (!cls) return false;
+  CREATESTRUCTA cs = {};
+  cs.dwExStyle = WS_EX_CLIENTEDGE;
+  cs.lpszName = "";
+  cs.style = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL;
+  cs.hwndParent = frame->m_hWnd;
+  cs.hMenu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDW_PANE_FIRST));
+  if (!PreCreateWindow(cs)) return false;
   m_pFrame = frame;
   m_pDocument = document;
-  if (!CreateEx(WS_EX_CLIENTEDGE, cls, "", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, 0,
-                0, 0, frame->m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDW_PANE_FIRST))))
+  if (!CreateEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+                cs.hwndParent, cs.hMenu))
     return false;
   if (document) document->AddView(this);
   return true;
+}
+
+bool CView::PreCreateWindow(CREATESTRUCTA& cs) {
+  if (!cs.lpszClass) {
+    cs.lpszClass = RegisterFrameworkClass(kViewClass, CS_DBLCLKS,
+                                          reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
+  }
+  return cs.lpszClass != nullptr;
 }
 
 void CView::OnInitialUpdate() { OnUpdate(nullptr, 0); }

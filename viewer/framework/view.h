@@ -26,6 +26,9 @@ class CView : public CWnd {
 
  protected:
   virtual void OnDraw(HDC hdc) = 0;
+  // Prepares the window's creation: fills in the window class (the framework's own when
+  // none is named yet); false stops the creation.
+  virtual bool PreCreateWindow(CREATESTRUCTA& cs);
   // Sets up the device context before drawing (the scrolling view moves its origin).
   virtual void OnPrepareDC(HDC hdc);
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -2,10 +2,13 @@
 
 #include <cstdlib>
 
+#include "doc_file_dialog.h"
 #include "framework_ids.h"
 #include "frame_wnd.h"
 #include "message_box.h"
+#include "program_directory.h"
 #include "resource_strings.h"
+#include "shell_registration.h"
 #include "wnd.h"
 
 namespace {
@@ -94,6 +97,16 @@ void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
   m_docTemplate = std::move(docTemplate);
 }
 
+void CWinApp::RegisterShellFileTypes() const {
+  if (!m_docTemplate) return;
+  const std::string program = ProgramPath();
+  if (program.empty()) return;
+  WriteShellEntries(ShellFileTypeEntries(
+      program, m_docTemplate->GetDocString(CSingleDocTemplate::filterExt),
+      m_docTemplate->GetDocString(CSingleDocTemplate::regFileTypeId),
+      m_docTemplate->GetDocString(CSingleDocTemplate::regFileTypeName), m_shellOpen));
+}
+
 void CWinApp::ParseCommandLine(CCommandLineInfo& info) const {
   for (int i = 1; i < __argc; ++i) info.ParseParam(__argv[i]);
 }
@@ -110,8 +123,20 @@ int CWinApp::DoMessageBox(const char* text, UINT type) const {
   return ShowMessageBox(owner, text, m_strAppName.c_str(), WithDefaultIcon(type));
 }
 
+std::string CWinApp::DoPromptFileName(bool opening) const {
+  if (!m_docTemplate) return std::string();
+  return AskDocumentFileName(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, opening,
+                             m_docTemplate->GetDocString(CSingleDocTemplate::filterName),
+                             m_docTemplate->GetDocString(CSingleDocTemplate::filterExt));
+}
+
 void CWinApp::OnFileNew() {
   if (m_docTemplate) m_docTemplate->OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnFileOpen() {
+  const std::string path = DoPromptFileName(true);
+  if (!path.empty() && m_docTemplate) m_docTemplate->OpenDocumentFile(path.c_str());
 }
 
 CWinApp* AfxGetApp() { return g_app; }

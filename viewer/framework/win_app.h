@@ -38,6 +38,12 @@ class CWinApp : public CCmdTarget {
 
   void AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate);
   CSingleDocTemplate* GetDocTemplate() const { return m_docTemplate.get(); }
+  // Lets the shell open documents by starting the program with the file as its argument
+  // (no DDE conversation). Takes effect in RegisterShellFileTypes.
+  void EnableShellOpen() { m_shellOpen = true; }
+  // Registers the template's document type with the shell under HKEY_CLASSES_ROOT,
+  // writing only what is missing or different; a registry that refuses is ignored.
+  void RegisterShellFileTypes() const;
   void ParseCommandLine(CCommandLineInfo& info) const;
   // Creates the document, frame and view as the command line asks; false on failure.
   bool ProcessShellCommand(const CCommandLineInfo& info);
@@ -46,8 +52,14 @@ class CWinApp : public CCmdTarget {
   // main window while there is one.
   int DoMessageBox(const char* text, UINT type) const;
 
+  // The Open and Save As dialogs for the template's document type; the chosen path, or ""
+  // when cancelled.
+  std::string DoPromptFileName(bool opening) const;
+
   // The New command: the document is prepared afresh.
   void OnFileNew();
+  // The Open command: the document is opened from the file the user picks.
+  void OnFileOpen();
 
   CWnd* m_pMainWnd = nullptr;
   std::string m_strAppName;
@@ -59,6 +71,7 @@ class CWinApp : public CCmdTarget {
   std::string m_registryKey;
   std::unique_ptr<CSingleDocTemplate> m_docTemplate;
   int m_exitCode = 0;
+  bool m_shellOpen = false;
 };
 
 CWinApp* AfxGetApp();

@@ -25,6 +25,8 @@ constexpr COLORREF kHighlightColour = RGB(0, 0, 255);
 // The outline and shadow around the sheet.
 constexpr int kShadowWidth = 2;
 
+constexpr char kFoliumViewClass[] = "QuillorSheetView";
+
 // A bitmap to paint a window's area into before it is shown in one go.
 class COffscreenBuffer {
  public:
@@ -73,6 +75,12 @@ void DrawSelectionOutline(HDC dc, const RECT& cell) {
 }  // namespace
 
 std::unique_ptr<CView> CFoliumView::Make() { return std::make_unique<CFoliumView>(); }
+
+bool CFoliumView::PreCreateWindow(CREATESTRUCTA& cs) {
+  cs.lpszClass = RegisterFrameworkClass(kFoliumViewClass, CS_HREDRAW | CS_VREDRAW,
+                                        static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)), nullptr);
+  return cs.lpszClass && CScrollView::PreCreateWindow(cs);
+}
 
 int CFoliumView::PageCount() const { return static_cast<int>(FoliumApp().m_pages.size()); }
 

@@ -18,6 +18,8 @@ class CFoliumView : public CScrollView {
   bool OnCmdMsg(UINT id, CCmdUI* ui) override;
 
  protected:
+  // A white class background without double-click messages, redrawn whole on resizing.
+  bool PreCreateWindow(CREATESTRUCTA& cs) override;
   void OnDraw(HDC hdc) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

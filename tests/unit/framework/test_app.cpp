@@ -31,7 +31,7 @@ bool TestView::OnCmdMsg(UINT id, CCmdUI* ui) {
 bool TestDoc::OnCmdMsg(UINT id, CCmdUI* ui) {
   static const CommandEntry<TestDoc> kCommands[] = {
       {ID_TEST_DOC_AND_APP, &TestDoc::OnDocAndApp, nullptr}};
-  return DispatchCommand(this, kCommands, id, ui);
+  return DispatchCommand(this, kCommands, id, ui) || CDocument::OnCmdMsg(id, ui);
 }
 
 bool TestFrame::OnCmdMsg(UINT id, CCmdUI* ui) {
@@ -58,7 +58,9 @@ int TestFrame::OnCreate(CREATESTRUCTA* cs) {
 bool TestApp::OnCmdMsg(UINT id, CCmdUI* ui) {
   static const CommandEntry<TestApp> kCommands[] = {
       {ID_TEST_DOC_AND_APP, &TestApp::OnDocAndApp, nullptr},
-      {ID_TEST_APP_ONLY, &TestApp::OnAppOnly, nullptr}};
+      {ID_TEST_APP_ONLY, &TestApp::OnAppOnly, nullptr},
+      {ID_FILE_NEW, &CWinApp::OnFileNew, nullptr},
+      {ID_FILE_OPEN, &CWinApp::OnFileOpen, nullptr}};
   return DispatchCommand(this, kCommands, id, ui);
 }
 

@@ -3,6 +3,7 @@
 #include "app_paths.h"
 #include "folium_doc.h"
 #include "panel_placement.h"
+#include "program_directory.h"
 
 namespace {
 
