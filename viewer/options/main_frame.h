@@ -15,8 +15,8 @@ class CMainFrame : public CFrameWnd {
   static std::unique_ptr<CFrameWnd> Make();
 
   COptionsDlg& OptionsPanel() { return m_wndOptions; }
-  // The values every drawing of a sheet reads.
-  OptionSettings& Settings() { return m_settings; }
+  // The values every drawing of a sheet reads: the options panel's.
+  const OptionSettings& Settings() const { return m_wndOptions.Settings(); }
   bool OnCmdMsg(UINT id, CCmdUI* ui) override;
 
  protected:
@@ -30,7 +30,6 @@ class CMainFrame : public CFrameWnd {
   void OnUpdateToggleOptions(CCmdUI* ui);
   void PlaceOptionsPanel();
 
-  OptionSettings m_settings;
   COptionsDlg m_wndOptions;
   CStatusBar m_wndStatusBar;
   CToolBar m_wndToolBar;

@@ -1,5 +1,105 @@
 #include "options_dlg.h"
 
+#include "data_exchange.h"
+#include "document.h"
+#include "frame_wnd.h"
 #include "resource.h"
+#include "win_app.h"
+
+namespace {
+
+constexpr char kNoWatermarkItem[] = "None";
+
+// The notifications by which the user changes a value: a list's new selection or any
+// edit of the start page.
+bool IsOptionChange(UINT id, UINT code) {
+  switch (id) {
+    case IDC_PAGE_BORDER:
+    case IDC_PAGE_NUMBER:
+    case IDC_PAGE_MARGINS:
+    case IDC_WATERMARK:
+      return code == CBN_SELCHANGE;
+    case IDC_START_PAGE:
+      return code == EN_CHANGE;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
 
 COptionsDlg::COptionsDlg() : CDialog(IDD_OPTIONS) {}
+
+void COptionsDlg::DoDataExchange(CDataExchange* dx) {
+  DDX_Control(dx, IDC_WATERMARK, m_watermarkCombo);
+  DDX_CBIndex(dx, IDC_PAGE_BORDER, m_settings.pageBorder);
+  DDX_CBIndex(dx, IDC_PAGE_NUMBER, m_settings.pageNumberPos);
+  DDX_CBIndex(dx, IDC_PAGE_MARGINS, m_settings.pageMargins);
+  DDX_CBIndex(dx, IDC_WATERMARK, m_settings.watermarkSel);
+  DDX_Text(dx, IDC_START_PAGE, m_settings.startPage);
+}
+
+BOOL COptionsDlg::OnInitDialog() {
+  m_showingValues = true;
+  CDialog::OnInitDialog();
+  FillWatermarkCombo();
+  UpdateData(false);
+  m_showingValues = false;
+  return TRUE;
+}
+
+bool COptionsDlg::OnCommand(UINT id, UINT code) {
+  if (!IsOptionChange(id, code)) return CDialog::OnCommand(id, code);
+  if (!m_showingValues) ApplyOptions();
+  return true;
+}
+
+LRESULT COptionsDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) {
+    ShowWindow(SW_HIDE);
+    return TRUE;
+  }
+  return CDialog::WindowProc(message, wParam, lParam);
+}
+
+void COptionsDlg::FillWatermarkCombo() {
+  for (int item = m_watermarkCombo.GetCount() - 1; item >= 0; --item)
+    m_watermarkCombo.DeleteString(item);
+  m_watermarkCombo.AddString(kNoWatermarkItem);
+  for (const WatermarkRecord& record : m_settings.watermarks)
+    m_watermarkCombo.AddString(record.name.c_str());
+}
+
+void COptionsDlg::ApplyOptions() {
+  // A refused start page shows a message box, whose own message loop leaves the panel
+  // usable. A change made meanwhile is taken once the box is gone, rather than opening a
+  // second box over the first.
+  if (m_applying) {
+    m_changedWhileApplying = true;
+    return;
+  }
+  m_applying = true;
+  do {
+    m_changedWhileApplying = false;
+    TakeValues();
+    RefreshViews();
+  } while (m_changedWhileApplying);
+  m_applying = false;
+}
+
+void COptionsDlg::TakeValues() {
+  HWND startPage = GetDlgItem(m_hWnd, IDC_START_PAGE);
+  DWORD selStart = 0;
+  DWORD selEnd = 0;
+  ::SendMessageA(startPage, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
+                 reinterpret_cast<LPARAM>(&selEnd));
+  // A refusal selects the whole field, so the next keystroke would wipe what the user is
+  // typing (a "-" on its way to "-5"): the caret goes back where it was.
+  if (!UpdateData(true)) ::SendMessageA(startPage, EM_SETSEL, selStart, selEnd);
+}
+
+void COptionsDlg::RefreshViews() {
+  auto* frame = dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
+  if (!frame) return;
+  if (CDocument* document = frame->GetActiveDocument()) document->UpdateAllViews(nullptr);
+}
