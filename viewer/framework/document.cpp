@@ -29,6 +29,7 @@ void CDocument::SetTitle(const char* title) {
 
 void CDocument::SetPathName(const std::string& path) {
   m_strPathName = path;
+  m_strSavedPath.clear();
   SetTitle(path.empty() ? kUntitled : TitleFromPath(path).c_str());
 }
 
@@ -49,14 +50,16 @@ bool CDocument::OnSaveDocument(const char* path) {
 }
 
 void CDocument::OnFileSave() {
-  std::string path = m_strPathName;
+  std::string path = m_strSavedPath;
   if (path.empty()) {
     CWinApp* app = AfxGetApp();
     if (!app) return;
     path = app->DoPromptFileName(false);
     if (path.empty()) return;
   }
-  if (OnSaveDocument(path.c_str())) SetPathName(path);
+  if (!OnSaveDocument(path.c_str())) return;
+  SetPathName(path);
+  m_strSavedPath = path;
 }
 
 bool CDocument::OnCmdMsg(UINT id, CCmdUI* ui) {

@@ -14,7 +14,8 @@ constexpr const char kFailedToSaveDocumentText[] = "Failed to save document.";
 
 // The document of a single-document application: a title, the file it belongs to, and the
 // views that show it. Documents hold no content of their own, so opening a file reads
-// nothing from it and saving writes an empty file.
+// nothing from it and saving writes an empty file. Save therefore writes without asking
+// only to a file the document wrote itself: the file it was opened from keeps its content.
 class CDocument : public CCmdTarget {
  public:
   const std::string& GetTitle() const { return m_strTitle; }
@@ -44,9 +45,12 @@ class CDocument : public CCmdTarget {
   std::string m_strTitle;
 
  private:
-  // The Save command: a document without a file asks for a name first.
+  // The Save command: asks for a name unless the document was saved since it was made or
+  // opened.
   void OnFileSave();
 
   std::string m_strPathName;
+  // Where Save writes without asking ("" to ask): the file last saved to.
+  std::string m_strSavedPath;
   std::vector<CView*> m_views;
 };

@@ -74,6 +74,18 @@ TEST_F(DocumentCommands, OpeningAFileNamesTheSameDocumentAfterIt) {
   EXPECT_EQ(ReadFileBytes(report), Bytes{'x'}) << "opening must not touch the file";
 }
 
+TEST_F(DocumentCommands, SavingAnOpenedDocumentAsksForANameAndLeavesThatFileAlone) {
+  const std::string report = folder.file("report.qtst");
+  WriteFileBytes(report, Bytes{'x'});
+  dialogs.answer = report;
+  Command(ID_FILE_OPEN);
+  dialogs.answer.clear();
+  Command(ID_FILE_SAVE);
+  ASSERT_EQ(dialogs.requests.size(), 2u);
+  EXPECT_FALSE(dialogs.requests[1].opening);
+  EXPECT_EQ(ReadFileBytes(report), Bytes{'x'});
+}
+
 TEST_F(DocumentCommands, AFileThatCannotBeReadIsReportedOnceAndTheDocumentStays) {
   dialogs.answer = folder.file("gone.qtst");
   Command(ID_FILE_OPEN);
