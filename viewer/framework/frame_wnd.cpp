@@ -19,6 +19,13 @@ constexpr char kTitleSeparator[] = " - ";
 
 bool KeyToggled(int key) { return (GetKeyState(key) & 1) != 0; }
 
+// Shown by its own style, whether or not its parent is on screen yet.
+bool HasVisibleStyle(HWND hwnd) { return (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void MoveToRect(HWND hwnd, const RECT& rect) {
+  MoveWindow(hwnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
 }  // namespace
 
 CFrameWnd::~CFrameWnd() {
@@ -89,36 +96,64 @@ void CFrameWnd::ShowCommandPrompt(UINT id) {
 }
 
 CToolBar* CFrameWnd::FindToolBar() const {
-  return dynamic_cast<CToolBar*>(FromHandle(GetDlgItem(m_hWnd, IDW_TOOLBAR)));
+  return dynamic_cast<CToolBar*>(FromHandle(m_hWndToolBar));
 }
 
 CStatusBar* CFrameWnd::FindStatusBar() const {
   return dynamic_cast<CStatusBar*>(FromHandle(GetDlgItem(m_hWnd, IDW_STATUS_BAR)));
 }
 
+void CFrameWnd::AddControlBar(CToolBar* bar) { m_hWndToolBar = bar->m_hWnd; }
+
+int CFrameWnd::StatusBarHeight() const {
+  CStatusBar* statusBar = FindStatusBar();
+  if (!statusBar || !HasVisibleStyle(statusBar->m_hWnd)) return 0;
+  RECT bar;
+  GetWindowRect(statusBar->m_hWnd, &bar);
+  return bar.bottom - bar.top;
+}
+
 void CFrameWnd::RecalcLayout() {
   if (!m_hWnd) return;
+  if (CStatusBar* statusBar = FindStatusBar(); statusBar && HasVisibleStyle(statusBar->m_hWnd)) {
+    // The status bar puts itself at the bottom.
+    statusBar->SendMessage(WM_SIZE);
+    statusBar->RecalcPanes();
+  }
   RECT client;
   GetClientRect(m_hWnd, &client);
   CToolBar* toolBar = FindToolBar();
-  if (toolBar && toolBar->IsWindowVisible()) {
-    toolBar->SendMessage(TB_AUTOSIZE);
-    RECT bar;
-    GetWindowRect(toolBar->m_hWnd, &bar);
-    client.top += bar.bottom - bar.top;
-  }
-  CStatusBar* statusBar = FindStatusBar();
-  if (statusBar && statusBar->IsWindowVisible()) {
-    statusBar->SendMessage(WM_SIZE);
-    statusBar->RecalcPanes();
-    RECT bar;
-    GetWindowRect(statusBar->m_hWnd, &bar);
-    client.bottom -= bar.bottom - bar.top;
-  }
-  if (m_view && m_view->m_hWnd) {
-    MoveWindow(m_view->m_hWnd, client.left, client.top, client.right - client.left,
-               client.bottom > client.top ? client.bottom - client.top : 0, TRUE);
-  }
+  const bool docked = toolBar && !toolBar->IsFloating() && toolBar->IsShown();
+  const DockSide side = toolBar ? toolBar->GetDockSide() : DockSide::Floating;
+  const FrameLayout layout =
+      LayOutFrame(client, StatusBarHeight(), side, docked ? toolBar->DockedThickness(side) : 0);
+  if (docked) MoveToRect(toolBar->m_hWnd, layout.bar);
+  if (m_view && m_view->m_hWnd) MoveToRect(m_view->m_hWnd, layout.view);
+}
+
+RECT CFrameWnd::GetDockingArea() const {
+  RECT client;
+  GetClientRect(m_hWnd, &client);
+  RECT area = LayOutFrame(client, StatusBarHeight(), DockSide::Floating, 0).view;
+  MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&area), 2);
+  return area;
+}
+
+void CFrameWnd::DockControlBar(CToolBar* bar, DockSide side) {
+  side = FirstAllowedSide(side, bar->GetDockStyle() & m_dockStyle);
+  if (side == DockSide::Floating) return;
+  bar->Dock(side);
+  RecalcLayout();
+}
+
+void CFrameWnd::FloatControlBar(CToolBar* bar, POINT topLeft) {
+  bar->Float(topLeft);
+  RecalcLayout();
+}
+
+void CFrameWnd::ShowControlBar(CToolBar* bar, bool show) {
+  bar->Show(show);
+  RecalcLayout();
 }
 
 void CFrameWnd::OnIdleUpdateCmdUI() {
@@ -195,11 +230,6 @@ LRESULT CFrameWnd::OnNotify(NMHDR* header) {
       ShowCommandPrompt(hot->idNew);
     return 0;
   }
-  if (header->code == NM_CUSTOMDRAW && toolBar->HasGripper()) {
-    auto* draw = reinterpret_cast<NMCUSTOMDRAW*>(header);
-    if (draw->dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYPOSTPAINT;
-    if (draw->dwDrawStage == CDDS_POSTPAINT) toolBar->DrawGripper(draw->hdc);
-  }
   return 0;
 }
 
@@ -209,12 +239,14 @@ void CFrameWnd::ToggleBar(CWnd* bar) {
   RecalcLayout();
 }
 
-void CFrameWnd::OnViewToolBar() { ToggleBar(FindToolBar()); }
+void CFrameWnd::OnViewToolBar() {
+  if (CToolBar* bar = FindToolBar()) ShowControlBar(bar, !bar->IsShown());
+}
 
 void CFrameWnd::OnUpdateViewToolBar(CCmdUI* ui) {
   CToolBar* bar = FindToolBar();
   ui->Enable(bar != nullptr);
-  ui->SetCheck(bar && bar->IsWindowVisible());
+  ui->SetCheck(bar && bar->IsShown());
 }
 
 void CFrameWnd::OnViewStatusBar() { ToggleBar(FindStatusBar()); }
@@ -256,6 +288,11 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY:
       return OnNotify(reinterpret_cast<NMHDR*>(lParam));
+    case WM_NCACTIVATE:
+      // A floating bar's caption looks as active as the frame's.
+      if (CToolBar* bar = FindToolBar(); bar && bar->IsFloating())
+        ::SendMessageA(bar->GetHostWindow(), WM_NCACTIVATE, wParam, 0);
+      break;
     case WM_NCDESTROY: {
       CWinApp* app = AfxGetApp();
       if (app && app->m_pMainWnd == this) {

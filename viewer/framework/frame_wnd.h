@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "control_bars.h"
+#include "dock_layout.h"
 #include "wnd.h"
 
 class CDocument;
@@ -37,6 +39,20 @@ class CFrameWnd : public CWnd {
   // Shows a command's status-bar prompt.
   void ShowCommandPrompt(UINT id);
   void RecalcLayout();
+
+  // The sides (CBRS_ALIGN_ flags) where control bars may dock.
+  void EnableDocking(DWORD dockStyle) { m_dockStyle = dockStyle & CBRS_ALIGN_ANY; }
+  DWORD GetDockingSides() const { return m_dockStyle; }
+  // Docks `bar` on `side`, or on the first side that both it and the frame allow when
+  // they do not allow that one.
+  void DockControlBar(CToolBar* bar, DockSide side = DockSide::Top);
+  void FloatControlBar(CToolBar* bar, POINT topLeft);
+  void ShowControlBar(CToolBar* bar, bool show);
+  // Where bars dock, on screen: the client area above the status bar.
+  RECT GetDockingArea() const;
+  // A toolbar made in this frame: the one it lays out, updates and takes notices from.
+  void AddControlBar(CToolBar* bar);
+
   // Idle-time update of the toolbar buttons and the status-bar indicators.
   void OnIdleUpdateCmdUI();
 
@@ -60,6 +76,7 @@ class CFrameWnd : public CWnd {
   void OnInitMenuPopup(HMENU menu);
   void OnMenuSelect(UINT item, UINT flags, HMENU menu);
   LRESULT OnNotify(NMHDR* header);
+  int StatusBarHeight() const;
   void ToggleBar(CWnd* bar);
   void OnViewToolBar();
   void OnUpdateViewToolBar(CCmdUI* ui);
@@ -73,4 +90,6 @@ class CFrameWnd : public CWnd {
   std::unique_ptr<CView> m_view;
   HACCEL m_accelerators = nullptr;
   HICON m_icon = nullptr;
+  HWND m_hWndToolBar = nullptr;
+  DWORD m_dockStyle = 0;
 };

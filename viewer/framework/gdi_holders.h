@@ -37,6 +37,24 @@ class CClientDC {
   HDC m_hdc;
 };
 
+// A device context of a whole window, frame and all, from GetWindowDC; released once.
+class CWindowDC {
+ public:
+  explicit CWindowDC(HWND hwnd) : m_hwnd(hwnd), m_hdc(GetWindowDC(hwnd)) {}
+  ~CWindowDC() {
+    if (m_hdc) ReleaseDC(m_hwnd, m_hdc);
+  }
+  CWindowDC(const CWindowDC&) = delete;
+  CWindowDC& operator=(const CWindowDC&) = delete;
+
+  explicit operator bool() const { return m_hdc != nullptr; }
+  HDC get() const { return m_hdc; }
+
+ private:
+  HWND m_hwnd;
+  HDC m_hdc;
+};
+
 // A memory device context compatible with `reference` (the screen when null); deleted once.
 class CMemoryDC {
  public:

@@ -41,6 +41,9 @@ int CMainFrame::OnCreate(CREATESTRUCTA* cs) {
   if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, IDW_STATUS_BAR) ||
       !m_wndStatusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))
     return -1;
+  m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+  EnableDocking(CBRS_ALIGN_ANY);
+  DockControlBar(&m_wndToolBar);
   SetMessageText(nullptr);
   // The panel's creation is not checked: without it the frame opens all the same.
   m_wndOptions.Create(this);

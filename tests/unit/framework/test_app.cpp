@@ -52,6 +52,9 @@ int TestFrame::OnCreate(CREATESTRUCTA* cs) {
   if (!m_statusBar.Create(this, WS_CHILD | WS_VISIBLE, IDW_STATUS_BAR) ||
       !m_statusBar.SetIndicators(kIndicators, 4))
     return -1;
+  m_toolBar.EnableDocking(CBRS_ALIGN_ANY);
+  EnableDocking(CBRS_ALIGN_ANY);
+  DockControlBar(&m_toolBar);
   return 0;
 }
 
