@@ -33,7 +33,7 @@ class DocumentCommands : public ::testing::Test {
   CDocument* document = nullptr;
 };
 
-TEST_F(DocumentCommands, OpenAndSaveAsOfferTheDocumentTypeThenAllFiles) {
+TEST_F(DocumentCommands, OpenAndSaveAsOfferTheDocumentTypeThenAllFilesAndCancelChangesNothing) {
   Command(ID_FILE_OPEN);
   Command(ID_FILE_SAVE);
   ASSERT_EQ(dialogs.requests.size(), 2u);
@@ -49,12 +49,6 @@ TEST_F(DocumentCommands, OpenAndSaveAsOfferTheDocumentTypeThenAllFiles) {
   EXPECT_EQ(dialogs.requests[1].defaultExtension, "qtst");
   EXPECT_EQ(dialogs.requests[1].flags,
             static_cast<DWORD>(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST));
-}
-
-TEST_F(DocumentCommands, CancellingEitherDialogChangesNothing) {
-  Command(ID_FILE_OPEN);
-  Command(ID_FILE_SAVE);
-  EXPECT_EQ(dialogs.requests.size(), 2u);
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(document->GetPathName(), "");
   EXPECT_EQ(Caption(), "Untitled - Test App");

@@ -64,13 +64,10 @@ const Entries kTestTypeEntries = {
     {"QuillorTest.Document\\shell\\open\\command", "\"C:\\Apps\\test.exe\" \"%1\""},
     {".qtst", "QuillorTest.Document"}};
 
-TEST(ShellFileTypeEntries, TheTypeItsIconAndOpenCommandComeBeforeTheExtensionThatNamesIt) {
+TEST(ShellFileTypeEntries, OnlyWhatTheTemplateNamesIsRegistered) {
   EXPECT_EQ(ShellFileTypeEntries("C:\\Apps\\test.exe", ".qtst", "QuillorTest.Document",
                                  "Quillor Test Document", true),
             kTestTypeEntries);
-}
-
-TEST(ShellFileTypeEntries, OnlyWhatTheTemplateNamesIsRegistered) {
   const Entries withoutOpen = ShellFileTypeEntries("C:\\Apps\\test.exe", ".qtst",
                                                    "QuillorTest.Document", "Quillor Test Document",
                                                    false);
@@ -96,23 +93,6 @@ TEST_F(ShellRegistration, ARefusingRegistryIsIgnoredEntryByEntry) {
   root.refuse = true;
   WriteShellEntries(kTestTypeEntries);
   EXPECT_EQ(root.writes, kTestTypeEntries);
-}
-
-TEST_F(ShellRegistration, TheApplicationRegistersItsTemplatesTypeWithItsOwnPath) {
-  TestApp app;
-  app.AddDocTemplate(std::make_unique<CSingleDocTemplate>(128, nullptr, nullptr, nullptr));
-  app.RegisterShellFileTypes();
-  const std::string program = ProgramPath();
-  const Entries withoutOpen = {{"QuillorTest.Document", "Quillor Test Document"},
-                               {"QuillorTest.Document\\DefaultIcon", program + ",0"},
-                               {".qtst", "QuillorTest.Document"}};
-  EXPECT_EQ(root.writes, withoutOpen);
-
-  root.writes.clear();
-  app.EnableShellOpen();
-  app.RegisterShellFileTypes();
-  EXPECT_EQ(root.writes, (Entries{{"QuillorTest.Document\\shell\\open\\command",
-                                   "\"" + program + "\" \"%1\""}}));
 }
 
 std::string ReadDefaultValue(const char* key) {

@@ -4,6 +4,7 @@
 #include "folium_app.h"
 #include "folium_doc.h"
 #include "folium_view.h"
+#include "gdi_holders.h"
 #include "main_frame.h"
 #include "program_directory.h"
 #include "resource.h"
@@ -88,18 +89,14 @@ TEST_F(FoliumDocument, TheViewsClassIsWhiteWithTheArrowAndNeverErasesItself) {
             reinterpret_cast<ULONG_PTR>(LoadCursor(nullptr, IDC_ARROW)));
   EXPECT_EQ(GetClassLongPtrA(view, GCLP_HICON), 0u);
 
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
-  HGDIOBJ previous = SelectObject(dc, bitmap);
+  CMemoryDC dc(nullptr);
+  CGdiObject<HBITMAP> bitmap(CreateBitmap(8, 8, 1, 32, nullptr));
+  CScopedSelect selected(dc.get(), bitmap.get());
+  ASSERT_TRUE(selected.selected());
   const RECT all = {0, 0, 8, 8};
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  EXPECT_NE(SendMessageA(view, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0);
-  EXPECT_EQ(GetPixel(dc, 4, 4), RGB(0, 0, 0)) << "the white class background was painted";
-  SelectObject(dc, previous);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
+  FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  EXPECT_NE(SendMessageA(view, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.get()), 0), 0);
+  EXPECT_EQ(GetPixel(dc.get(), 4, 4), RGB(0, 0, 0)) << "the white class background was painted";
 }
 
 TEST(FoliumResources, CtrlNOAndSGiveTheDocumentCommands) {
