@@ -136,7 +136,7 @@ void CWinApp::OnFileNew() {
 
 void CWinApp::OnFileOpen() {
   const std::string path = DoPromptFileName(true);
-  if (!path.empty() && m_docTemplate) m_docTemplate->OpenDocumentFile(path.c_str());
+  if (!path.empty()) m_docTemplate->OpenDocumentFile(path.c_str());
 }
 
 CWinApp* AfxGetApp() { return g_app; }
