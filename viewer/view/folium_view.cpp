@@ -107,6 +107,7 @@ void CFoliumView::OnInitialUpdate() {
 }
 
 void CFoliumView::OnUpdate(CView* sender, LPARAM hint) {
+  m_pageCache.Clear();
   SetScrollSizes(ZoomedSheet());
   if (m_hWnd) InvalidateRect(m_hWnd, nullptr, FALSE);
   (void)sender;
@@ -119,7 +120,7 @@ void CFoliumView::OnDraw(HDC hdc) {
   const SIZE sheet = ZoomedSheet();
   const RECT sheetRect = {0, 0, sheet.cx, sheet.cy};
   DrawSheet(hdc, sheetRect, FoliumApp().m_pages, m_state.layout, m_state.currentSheet,
-            Options(), SelectedWatermark(Options()));
+            Options(), SelectedWatermark(Options()), &m_pageCache);
   DrawOutlineAndShadow(hdc, sheet);
   // A grey band along the top and left edges sets the sheet off the window's edge.
   FillWithSystemColour(hdc, RECT{0, 0, sheet.cx, kShadowWidth}, COLOR_BTNSHADOW);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "page_bitmap_cache.h"
 #include "scroll_view.h"
 #include "sheet_view_state.h"
 
@@ -75,4 +76,6 @@ class CFoliumView : public CScrollView {
   void OnPageCopy();
 
   SheetViewState m_state;
+  // Emptied on every update of the document: page list, layout, zoom, sheet or settings.
+  CPageBitmapCache m_pageCache;
 };

@@ -4,6 +4,9 @@
 #include <string>
 
 #include "dc_state.h"
+#include "framework/gdi_holders.h"
+#include "page_bitmap_cache.h"
+#include "page_footprint.h"
 #include "page_playback.h"
 #include "sheet_text.h"
 
@@ -88,22 +91,45 @@ void DrawPageNumber(HDC dc, std::int64_t number, const RECT& page, UINT flags) {
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &inset, flags);
 }
 
+// Whether the caller clipped dc to part of it (the screen paints only what needs it);
+// printers and export draw whole sheets without a clip region of their own.
+bool IsClippedByCaller(HDC dc) {
+  CGdiObject<HRGN> clip(CreateRectRgn(0, 0, 0, 0));
+  return clip && GetClipRgn(dc, clip.get()) == 1;
+}
+
+// A bitmap covers its page rectangle only, so no page of the sheet may draw beyond its
+// own: it would be cut off, or wiped by a later page's bitmap.
+bool PagesDrawInsideTheirFrames(const std::vector<PageEntry>& pages, const SheetLayout& layout,
+                                int sheet) {
+  const SheetGrid grid = GridOf(layout.pagesPerSheet);
+  for (int visit = 0; visit < grid.columns * grid.rows; ++visit) {
+    const int page = PageOfCell(layout, sheet, CellOfVisit(layout, visit));
+    if (page >= static_cast<int>(pages.size())) continue;
+    if (!DrawsInsideFrame(pages[static_cast<size_t>(page)].hMetaFile)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 BOOL DrawSheet(HDC dc, const RECT& r, const std::vector<PageEntry>& pages,
                const SheetLayout& layout, int sheet, const OptionSettings& options,
-               const WatermarkRecord* watermark) {
+               const WatermarkRecord* watermark, CPageBitmapCache* cache) {
   const int pageCount = static_cast<int>(pages.size());
   // The same as asking whether the sheet's first page is in the list, without overflow.
   if (sheet < 0 || sheet >= GetSheetCount(layout, pageCount)) return FALSE;
 
   FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  if (cache && !PagesDrawInsideTheirFrames(pages, layout, sheet)) cache = nullptr;
+  if (cache) cache->BeginSheet();
   const SheetGrid grid = GridOf(layout.pagesPerSheet);
   for (int visit = 0; visit < grid.columns * grid.rows; ++visit) {
     const CellPosition cell = CellOfVisit(layout, visit);
     const int page = PageOfCell(layout, sheet, cell);
     if (page >= pageCount) continue;
-    DrawPageCell(dc, page, pages[static_cast<size_t>(page)], CellRect(r, layout, cell), options);
+    DrawPageCell(dc, page, pages[static_cast<size_t>(page)], CellRect(r, layout, cell), options,
+                 cache);
   }
   if (options.pageBorder != kPageBorderNone) DrawSeparators(dc, r, layout.pagesPerSheet);
   if (options.pageBorder == kPageBorderFrame) DrawFrame(dc, r);
@@ -112,11 +138,22 @@ BOOL DrawSheet(HDC dc, const RECT& r, const std::vector<PageEntry>& pages,
 }
 
 void DrawPageCell(HDC dc, int pageIndex, const PageEntry& entry, const RECT& cell,
-                  const OptionSettings& options) {
+                  const OptionSettings& options, CPageBitmapCache* cache) {
   const RECT page = PageRectInCell(cell, entry.nWidth, entry.nHeight, options.pageMargins);
-  // Real spool pages carry records that make the platform's own player read past the
-  // metafile's object table; the checked player leaves those out.
-  if (entry.hMetaFile) PlayPageMetafile(dc, entry.hMetaFile, page);
+  // Playing a real page costs the same whether it shows or not.
+  if (IsClippedByCaller(dc)) {
+    const RECT footprint = PageFootprint(entry.hMetaFile, page);
+    if (!RectVisible(dc, &footprint)) return;
+  }
+  if (entry.hMetaFile) {
+    if (cache) {
+      cache->Draw(dc, entry.hMetaFile, page);
+    } else {
+      // Real spool pages carry records that make the platform's own player read past the
+      // metafile's object table; the checked player leaves those out.
+      PlayPageMetafile(dc, entry.hMetaFile, page);
+    }
+  }
   const UINT flags = PageNumberFlags(options.pageNumberPos);
   if (flags == 0) return;
   DrawPageNumber(dc, static_cast<std::int64_t>(options.startPage) + pageIndex, page, flags);

@@ -8,14 +8,18 @@
 #include "page_store.h"
 #include "sheet_layout.h"
 
+class CPageBitmapCache;
+
 // Draws sheet `sheet` of the layout into r: the white paper, the pages in their cells with
 // their numbers, the border style and the selected watermark record's text (nullptr for
-// none). The one drawing routine for screen, preview, printer and export; only r differs.
-// Returns FALSE, having drawn nothing, when the sheet holds no page of the list.
+// none). The one drawing routine for screen, preview, printer and export; only r differs,
+// and the screen passes its cache of rendered pages. Returns FALSE, having drawn nothing,
+// when the sheet holds no page of the list.
 BOOL DrawSheet(HDC dc, const RECT& r, const std::vector<PageEntry>& pages,
                const SheetLayout& layout, int sheet, const OptionSettings& options,
-               const WatermarkRecord* watermark);
+               const WatermarkRecord* watermark, CPageBitmapCache* cache = nullptr);
 
-// One page in its cell: its metafile in the page rectangle, then its number.
+// One page in its cell: its metafile in the page rectangle, then its number. Left out when
+// the caller clipped dc to an area the page cannot reach.
 void DrawPageCell(HDC dc, int pageIndex, const PageEntry& entry, const RECT& cell,
-                  const OptionSettings& options);
+                  const OptionSettings& options, CPageBitmapCache* cache = nullptr);

@@ -2,7 +2,12 @@
 
 #include <stdexcept>
 
+#include "emf_pages.h"
+
 namespace {
+
+// Where the header record keeps the picture's bounds.
+constexpr std::size_t kBoundsOffset = 8;
 
 // Frames in 0.01 mm for a page of the given proportions.
 constexpr int kHundredthsMmPerUnit = 100;
@@ -25,6 +30,25 @@ HENHMETAFILE RecordPage(int width, int height, const COLORREF* fill) {
     // A metafile needs one record of drawing to be played at all; this one paints nothing.
     MoveToEx(dc, 0, 0, nullptr);
   }
+  const HENHMETAFILE metafile = CloseEnhMetaFile(dc);
+  if (!metafile) throw std::runtime_error("CloseEnhMetaFile failed");
+  return metafile;
+}
+
+HENHMETAFILE FromBytes(const Bytes& bytes) {
+  const HENHMETAFILE metafile = SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), bytes.data());
+  if (!metafile) throw std::runtime_error("SetEnhMetaFileBits failed");
+  return metafile;
+}
+
+HENHMETAFILE RecordSpillingPage() {
+  const RECT frame = {0, 0, 100 * kHundredthsMmPerUnit, 100 * kHundredthsMmPerUnit};
+  const HDC dc = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);
+  if (!dc) throw std::runtime_error("CreateEnhMetaFileA failed");
+  SetMapMode(dc, MM_HIMETRIC);
+  SelectObject(dc, GetStockObject(BLACK_BRUSH));
+  Rectangle(dc, frame.right * 5 / 4, -frame.bottom * 5 / 4, frame.right * 7 / 4,
+            -frame.bottom * 7 / 4);
   const HENHMETAFILE metafile = CloseEnhMetaFile(dc);
   if (!metafile) throw std::runtime_error("CloseEnhMetaFile failed");
   return metafile;
@@ -53,3 +77,23 @@ void TestPages::AddBlanks(int count) {
 void TestPages::AddWithoutMetafile(int width, int height) {
   m_entries.push_back({nullptr, width, height});
 }
+
+void TestPages::AddLabelled(const std::string& label) {
+  PageDrawing drawing;
+  drawing.label = label;
+  m_entries.push_back({FromBytes(DrawEmfPage(drawing)), 210, 297});
+}
+
+void TestPages::AddSpilling(bool hideSpill) {
+  const HENHMETAFILE recorded = RecordSpillingPage();
+  if (!hideSpill) {
+    m_entries.push_back({recorded, 100, 100});
+    return;
+  }
+  Bytes bytes(GetEnhMetaFileBits(recorded, 0, nullptr));
+  GetEnhMetaFileBits(recorded, static_cast<UINT>(bytes.size()), bytes.data());
+  DeleteEnhMetaFile(recorded);
+  for (std::size_t i = 0; i < 4; ++i) PutU32(bytes, kBoundsOffset + 4 * i, 0);
+  m_entries.push_back({FromBytes(bytes), 100, 100});
+}
+

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "page_store.h"
@@ -22,6 +23,14 @@ class TestPages {
   void AddBlanks(int count);
   // A page whose metafile is missing: nothing can be played.
   void AddWithoutMetafile(int width, int height);
+  // An A4 page with a border and a line of text.
+  void AddLabelled(const std::string& label);
+  // A 100 x 100 page that fills a square outside its frame, half a page wide and centred
+  // one and a half pages right of and below its top-left corner. With hideSpill its
+  // recorded bounds are rewritten to claim that it draws inside its frame.
+  void AddSpilling(bool hideSpill);
+  // Takes over a page loaded elsewhere, metafile and all.
+  void Adopt(const PageEntry& entry) { m_entries.push_back(entry); }
 
   const std::vector<PageEntry>& entries() const { return m_entries; }
 
