@@ -52,9 +52,11 @@ bool CFoliumApp::InitInstance() {
 }
 
 int CFoliumApp::ExitInstance() {
-  DeleteQueuedJobs(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
+  // A start that ended before the work directory (a document that would not open) never
+  // loaded the job: its queued jobs stay for the next start instead of being lost unseen.
+  // The same test spares the page-file sweep, which has no folder then.
+  if (!m_strWorkDir.empty()) DeleteQueuedJobs(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
   ReleaseAllPages();
-  // Without a work directory there are no page files to delete.
   if (!m_strWorkDir.empty()) DeleteMatchingFiles(m_strWorkDir, kPageFilePattern);
   return CWinApp::ExitInstance();
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "cmd_ui.h"
+#include "control_bars.h"
 #include "frame_wnd.h"
 #include "gdi_holders.h"
 #include "resource_strings.h"
@@ -29,7 +30,7 @@ class CStatusCmdUI : public CCmdUI {
 }  // namespace
 
 bool CStatusBar::Create(CWnd* parent, DWORD style, UINT id) {
-  HWND hwnd = CreateWindowExA(0, STATUSCLASSNAMEA, "", style | SBARS_SIZEGRIP, 0, 0, 0, 0,
+  HWND hwnd = CreateWindowExA(0, STATUSCLASSNAMEA, "", (style & ~CBRS_ALL_FLAGS) | SBARS_SIZEGRIP, 0, 0, 0, 0,
                               parent->m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               GetModuleHandleA(nullptr), nullptr);
   if (!hwnd) return false;
