@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "dib_info.h"
 #include "emf_pages.h"
 #include "framework/gdi_holders.h"
 #include "page_bitmap_cache.h"
@@ -37,15 +36,18 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
          static_cast<double>(frequency.QuadPart);
 }
 
-// A 32-bit bitmap selected into a memory device context, as the view paints off-screen.
+// A bitmap compatible with the screen selected into a memory device context, as the view
+// paints off-screen.
 class OffscreenBitmap {
  public:
   OffscreenBitmap(int width, int height) : m_size{width, height} {
-    BITMAPINFO info = TopDown32BitInfo(width, height);
-    void* bits = nullptr;
-    m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    m_dc = CreateCompatibleDC(nullptr);
+    const HDC screen = GetDC(nullptr);
+    m_bitmap = CreateCompatibleBitmap(screen, width, height);
+    m_dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
     m_previous = SelectObject(m_dc, m_bitmap);
+    // Touched once here, so that no case's first paint pays for the bitmap's memory.
+    PatBlt(m_dc, 0, 0, width, height, WHITENESS);
   }
   ~OffscreenBitmap() {
     SelectObject(m_dc, m_previous);
