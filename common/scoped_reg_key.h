@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
-// An open registry key, closed once.
+// An open registry key, closed once; by RegCloseKey unless the owner names another call
+// (the installer closes through its replaceable calls).
 class ScopedRegKey {
  public:
-  ScopedRegKey() = default;
+  using Closer = decltype(&::RegCloseKey);
+
+  explicit ScopedRegKey(Closer close = ::RegCloseKey) : m_close(close) {}
   ~ScopedRegKey() {
-    if (m_key) RegCloseKey(m_key);
+    if (m_key) m_close(m_key);
   }
   ScopedRegKey(const ScopedRegKey&) = delete;
   ScopedRegKey& operator=(const ScopedRegKey&) = delete;
@@ -17,5 +20,6 @@ class ScopedRegKey {
   HKEY get() const { return m_key; }
 
  private:
+  Closer m_close;
   HKEY m_key = nullptr;
 };

@@ -83,7 +83,7 @@ void CopyInstallerFiles(const std::string& setupFolder, const std::string& syste
 
 // Tells the port monitor what to run for each job; silent when its port key is missing.
 void WritePortCommand() {
-  ScopedRegKey port;
+  SetupRegKey port;
   if (!OpenMachineKey(kPortKey, port)) return;
   SetStringValue(port.get(), kPortCommandValue, kPortCommand);
   SetStringValue(port.get(), kPortArgumentsValue, kPortArguments);

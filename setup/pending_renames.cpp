@@ -17,7 +17,7 @@ std::size_t EndOfString(const std::vector<BYTE>& value, std::size_t from) {
 }
 
 void CancelInRegistry(const std::string& path) {
-  ScopedRegKey key;
+  SetupRegKey key;
   if (!OpenMachineKey(kSessionManagerKey, key)) return;
   std::vector<BYTE> value(kWorkBufferSize);
   DWORD type = 0;

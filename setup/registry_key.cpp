@@ -2,9 +2,7 @@
 
 #include "setup_calls.h"
 
-ScopedRegKey::~ScopedRegKey() {
-  if (m_key != nullptr) Calls().regCloseKey(m_key);
-}
+SetupRegKey::SetupRegKey() : ScopedRegKey(Calls().regCloseKey) {}
 
 bool OpenMachineKey(const char* path, ScopedRegKey& key) {
   return Calls().regOpenKeyEx(HKEY_LOCAL_MACHINE, path, 0, KEY_ALL_ACCESS, key.out()) == ERROR_SUCCESS;

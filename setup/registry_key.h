@@ -4,20 +4,12 @@
 
 #include <windows.h>
 
-// An open registry key, closed once through the installer's calls.
-class ScopedRegKey {
+#include "scoped_reg_key.h"
+
+// An open registry key, closed through the installer's calls.
+class SetupRegKey : public ScopedRegKey {
  public:
-  ScopedRegKey() = default;
-  ~ScopedRegKey();
-  ScopedRegKey(const ScopedRegKey&) = delete;
-  ScopedRegKey& operator=(const ScopedRegKey&) = delete;
-
-  // Where the opening call stores the key.
-  HKEY* out() { return &m_key; }
-  HKEY get() const { return m_key; }
-
- private:
-  HKEY m_key = nullptr;
+  SetupRegKey();
 };
 
 // Opens a key of HKEY_LOCAL_MACHINE with full access.
