@@ -12,4 +12,7 @@ class CComboBox : public CWnd {
   void AddString(const char* text) const {
     SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   }
+  void InsertString(int index, const char* text) const {
+    SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+  }
 };

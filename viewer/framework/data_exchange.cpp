@@ -55,24 +55,30 @@ void DDX_Text(CDataExchange* dx, int id, int& value) {
   }
 }
 
+void DDX_Text(CDataExchange* dx, int id, std::string& value) {
+  if (dx->Failed()) return;
+  HWND control = dx->PrepareCtrl(id);
+  if (!control) return;
+  if (dx->m_bSaveAndValidate)
+    value = WindowText(control);
+  else
+    SetWindowTextA(control, value.c_str());
+}
+
 void DDX_Text(CDataExchange* dx, int id, std::string& value, int maxChars) {
   if (dx->Failed()) return;
   HWND control = dx->PrepareCtrl(id);
   if (!control) return;
   if (!dx->m_bSaveAndValidate) {
     if (IsEdit(control)) ::SendMessageA(control, EM_LIMITTEXT, maxChars, 0);
-    SetWindowTextA(control, value.c_str());
-    return;
-  }
-  const std::string text = WindowText(control);
-  if (static_cast<int>(text.size()) > maxChars) {
+  } else if (static_cast<int>(WindowText(control).size()) > maxChars) {
     char message[64];
     std::snprintf(message, sizeof message, kTooManyCharactersFormat, maxChars);
     AfxMessageBox(message);
     dx->Fail();
     return;
   }
-  value = text;
+  DDX_Text(dx, id, value);
 }
 
 void DDX_CBIndex(CDataExchange* dx, int id, int& index) {

@@ -35,6 +35,8 @@ constexpr const char kTooManyCharactersFormat[] = "Enter no more than %d charact
 // An edit's text as a signed decimal integer (ParseDialogInteger's rule); a refused text
 // shows "Please enter an integer." and keeps `value`.
 void DDX_Text(CDataExchange* dx, int id, int& value);
+// A control's text, of any length.
+void DDX_Text(CDataExchange* dx, int id, std::string& value);
 // A control's text; longer than `maxChars` is refused when taken, and an edit accepts no
 // more than that when shown.
 void DDX_Text(CDataExchange* dx, int id, std::string& value, int maxChars);

@@ -1,5 +1,7 @@
 #include "wnd.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char kObjectProperty[] = "QuillorWindowObject";
@@ -53,6 +55,23 @@ void CWnd::Attach(HWND hwnd) { Bind(hwnd); }
 void CWnd::Detach() { Unbind(); }
 
 bool CWnd::DestroyWindow() { return m_hWnd && ::DestroyWindow(m_hWnd); }
+
+void CWnd::CenterWindow() const {
+  RECT work = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  RECT area = work;
+  if (HWND owner = GetWindow(m_hWnd, GW_OWNER)) GetWindowRect(owner, &area);
+  RECT rect = {};
+  GetWindowRect(m_hWnd, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  const int centredX = area.left + (area.right - area.left - width) / 2;
+  const int centredY = area.top + (area.bottom - area.top - height) / 2;
+  // An owner partly off the screen must not take the window with it.
+  const int x = std::max<int>(work.left, std::min<int>(centredX, work.right - width));
+  const int y = std::max<int>(work.top, std::min<int>(centredY, work.bottom - height));
+  SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 bool CWnd::PreTranslateMessage(MSG* msg) {
   (void)msg;

@@ -2,8 +2,11 @@
 
 #include "data_exchange.h"
 #include "document.h"
+#include "folium_app.h"
 #include "frame_wnd.h"
 #include "resource.h"
+#include "watermark_dlg.h"
+#include "watermark_file.h"
 #include "win_app.h"
 
 namespace {
@@ -42,13 +45,18 @@ void COptionsDlg::DoDataExchange(CDataExchange* dx) {
 BOOL COptionsDlg::OnInitDialog() {
   m_showingValues = true;
   CDialog::OnInitDialog();
-  FillWatermarkCombo();
-  UpdateData(false);
   m_showingValues = false;
+  LoadWatermarks(g_szOptionFile, m_settings.watermarks);
+  FillWatermarkCombo();
+  ShowValues();
   return TRUE;
 }
 
 bool COptionsDlg::OnCommand(UINT id, UINT code) {
+  if (id == IDC_EDIT_WATERMARKS && code == BN_CLICKED) {
+    OnEditWatermarks();
+    return true;
+  }
   if (!IsOptionChange(id, code)) return CDialog::OnCommand(id, code);
   if (!m_showingValues) ApplyOptions();
   return true;
@@ -59,7 +67,9 @@ LRESULT COptionsDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     ShowWindow(SW_HIDE);
     return TRUE;
   }
-  return CDialog::WindowProc(message, wParam, lParam);
+  const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
+  if (message == WM_DESTROY) SaveWatermarks(g_szOptionFile, m_settings.watermarks);
+  return result;
 }
 
 void COptionsDlg::FillWatermarkCombo() {
@@ -68,6 +78,30 @@ void COptionsDlg::FillWatermarkCombo() {
   m_watermarkCombo.AddString(kNoWatermarkItem);
   for (const WatermarkRecord& record : m_settings.watermarks)
     m_watermarkCombo.AddString(record.name.c_str());
+}
+
+void COptionsDlg::OnEditWatermarks() {
+  CWatermarkDlg editor;
+  editor.pList = &m_settings.watermarks;
+  editor.selIndex = m_settings.watermarkSel > 0 ? m_settings.watermarkSel - 1 : 0;
+  if (editor.DoModal() == IDOK) {
+    FillWatermarkCombo();
+    m_settings.watermarkSel = editor.selIndex + 1;
+  } else if (m_settings.watermarkSel <= static_cast<int>(m_settings.watermarks.size())) {
+    return;
+  }
+  // OK on an empty list, or deletions in a cancelled editor, leave the selection past the
+  // end of the list: it falls back to none.
+  if (m_settings.watermarkSel > static_cast<int>(m_settings.watermarks.size()))
+    m_settings.watermarkSel = 0;
+  ShowValues();
+  RefreshViews();
+}
+
+void COptionsDlg::ShowValues() {
+  m_showingValues = true;
+  UpdateData(false);
+  m_showingValues = false;
 }
 
 void COptionsDlg::ApplyOptions() {

@@ -6,7 +6,8 @@
 
 // The modeless options panel "Option Settings". It holds the values every sheet is drawn
 // with and repaints the views at each change; there is no Apply button. Closing it, Enter
-// and Escape only hide it; it lives as long as the main frame.
+// and Escape only hide it; it lives as long as the main frame. The watermark list comes from
+// the option file when the panel opens and goes back into it when the panel is destroyed.
 class COptionsDlg : public CDialog {
  public:
   COptionsDlg();
@@ -26,6 +27,10 @@ class COptionsDlg : public CDialog {
   void ApplyOptions();
   void TakeValues();
   void RefreshViews();
+  // Runs the watermark editor on the list; OK selects the editor's record.
+  void OnEditWatermarks();
+  // Shows the members in the controls, which is no change of the user's.
+  void ShowValues();
 
   CComboBox m_watermarkCombo;
   OptionSettings m_settings;

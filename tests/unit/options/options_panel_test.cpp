@@ -6,9 +6,14 @@
 
 #include "doc_template.h"
 #include "document.h"
+#include "editor_controls.h"
+#include "file_bytes.h"
+#include "folium_app.h"
 #include "main_frame.h"
 #include "message_box.h"
+#include "modal_script.h"
 #include "resource.h"
+#include "temp_dir.h"
 #include "view.h"
 #include "win_app.h"
 
@@ -33,6 +38,8 @@ int g_openBoxes = 0;
 int g_mostOpenBoxes = 0;
 void (*g_whileBoxOpen)() = nullptr;
 
+int g_boxAnswer = IDOK;
+
 int RecordBox(HWND, const char* text, const char*, UINT) {
   g_boxes.push_back(text);
   ++g_openBoxes;
@@ -42,7 +49,7 @@ int RecordBox(HWND, const char* text, const char*, UINT) {
     action();
   }
   --g_openBoxes;
-  return IDOK;
+  return g_boxAnswer;
 }
 
 HWND g_startPage = nullptr;
@@ -52,6 +59,8 @@ void TypeKey(char key) { SendMessageA(g_startPage, WM_CHAR, static_cast<WPARAM>(
 class OptionsPanel : public ::testing::Test {
  protected:
   void SetUp() override {
+    lstrcpynA(g_szOptionFile, OptionFile().c_str(), sizeof g_szOptionFile);
+    g_boxAnswer = IDOK;
     g_boxes.clear();
     g_mostOpenBoxes = 0;
     g_whileBoxOpen = nullptr;
@@ -69,6 +78,7 @@ class OptionsPanel : public ::testing::Test {
   }
   void TearDown() override { SetMessageBoxHook(previousHook); }
 
+  std::string OptionFile() const { return folder.file("option.ini"); }
   HWND Item(int id) const { return GetDlgItem(panel, id); }
   const OptionSettings& Settings() const { return frame->Settings(); }
   LRESULT Selection(int id) const { return SendMessageA(Item(id), CB_GETCURSEL, 0, 0); }
@@ -107,6 +117,7 @@ class OptionsPanel : public ::testing::Test {
     return GetMenuState(viewMenu, ID_VIEW_OPTIONS, MF_BYCOMMAND) & MF_CHECKED;
   }
 
+  TempDir folder;
   CWinApp app;
   CMainFrame* frame = nullptr;
   CountingView* view = nullptr;
@@ -267,6 +278,106 @@ TEST_F(OptionsPanel, CloseEnterAndEscapeHideItWhereItStandsWithItsValues) {
   EXPECT_EQ(Settings().pageBorder, kPageBorderFrame);
   EXPECT_EQ(Settings().pageMargins, 2);
   EXPECT_TRUE(g_boxes.empty());
+}
+
+// A panel that starts with three records from the option file.
+class OptionsPanelWithWatermarks : public OptionsPanel {
+ protected:
+  void SetUp() override {
+    const std::string text =
+        "[Watermark]\r\nNumber=3\r\n"
+        "[Watermark0]\r\nName=Draft\r\nContent=DRAFT\r\nType=0\r\n"
+        "[Watermark1]\r\nName=Copy\r\nContent=COPY\r\nType=2\r\n"
+        "[Watermark2]\r\nName=Secret\r\nContent=SECRET\r\nType=1\r\n";
+    WriteFileBytes(OptionFile(), Bytes(text.begin(), text.end()));
+    OptionsPanel::SetUp();
+  }
+  // Opens the editor from the "..." button; the steps act in it and in what it opens.
+  void EditWatermarks(std::deque<ModalScript::Step> steps) {
+    ModalScript script(std::move(steps));
+    SendMessageA(panel, WM_COMMAND, MAKEWPARAM(IDC_EDIT_WATERMARKS, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Item(IDC_EDIT_WATERMARKS)));
+    EXPECT_TRUE(script.Finished());
+  }
+  std::string Read(const char* section, const char* key) const {
+    char value[256] = "";
+    GetPrivateProfileStringA(section, key, "", value, sizeof value, OptionFile().c_str());
+    return value;
+  }
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(OptionsPanelWithWatermarks, LoadsTheListAtStartAndSavesTheEditedListWhenDestroyed) {
+  EXPECT_EQ(ComboItems(panel, IDC_WATERMARK), (Names{"None", "Draft", "Copy", "Secret"}));
+  EXPECT_EQ(Selection(IDC_WATERMARK), 0);
+  g_boxAnswer = IDYES;
+  EditWatermarks({[](HWND editor) {
+    ClickButton(editor, IDC_WM_DELETE);
+    ClickButton(editor, IDOK);
+  }});
+  DestroyWindow(frame->m_hWnd);
+  EXPECT_EQ(Read("Watermark", "Number"), "2");
+  EXPECT_EQ(Read("Watermark0", "Name"), "Copy");
+  EXPECT_EQ(Read("Watermark0", "Type"), "2");
+  EXPECT_EQ(Read("Watermark1", "Content"), "SECRET");
+}
+
+TEST_F(OptionsPanelWithWatermarks, OkSelectsTheEditorsRecordAndCancelLeavesThePanelAlone) {
+  EditWatermarks({[](HWND editor) {
+                    EXPECT_EQ(ComboSelection(editor, IDC_WM_NAME), 0)
+                        << "\"None\" opens the editor at the first record";
+                    ClickButton(editor, IDC_WM_NEW);
+                    ClickButton(editor, IDCANCEL);
+                  },
+                  AnswerName("Extra")});
+  EXPECT_EQ(ComboItems(panel, IDC_WATERMARK).size(), 4u) << "shown only after the next OK";
+  EXPECT_EQ(Settings().watermarkSel, 0);
+  EXPECT_EQ(Settings().watermarks.size(), 4u);
+
+  view->updates = 0;
+  EditWatermarks({[](HWND editor) {
+    ChooseItem(editor, IDC_WM_NAME, 2);
+    ClickButton(editor, IDOK);
+  }});
+  EXPECT_EQ(ComboItems(panel, IDC_WATERMARK).back(), "Extra");
+  EXPECT_EQ(Settings().watermarkSel, 3);
+  EXPECT_EQ(Selection(IDC_WATERMARK), 3);
+  ASSERT_NE(SelectedWatermark(Settings()), nullptr);
+  EXPECT_EQ(SelectedWatermark(Settings())->name, "Secret");
+  EXPECT_EQ(view->updates, 1);
+
+  EditWatermarks({[](HWND editor) {
+    EXPECT_EQ(ComboSelection(editor, IDC_WM_NAME), 2) << "the panel's record comes first";
+    ClickButton(editor, IDOK);
+  }});
+  EXPECT_EQ(Settings().watermarkSel, 3);
+}
+
+TEST_F(OptionsPanelWithWatermarks, TheSelectionIsBroughtBackIntoTheList) {
+  Choose(IDC_WATERMARK, 3);
+  g_boxAnswer = IDYES;
+  view->updates = 0;
+  // Deleting the chosen last record, then Cancel: the selection would point past the list.
+  EditWatermarks({[](HWND editor) {
+    ClickButton(editor, IDC_WM_DELETE);
+    ClickButton(editor, IDCANCEL);
+  }});
+  EXPECT_EQ(Settings().watermarks.size(), 2u);
+  EXPECT_EQ(Settings().watermarkSel, 0);
+  EXPECT_EQ(Selection(IDC_WATERMARK), 0);
+  EXPECT_EQ(view->updates, 1);
+
+  // OK on an emptied list would select record 1 of none.
+  EditWatermarks({[](HWND editor) {
+    ClickButton(editor, IDC_WM_DELETE);
+    ClickButton(editor, IDC_WM_DELETE);
+    ClickButton(editor, IDOK);
+  }});
+  EXPECT_TRUE(Settings().watermarks.empty());
+  EXPECT_EQ(Settings().watermarkSel, 0);
+  EXPECT_EQ(ComboItems(panel, IDC_WATERMARK), Names{"None"});
+  EXPECT_EQ(Selection(IDC_WATERMARK), 0);
 }
 
 }  // namespace

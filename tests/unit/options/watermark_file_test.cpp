@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "file_bytes.h"
+#include "temp_dir.h"
+#include "watermark_file.h"
+
+namespace {
+
+class WatermarkFile : public ::testing::Test {
+ protected:
+  void Write(const char* section, const char* key, const char* value) const {
+    WritePrivateProfileStringA(section, key, value, file.c_str());
+  }
+  std::string Read(const char* section, const char* key) const {
+    char value[1024] = "";
+    GetPrivateProfileStringA(section, key, "<missing>", value, sizeof value, file.c_str());
+    return value;
+  }
+  std::vector<WatermarkRecord> Load() const {
+    std::vector<WatermarkRecord> records;
+    LoadWatermarks(file, records);
+    return records;
+  }
+  void WriteText(const std::string& text) const {
+    WriteFileBytes(file, Bytes(text.begin(), text.end()));
+  }
+
+  TempDir folder;
+  const std::string file = folder.file("option.ini");
+};
+
+TEST_F(WatermarkFile, ARecordWithoutContentIsSkippedAndTheNextSaveRenumbers) {
+  WriteText(
+      "[Watermark]\r\nNumber=3\r\n"
+      "[Watermark0]\r\nName=Draft\r\nContent=DRAFT\r\nType=0\r\n"
+      "[Watermark1]\r\nName=Empty\r\nContent=\r\nType=1\r\n"
+      "[Watermark2]\r\nName=Copy\r\nContent=COPY\r\nType=2\r\n");
+  const std::vector<WatermarkRecord> records = Load();
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].name, "Draft");
+  EXPECT_EQ(records[0].content, "DRAFT");
+  EXPECT_EQ(records[0].type, kWatermarkTypeHeader);
+  EXPECT_EQ(records[1].name, "Copy");
+  EXPECT_EQ(records[1].type, kWatermarkTypeFooter);
+
+  SaveWatermarks(file, records);
+  EXPECT_EQ(Read("Watermark", "Number"), "2");
+  EXPECT_EQ(Read("Watermark1", "Name"), "Copy");
+  EXPECT_EQ(Read("Watermark1", "Content"), "COPY");
+  EXPECT_EQ(Read("Watermark1", "Type"), "2");
+  EXPECT_EQ(Read("Watermark2", "Name"), "Copy") << "the old section stays, unread";
+  EXPECT_EQ(Load().size(), 2u);
+}
+
+TEST_F(WatermarkFile, AnEmptyListLeavesTheFileByteForByte) {
+  const std::string text =
+      "; kept\r\n[Watermark]\r\nNumber=1\r\n[Watermark0]\r\nName=A\r\nContent=a\r\n";
+  WriteText(text);
+  SaveWatermarks(file, {});
+  EXPECT_EQ(ReadFileBytes(file), Bytes(text.begin(), text.end()));
+  EXPECT_EQ(Load().size(), 1u) << "the records come back at the next start";
+
+  SaveWatermarks(folder.file("none.ini"), {});
+  EXPECT_FALSE(FileExists(folder.file("none.ini")));
+}
+
+TEST_F(WatermarkFile, TypeDefaultsToWatermarkAndAnUnknownTypeIsKept) {
+  Write("Watermark", "Number", "2");
+  Write("Watermark0", "Name", "NoType");
+  Write("Watermark0", "Content", "x");
+  Write("Watermark1", "Name", "Odd");
+  Write("Watermark1", "Content", "y");
+  Write("Watermark1", "Type", "7");
+  const std::vector<WatermarkRecord> records = Load();
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].type, kWatermarkTypeOutline);
+  EXPECT_EQ(records[1].type, 7);
+  SaveWatermarks(file, records);
+  EXPECT_EQ(Read("Watermark0", "Type"), "1");
+  EXPECT_EQ(Read("Watermark1", "Type"), "7");
+}
+
+TEST_F(WatermarkFile, ALongNameIsSavedWholeAndReadBackAs199Bytes) {
+  const std::string name(250, 'n');
+  SaveWatermarks(file, {{name, "content", kWatermarkTypeOutline}});
+  EXPECT_EQ(Read("Watermark0", "Name"), name);
+  const std::vector<WatermarkRecord> records = Load();
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].name, name.substr(0, 199));
+  EXPECT_EQ(records[0].content, "content");
+}
+
+TEST_F(WatermarkFile, NoFileZeroOrNegativeNumberGiveNoRecords) {
+  EXPECT_TRUE(Load().empty());
+  EXPECT_FALSE(FileExists(file)) << "reading creates nothing";
+  Write("Watermark0", "Name", "A");
+  Write("Watermark0", "Content", "a");
+  for (const char* number : {"0", "-2", "none"}) {
+    Write("Watermark", "Number", number);
+    EXPECT_TRUE(Load().empty()) << number;
+  }
+  std::vector<WatermarkRecord> records;
+  LoadWatermarks("", records);
+  EXPECT_TRUE(records.empty());
+}
+
+TEST_F(WatermarkFile, AHugeNumberReadsOnlyTheSectionsThereAre) {
+  WriteText(
+      "[watermark]\r\nNUMBER=2000000000\r\n"
+      "[WATERMARK3]\r\nName=Upper\r\nContent=u\r\n"
+      "[Watermark03]\r\nName=Padded\r\nContent=p\r\n"
+      "[Watermark1]\r\nName=First\r\nContent=f\r\n");
+  const DWORD started = GetTickCount();
+  const std::vector<WatermarkRecord> records = Load();
+  EXPECT_LT(GetTickCount() - started, 5000u);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].name, "First") << "in section order, not file order";
+  EXPECT_EQ(records[1].name, "Upper");
+}
+
+TEST_F(WatermarkFile, TheFirstSaveCreatesTheFileAndKeepsOtherLines) {
+  SaveWatermarks(file, {{"A", "a", 0}, {"B", "b", 2}});
+  EXPECT_EQ(Read("Watermark", "Number"), "2");
+  const std::vector<WatermarkRecord> records = Load();
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[1].name, "B");
+  EXPECT_EQ(records[1].content, "b");
+
+  Write("Other", "Key", "kept");
+  SaveWatermarks(file, {{"C", "c", 1}});
+  EXPECT_EQ(Read("Other", "Key"), "kept");
+  EXPECT_EQ(Read("Watermark", "Number"), "1");
+  EXPECT_EQ(Read("Watermark0", "Name"), "C");
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#include "watermark_file.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <vector>
+
+namespace {
+
+constexpr char kListSection[] = "Watermark";
+constexpr char kCountKey[] = "Number";
+constexpr char kRecordSectionFormat[] = "Watermark%d";
+constexpr char kNameKey[] = "Name";
+constexpr char kContentKey[] = "Content";
+constexpr char kTypeKey[] = "Type";
+// A value is read into this many bytes, so at most one less come back.
+constexpr DWORD kValueBufferBytes = 200;
+
+std::string RecordSection(int index) {
+  char section[32];
+  std::snprintf(section, sizeof section, kRecordSectionFormat, index);
+  return section;
+}
+
+std::string ReadValue(const std::string& file, const std::string& section, const char* key) {
+  char value[kValueBufferBytes] = "";
+  GetPrivateProfileStringA(section.c_str(), key, "", value, kValueBufferBytes, file.c_str());
+  return value;
+}
+
+// The section names of the file, one after another.
+std::vector<char> SectionNames(const std::string& file) {
+  std::vector<char> names(4096);
+  for (;;) {
+    const DWORD length = GetPrivateProfileSectionNamesA(
+        names.data(), static_cast<DWORD>(names.size()), file.c_str());
+    // A buffer that was too small comes back filled to its size less two.
+    if (length + 2 < names.size()) return names;
+    names.resize(names.size() * 2);
+  }
+}
+
+// The numbers i below `count` for which the file has a section "Watermark<i>": only they
+// can hold a record, so a huge "Number" costs no more reads than the file has sections.
+std::set<int> RecordSectionsBelow(const std::string& file, int count) {
+  std::set<int> indexes;
+  const std::vector<char> names = SectionNames(file);
+  const int prefixLength = lstrlenA(kListSection);
+  for (const char* name = names.data(); *name; name += lstrlenA(name) + 1) {
+    if (lstrlenA(name) <= prefixLength) continue;
+    char* end = nullptr;
+    const long index = std::strtol(name + prefixLength, &end, 10);
+    if (*end || index < 0 || index >= count) continue;
+    if (lstrcmpiA(name, RecordSection(static_cast<int>(index)).c_str()) == 0)
+      indexes.insert(static_cast<int>(index));
+  }
+  return indexes;
+}
+
+}  // namespace
+
+void LoadWatermarks(const std::string& optionFile, std::vector<WatermarkRecord>& watermarks) {
+  if (optionFile.empty()) return;
+  const int count =
+      static_cast<int>(GetPrivateProfileIntA(kListSection, kCountKey, 0, optionFile.c_str()));
+  if (count <= 0) return;
+  for (int index : RecordSectionsBelow(optionFile, count)) {
+    const std::string section = RecordSection(index);
+    WatermarkRecord record;
+    record.name = ReadValue(optionFile, section, kNameKey);
+    record.content = ReadValue(optionFile, section, kContentKey);
+    record.type = static_cast<int>(GetPrivateProfileIntA(
+        section.c_str(), kTypeKey, kWatermarkTypeOutline, optionFile.c_str()));
+    if (!record.name.empty() && !record.content.empty()) watermarks.push_back(std::move(record));
+  }
+}
+
+void SaveWatermarks(const std::string& optionFile, const std::vector<WatermarkRecord>& watermarks) {
+  if (optionFile.empty() || watermarks.empty()) return;
+  const char* file = optionFile.c_str();
+  WritePrivateProfileStringA(kListSection, kCountKey, std::to_string(watermarks.size()).c_str(),
+                             file);
+  for (std::size_t i = 0; i < watermarks.size(); ++i) {
+    const WatermarkRecord& record = watermarks[i];
+    const std::string section = RecordSection(static_cast<int>(i));
+    WritePrivateProfileStringA(section.c_str(), kNameKey, record.name.c_str(), file);
+    WritePrivateProfileStringA(section.c_str(), kContentKey, record.content.c_str(), file);
+    WritePrivateProfileStringA(section.c_str(), kTypeKey, std::to_string(record.type).c_str(),
+                               file);
+  }
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "option_settings.h"
+
+// Appends the records kept in the option file; a record without name or content is
+// skipped, so later records move up. An empty path reads nothing.
+void LoadWatermarks(const std::string& optionFile, std::vector<WatermarkRecord>& watermarks);
+
+// Writes the list as sections "Watermark0", "Watermark1", ... in list order. An empty list
+// leaves the file untouched, and so does an empty path.
+void SaveWatermarks(const std::string& optionFile, const std::vector<WatermarkRecord>& watermarks);
