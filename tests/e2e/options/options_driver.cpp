@@ -1,10 +1,13 @@
 // Works the viewer's options panel from outside, as a user would, and reads the sheet
 // the view shows:
 //   options_driver choose ID INDEX   pick item INDEX of list ID in "Option Settings"
-//   options_driver panel             print the panel's values and whether it is shown
+//   options_driver panel             print the panel's values, its watermark names and
+//                                    whether it is shown
 //   options_driver sheet CAPTION     print the sheet's size in the view, the rows and
 //                                    columns it crosses with an unbroken line, and the
-//                                    ink in its bottom-right corner
+//                                    ink in its bottom-right corner and in all of it
+//   options_driver new-watermark NAME  create watermark NAME in the editor the panel's
+//                                    "..." opens, and close the editor with OK
 // Exit code 0 on success.
 #include <windows.h>
 
@@ -20,12 +23,58 @@
 namespace {
 
 constexpr char kPanelCaption[] = "Option Settings";
+constexpr char kEditorCaption[] = "Watermark Options";
+constexpr DWORD kDialogWaitMs = 10000;
 // Lines closer than this to the sheet's ends are left out: the outline and shadow lie there.
 constexpr int kLineEndMargin = 6;
 // The square in the sheet's bottom-right corner where a "Right Bottom" number stands.
 constexpr int kCornerSize = 40;
 
 HWND Panel() { return FindWindowA("#32770", kPanelCaption); }
+
+// The editor and the name dialog share their caption; a control of its own tells each.
+struct DialogSearch {
+  int id;
+  const char* controlClass;
+  HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM lParam) {
+  auto* search = reinterpret_cast<DialogSearch*>(lParam);
+  char caption[64] = "";
+  char cls[16] = "";
+  GetWindowTextA(hwnd, caption, sizeof caption);
+  GetClassNameA(GetDlgItem(hwnd, search->id), cls, sizeof cls);
+  if (!IsWindowVisible(hwnd) || lstrcmpA(caption, kEditorCaption) != 0 ||
+      lstrcmpiA(cls, search->controlClass) != 0)
+    return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+HWND WaitForDialog(int id, const char* controlClass) {
+  for (DWORD waited = 0; waited < kDialogWaitMs; waited += 100) {
+    DialogSearch search = {id, controlClass, nullptr};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+bool WaitUntilGone(HWND dialog) {
+  for (DWORD waited = 0; waited < kDialogWaitMs; waited += 100) {
+    if (!IsWindow(dialog)) return true;
+    Sleep(100);
+  }
+  return false;
+}
+
+// Posted, not sent: the click opens a modal dialog, which would hold a sent message.
+void PostClick(HWND dialog, int id) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
 
 // The view's client area as 32-bit pixels, read through its top-level window's device
 // context (the screen's, and a child window's own, give black for another process's window).
@@ -110,11 +159,41 @@ int PanelValues(int, char**) {
   };
   char start[64] = "";
   GetDlgItemTextA(panel, IDC_START_PAGE, start, sizeof start);
-  std::printf("border=%d\nnumber=%d\nstart=%s\nmargins=%d\nwatermark=%d\nvisible=%d\n",
-              selection(IDC_PAGE_BORDER), selection(IDC_PAGE_NUMBER), start,
-              selection(IDC_PAGE_MARGINS), selection(IDC_WATERMARK),
-              IsWindowVisible(panel) ? 1 : 0);
+  // Read as wide text: Wine hands another process's list items to an ANSI caller cut short.
+  std::string names;
+  HWND list = GetDlgItem(panel, IDC_WATERMARK);
+  const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+  for (int item = 0; item < count; ++item) {
+    wchar_t wide[256] = L"";
+    if (SendMessageW(list, CB_GETLBTEXTLEN, item, 0) >= static_cast<LRESULT>(ARRAYSIZE(wide)))
+      return 1;
+    SendMessageW(list, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(wide));
+    char name[512] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, name, sizeof name, nullptr, nullptr);
+    names += (item ? "," : "") + std::string(name);
+  }
+  std::printf(
+      "border=%d\nnumber=%d\nstart=%s\nmargins=%d\nwatermark=%d\nwatermarks=%s\nvisible=%d\n",
+      selection(IDC_PAGE_BORDER), selection(IDC_PAGE_NUMBER), start, selection(IDC_PAGE_MARGINS),
+      selection(IDC_WATERMARK), names.c_str(), IsWindowVisible(panel) ? 1 : 0);
   return 0;
+}
+
+int NewWatermark(int argc, char** argv) {
+  if (argc < 3) return 2;
+  HWND panel = Panel();
+  if (!panel) return 1;
+  PostClick(panel, IDC_EDIT_WATERMARKS);
+  HWND editor = WaitForDialog(IDC_WM_NEW, "Button");
+  if (!editor) return 1;
+  PostClick(editor, IDC_WM_NEW);
+  HWND name = WaitForDialog(IDC_NAME_TEXT, "Edit");
+  if (!name) return 1;
+  SetDlgItemTextA(name, IDC_NAME_TEXT, argv[2]);
+  PostClick(name, IDOK);
+  if (!WaitUntilGone(name)) return 1;
+  PostClick(editor, IDOK);
+  return WaitUntilGone(editor) ? 0 : 1;
 }
 
 int Sheet(int argc, char** argv) {
@@ -147,8 +226,12 @@ int Sheet(int argc, char** argv) {
   for (int y = sheet.cy - kCornerSize; y < sheet.cy; ++y) {
     for (int x = sheet.cx - kCornerSize; x < sheet.cx; ++x) cornerInk += pixels.Dark(x, y);
   }
-  std::printf("width=%ld\nheight=%ld\nvertical=%s\nhorizontal=%s\ncorner_ink=%d\n", sheet.cx,
-              sheet.cy, Join(columns).c_str(), Join(rows).c_str(), cornerInk);
+  int ink = 0;
+  for (int y = 0; y < sheet.cy; ++y) {
+    for (int x = 0; x < sheet.cx; ++x) ink += pixels.Dark(x, y);
+  }
+  std::printf("width=%ld\nheight=%ld\nvertical=%s\nhorizontal=%s\ncorner_ink=%d\nink=%d\n",
+              sheet.cx, sheet.cy, Join(columns).c_str(), Join(rows).c_str(), cornerInk, ink);
   return 0;
 }
 
@@ -161,6 +244,7 @@ constexpr CommandRow kCommands[] = {
     {"choose", Choose},
     {"panel", PanelValues},
     {"sheet", Sheet},
+    {"new-watermark", NewWatermark},
 };
 
 }  // namespace
@@ -171,6 +255,8 @@ int main(int argc, char** argv) {
       if (std::string(argv[1]) == row.name) return row.run(argc, argv);
     }
   }
-  std::fprintf(stderr, "usage: options_driver choose ID INDEX | panel | sheet CAPTION\n");
+  std::fprintf(stderr,
+               "usage: options_driver choose ID INDEX | panel | sheet CAPTION |"
+               " new-watermark NAME\n");
   return 2;
 }
