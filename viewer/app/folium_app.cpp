@@ -8,12 +8,15 @@
 #include "file_search.h"
 #include "main_frame.h"
 #include "page_export.h"
+#include "print_dialog.h"
+#include "printer_settings.h"
 #include "program_directory.h"
 #include "queue_purge.h"
 #include "single_instance.h"
 #include "resource.h"
 #include "view/folium_doc.h"
 #include "view/folium_view.h"
+#include "view/sheet_layout.h"
 
 char g_szOptionFile[MAX_PATH] = "";
 
@@ -67,6 +70,7 @@ bool CFoliumApp::OnCmdMsg(UINT id, CCmdUI* ui) {
       {ID_FILE_NEW, &CWinApp::OnFileNew, nullptr},
       {ID_FILE_OPEN, &CWinApp::OnFileOpen, nullptr},
       {ID_FILE_SAVE_AS_IMAGE, &CFoliumApp::OnSaveAsImage, nullptr},
+      {ID_FILE_PRINT_SETUP, &CFoliumApp::OnFilePrintSetup, nullptr},
   };
   return DispatchCommand(this, kCommands, id, ui);
 }
@@ -74,6 +78,28 @@ bool CFoliumApp::OnCmdMsg(UINT id, CCmdUI* ui) {
 void CFoliumApp::OnAppAbout() {
   CAboutDlg about;
   about.DoModal();
+}
+
+bool CFoliumApp::UpdateSheetSize() {
+  SIZE area;
+  SIZE sheet;
+  const bool read = AppPrinterSettings().ReadPrintableArea(area) &&
+                    SheetSizeFromPrintableArea(area.cx, area.cy, sheet);
+  if (read) {
+    m_nSheetWidth = sheet.cx;
+    m_nSheetHeight = sheet.cy;
+  }
+  CSingleDocTemplate* docTemplate = GetDocTemplate();
+  if (CDocument* document = docTemplate ? docTemplate->GetDocument() : nullptr)
+    document->UpdateAllViews(nullptr);
+  return read;
+}
+
+void CFoliumApp::OnFilePrintSetup() {
+  PRINTDLGA request = {};
+  request.Flags = PD_PRINTSETUP;
+  RunPrintDialog(request);
+  UpdateSheetSize();
 }
 
 void CFoliumApp::OnSaveAsImage() {

@@ -16,6 +16,10 @@ class CFoliumApp : public CWinApp, public CPageStore {
   int ExitInstance() override;
   bool OnCmdMsg(UINT id, CCmdUI* ui) override;
 
+  // Takes the sheet size from the printable area of the printer settings and repaints;
+  // false, the size kept, without a printer.
+  bool UpdateSheetSize();
+
   // Sheet size in tenths of a millimetre (A4 until the printer's printable area is read).
   int m_nSheetWidth = 2100;
   int m_nSheetHeight = 2970;
@@ -25,6 +29,8 @@ class CFoliumApp : public CWinApp, public CPageStore {
 
  private:
   void OnAppAbout();
+  // The Print Setup dialog on the printer settings, then the sheet size anew.
+  void OnFilePrintSetup();
   // Writes the job's page files as numbered image files in the format the user picks.
   void OnSaveAsImage();
 };

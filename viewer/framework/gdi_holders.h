@@ -72,6 +72,23 @@ class CMemoryDC {
   HDC m_hdc;
 };
 
+// A device context from CreateDC (a printer's, for instance), deleted once.
+class CCreatedDC {
+ public:
+  explicit CCreatedDC(HDC hdc) : m_hdc(hdc) {}
+  ~CCreatedDC() {
+    if (m_hdc) DeleteDC(m_hdc);
+  }
+  CCreatedDC(const CCreatedDC&) = delete;
+  CCreatedDC& operator=(const CCreatedDC&) = delete;
+
+  explicit operator bool() const { return m_hdc != nullptr; }
+  HDC get() const { return m_hdc; }
+
+ private:
+  HDC m_hdc;
+};
+
 // A GDI object created for drawing and deleted once, unless released to a new owner.
 template <class Handle>
 class CGdiObject {

@@ -30,8 +30,8 @@ POINT CScrollView::ClientToLogical(POINT client) const {
   return POINT{client.x + m_position.x, client.y + m_position.y};
 }
 
-void CScrollView::OnPrepareDC(HDC hdc) {
-  SetViewportOrgEx(hdc, -m_position.x, -m_position.y, nullptr);
+void CScrollView::OnPrepareDC(HDC hdc, CPrintInfo* info) {
+  if (!info) SetViewportOrgEx(hdc, -m_position.x, -m_position.y, nullptr);
 }
 
 void CScrollView::UpdateBars() {

@@ -20,7 +20,7 @@ class CScrollView : public CView {
   POINT ClientToLogical(POINT client) const;
 
  protected:
-  void OnPrepareDC(HDC hdc) override;
+  void OnPrepareDC(HDC hdc, CPrintInfo* info) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -49,16 +49,24 @@ void CView::OnUpdate(CView* sender, LPARAM hint) {
 }
 
 bool CView::OnCmdMsg(UINT id, CCmdUI* ui) {
-  return m_pDocument && m_pDocument->OnCmdMsg(id, ui);
+  static const CommandEntry<CView> kCommands[] = {
+      {ID_FILE_PRINT, &CView::OnFilePrint, nullptr},
+      {ID_FILE_PRINT_DIRECT, &CView::OnFilePrintDirect, nullptr},
+  };
+  return DispatchCommand(this, kCommands, id, ui) ||
+         (m_pDocument && m_pDocument->OnCmdMsg(id, ui));
 }
 
-void CView::OnPrepareDC(HDC hdc) { (void)hdc; }
+void CView::OnPrepareDC(HDC hdc, CPrintInfo* info) {
+  (void)hdc;
+  (void)info;
+}
 
 LRESULT CView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
       CPaintDC dc(m_hWnd);
-      OnPrepareDC(dc.get());
+      OnPrepareDC(dc.get(), nullptr);
       OnDraw(dc.get());
       return 0;
     }

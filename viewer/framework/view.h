@@ -6,6 +6,8 @@
 
 class CDocument;
 class CFrameWnd;
+struct CPrintInfo;
+class CPrintStatusDlg;
 
 // A child window of the frame that shows the document. Commands reach the view first,
 // then its document.
@@ -24,16 +26,39 @@ class CView : public CWnd {
 
   bool OnCmdMsg(UINT id, CCmdUI* ui) override;
 
+  // The print command: the print dialog, then one OnPrint per printed page.
+  void OnFilePrint();
+  // The same to the current printer, every page, without the dialog.
+  void OnFilePrintDirect();
+
  protected:
   virtual void OnDraw(HDC hdc) = 0;
   // Prepares the window's creation: fills in the window class (the framework's own when
   // none is named yet); false stops the creation.
   virtual bool PreCreateWindow(CREATESTRUCTA& cs);
-  // Sets up the device context before drawing (the scrolling view moves its origin).
-  virtual void OnPrepareDC(HDC hdc);
+  // Sets up the device context before drawing on the screen (info null) or before each
+  // printed page (the scrolling view moves the screen's origin only).
+  virtual void OnPrepareDC(HDC hdc, CPrintInfo* info);
+
+  // Printing's hooks, in the order the print loop calls them. OnPreparePrinting sets the
+  // page range and lets DoPreparePrinting ask the user; false ends the job unprinted.
+  virtual bool OnPreparePrinting(CPrintInfo* info);
+  // Shows the print dialog (unless printing directly) on the application's printer
+  // settings and gets the printer's device context; false when cancelled or no printer.
+  bool DoPreparePrinting(CPrintInfo* info);
+  virtual void OnBeginPrinting(HDC hdc, CPrintInfo* info);
+  // Draws page info->m_nCurPage into info->m_rectDraw.
+  virtual void OnPrint(HDC hdc, CPrintInfo* info);
+  virtual void OnEndPrinting(HDC hdc, CPrintInfo* info);
+
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void PrintDocument(bool direct);
+  // The pages of the chosen range, each its own printer page; false when the printer
+  // failed or the user cancelled.
+  bool PrintPages(HDC hdc, CPrintInfo& info, CPrintStatusDlg& status);
+
   CDocument* m_pDocument = nullptr;
   CFrameWnd* m_pFrame = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "app/app_names.h"
 #include "app/folium_app.h"
 #include "document.h"
@@ -10,6 +12,7 @@
 #include "main_frame.h"
 #include "message_box.h"
 #include "page_clipboard.h"
+#include "print_info.h"
 #include "printer_settings.h"
 #include "resource.h"
 #include "sheet_renderer.h"
@@ -128,6 +131,17 @@ void CFoliumView::OnDraw(HDC hdc) {
   if (!IsRectEmpty(&m_state.selectionRect)) DrawSelectionOutline(hdc, m_state.selectionRect);
 }
 
+bool CFoliumView::OnPreparePrinting(CPrintInfo* info) {
+  info->SetMinPage(1);
+  info->SetMaxPage(static_cast<UINT>(std::max(1, m_state.SheetCount(PageCount()))));
+  return DoPreparePrinting(info);
+}
+
+void CFoliumView::OnPrint(HDC hdc, CPrintInfo* info) {
+  DrawSheet(hdc, info->m_rectDraw, FoliumApp().m_pages, m_state.layout,
+            static_cast<int>(info->m_nCurPage) - 1, Options(), SelectedWatermark(Options()));
+}
+
 void CFoliumView::OnPaint() {
   CPaintDC paint(m_hWnd);
   RECT client;
@@ -141,7 +155,7 @@ void CFoliumView::OnPaint() {
   // Only the area to repaint is drawn: a sheet at high zoom is far larger than the window.
   CGdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
   SelectClipRgn(buffer.dc(), clip.get());
-  OnPrepareDC(buffer.dc());
+  OnPrepareDC(buffer.dc(), nullptr);
   OnDraw(buffer.dc());
   BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
          buffer.dc(), area.left, area.top, SRCCOPY);
@@ -245,16 +259,13 @@ bool CFoliumView::OnCmdMsg(UINT id, CCmdUI* ui) {
 
 void CFoliumView::ChoosePagesPerSheet(int pagesPerSheet) {
   m_state.ChoosePagesPerSheet(pagesPerSheet, PageCount());
-  CPrinterSettings& printer = AppPrinterSettings();
-  printer.SetPrinterOrientation(IsLandscapeLayout(pagesPerSheet));
+  AppPrinterSettings().SetPrinterOrientation(IsLandscapeLayout(pagesPerSheet));
   CFoliumApp& app = FoliumApp();
-  SIZE sheet;
+  if (app.UpdateSheetSize()) return;
   // Without a printer the sheet keeps its size but still turns with the grid: two pages
   // side by side on upright paper would be squeezed into tall, narrow cells.
-  if (!printer.ReadSheetSize(sheet)) {
-    sheet = SheetTurnedTo(SIZE{app.m_nSheetWidth, app.m_nSheetHeight},
-                          IsLandscapeLayout(pagesPerSheet));
-  }
+  const SIZE sheet = SheetTurnedTo(SIZE{app.m_nSheetWidth, app.m_nSheetHeight},
+                                   IsLandscapeLayout(pagesPerSheet));
   app.m_nSheetWidth = sheet.cx;
   app.m_nSheetHeight = sheet.cy;
   UpdateDocument();

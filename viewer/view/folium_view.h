@@ -22,6 +22,11 @@ class CFoliumView : public CScrollView {
   // A white class background without double-click messages, redrawn whole on resizing.
   bool PreCreateWindow(CREATESTRUCTA& cs) override;
   void OnDraw(HDC hdc) override;
+  // One printed page per sheet of the layout.
+  bool OnPreparePrinting(CPrintInfo* info) override;
+  // The sheet of the current page fills the printable area; a sheet the job does not
+  // have prints empty.
+  void OnPrint(HDC hdc, CPrintInfo* info) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "folium_app.h"
+#include "folium_doc.h"
+#include "folium_view.h"
+#include "gdi_holders.h"
+#include "main_frame.h"
+#include "print_dialog.h"
+#include "print_job.h"
+#include "printer_settings.h"
+#include "resource.h"
+#include "scripted_dialogs.h"
+#include "temp_dir.h"
+
+namespace {
+
+// Pages of one colour each, so a printed sheet shows which pages it carries.
+COLORREF PageColour(int index) { return RGB(20 * index + 40, 200 - 15 * index, 90); }
+
+HENHMETAFILE FilledPage(COLORREF colour) {
+  HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+  CGdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+  const RECT area = {0, 0, 190, 290};
+  FillRect(dc, &area, brush.get());
+  return CloseEnhMetaFile(dc);
+}
+
+// A memory device context on a white 32-bit bitmap as large as the area it reports as
+// printable, standing in for the printer's.
+struct FakePrinterPage {
+  FakePrinterPage() {
+    CMemoryDC probe(nullptr);
+    width = GetDeviceCaps(probe.get(), HORZRES);
+    height = GetDeviceCaps(probe.get(), VERTRES);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* pixels = nullptr;
+    bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    bits = static_cast<DWORD*>(pixels);
+    std::memset(bits, 0xFF, static_cast<size_t>(width) * height * 4);
+  }
+  ~FakePrinterPage() { DeleteObject(bitmap); }
+
+  HDC MakeDC() const {
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, bitmap);
+    return dc;
+  }
+
+  bool Shows(COLORREF colour, const RECT& area) const {
+    const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    for (int y = area.top; y < area.bottom; ++y) {
+      for (int x = area.left; x < area.right; ++x) {
+        if ((bits[y * width + x] & 0xFFFFFF) == wanted) return true;
+      }
+    }
+    return false;
+  }
+  RECT Whole() const { return RECT{0, 0, width, height}; }
+
+  int width = 0;
+  int height = 0;
+  HBITMAP bitmap = nullptr;
+  DWORD* bits = nullptr;
+};
+
+// What the print dialog is asked and answers, and what reaches the spooler.
+struct PrintScript {
+  bool confirm = true;
+  WORD fromPage = 0;  // 0: all pages
+  WORD toPage = 0;
+  int startDocResult = 1;
+  std::vector<PRINTDLGA> requests;
+  // The printer each dialog started from, "" for the system's default.
+  std::vector<std::string> offeredPrinters;
+  std::vector<std::string> jobNames;
+  int pagesStarted = 0;
+  int pagesEnded = 0;
+  int jobsEnded = 0;
+  int jobsAborted = 0;
+  const FakePrinterPage* printer = nullptr;
+};
+
+PrintScript* g_script = nullptr;
+
+HGLOBAL DevNamesOf(const char* driver, const char* device, const char* port) {
+  const size_t header = sizeof(DEVNAMES);
+  const size_t size = header + strlen(driver) + strlen(device) + strlen(port) + 3;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+  char* text = static_cast<char*>(GlobalLock(block));
+  auto* names = reinterpret_cast<DEVNAMES*>(text);
+  names->wDriverOffset = static_cast<WORD>(header);
+  lstrcpyA(text + names->wDriverOffset, driver);
+  names->wDeviceOffset = static_cast<WORD>(names->wDriverOffset + strlen(driver) + 1);
+  lstrcpyA(text + names->wDeviceOffset, device);
+  names->wOutputOffset = static_cast<WORD>(names->wDeviceOffset + strlen(device) + 1);
+  lstrcpyA(text + names->wOutputOffset, port);
+  GlobalUnlock(block);
+  return block;
+}
+
+// Answers like the system's dialog: the chosen printer in new blocks, the old ones freed.
+BOOL WINAPI ScriptedPrintDialog(PRINTDLGA* request) {
+  g_script->requests.push_back(*request);
+  std::string offered;
+  if (const char* names = static_cast<const char*>(GlobalLock(request->hDevNames))) {
+    offered = names + reinterpret_cast<const DEVNAMES*>(names)->wDeviceOffset;
+    GlobalUnlock(request->hDevNames);
+  }
+  g_script->offeredPrinters.push_back(offered);
+  if (!g_script->confirm) return FALSE;
+  if (request->hDevMode) GlobalFree(request->hDevMode);
+  if (request->hDevNames) GlobalFree(request->hDevNames);
+  DEVMODEA mode = {};
+  mode.dmSize = sizeof mode;
+  mode.dmOrientation = DMORIENT_PORTRAIT;
+  mode.dmFields = DM_ORIENTATION;
+  request->hDevMode = GlobalAlloc(GMEM_MOVEABLE, sizeof mode);
+  std::memcpy(GlobalLock(request->hDevMode), &mode, sizeof mode);
+  GlobalUnlock(request->hDevMode);
+  request->hDevNames = DevNamesOf("winspool", "Scripted Printer", "SCRIPT:");
+  if (g_script->fromPage) {
+    request->Flags = (request->Flags & ~PD_ALLPAGES) | PD_PAGENUMS;
+    request->nFromPage = g_script->fromPage;
+    request->nToPage = g_script->toPage;
+  }
+  if (request->Flags & PD_RETURNDC) request->hDC = g_script->printer->MakeDC();
+  return TRUE;
+}
+
+int WINAPI ScriptedStartDoc(HDC, const DOCINFOA* info) {
+  g_script->jobNames.push_back(info->lpszDocName);
+  return g_script->startDocResult;
+}
+int WINAPI ScriptedStartPage(HDC) { return ++g_script->pagesStarted; }
+int WINAPI ScriptedEndPage(HDC) { return ++g_script->pagesEnded; }
+int WINAPI ScriptedEndDoc(HDC) { return ++g_script->jobsEnded; }
+int WINAPI ScriptedAbortDoc(HDC) { return ++g_script->jobsAborted; }
+
+const PrintJobCalls kScriptedJob = {ScriptedStartDoc, ScriptedStartPage, ScriptedEndPage,
+                                    ScriptedEndDoc, ScriptedAbortDoc};
+
+// The viewer's document, frame and view with a job of `pageCount` coloured pages, printing
+// through the scripted dialog into the fake printer.
+class Printing : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    lstrcpynA(g_szOptionFile, folder.file("option.ini").c_str(), sizeof g_szOptionFile);
+    app.AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, CFoliumDoc::Make,
+                                                            CMainFrame::Make, CFoliumView::Make));
+    ASSERT_TRUE(app.ProcessShellCommand(CCommandLineInfo()));
+    frame = app.GetDocTemplate()->GetFrame();
+    script.printer = &printer;
+    g_script = &script;
+    previousDialog = SetPrintDialog(ScriptedPrintDialog);
+    previousJob = SetPrintJobCalls(&kScriptedJob);
+  }
+  void TearDown() override {
+    SetPrintDialog(previousDialog);
+    SetPrintJobCalls(previousJob);
+    g_script = nullptr;
+    for (PageEntry& page : app.m_pages) DeleteEnhMetaFile(page.hMetaFile);
+  }
+
+  void LoadPages(int pageCount) {
+    for (int i = 0; i < pageCount; ++i) app.m_pages.push_back({FilledPage(PageColour(i)), 190, 290});
+  }
+  void Command(UINT id) { SendMessageA(frame->m_hWnd, WM_COMMAND, id, 0); }
+
+  TempDir folder;
+  ScriptedDialogs dialogs;
+  CFoliumApp app;
+  CFrameWnd* frame = nullptr;
+  FakePrinterPage printer;
+  PrintScript script;
+  PrintDialogFunction previousDialog = nullptr;
+  const PrintJobCalls* previousJob = nullptr;
+};
+
+TEST_F(Printing, NinePagesAtFourPerSheetOfferAndPrintThreeSheetsNamedPrintPreview) {
+  LoadPages(9);
+  Command(ID_LAYOUT_4);
+  Command(ID_FILE_PRINT);
+  ASSERT_EQ(script.requests.size(), 1u);
+  EXPECT_EQ(script.requests[0].nMinPage, 1);
+  EXPECT_EQ(script.requests[0].nMaxPage, 3);
+  EXPECT_FALSE(script.requests[0].Flags & PD_PAGENUMS);
+  EXPECT_TRUE(script.requests[0].Flags & PD_RETURNDC);
+  EXPECT_EQ(script.jobNames, std::vector<std::string>{"Print Preview"});
+  EXPECT_EQ(script.pagesStarted, 3);
+  EXPECT_EQ(script.pagesEnded, 3);
+  EXPECT_EQ(script.jobsEnded, 1);
+  EXPECT_EQ(script.jobsAborted, 0);
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_TRUE(IsWindowEnabled(frame->m_hWnd));
+}
+
+TEST_F(Printing, FromTwoToTwoPrintsOnlyTheSheetWithPagesFiveToEight) {
+  LoadPages(9);
+  Command(ID_LAYOUT_4);
+  script.fromPage = 2;
+  script.toPage = 2;
+  Command(ID_FILE_PRINT);
+  EXPECT_EQ(script.pagesStarted, 1);
+  EXPECT_EQ(script.jobsEnded, 1);
+  for (int page = 0; page < 9; ++page) {
+    EXPECT_EQ(printer.Shows(PageColour(page), printer.Whole()), page >= 4 && page < 8)
+        << "page " << page + 1;
+  }
+}
+
+TEST_F(Printing, TheSheetFillsTheWholePrintableArea) {
+  LoadPages(4);
+  Command(ID_LAYOUT_4);
+  Command(ID_FILE_PRINT);
+  ASSERT_EQ(script.pagesEnded, 1);
+  const int w = printer.width;
+  const int h = printer.height;
+  const RECT quarters[] = {{0, 0, w / 2, h / 2},
+                           {w / 2, 0, w, h / 2},
+                           {0, h / 2, w / 2, h},
+                           {w / 2, h / 2, w, h}};
+  for (int page = 0; page < 4; ++page) {
+    for (int quarter = 0; quarter < 4; ++quarter) {
+      EXPECT_EQ(printer.Shows(PageColour(page), quarters[quarter]), page == quarter)
+          << "page " << page + 1 << " in quarter " << quarter + 1;
+    }
+  }
+}
+
+TEST_F(Printing, AJobWithoutPagesPrintsOneEmptyPage) {
+  Command(ID_FILE_PRINT);
+  ASSERT_EQ(script.requests.size(), 1u);
+  EXPECT_EQ(script.requests[0].nMinPage, 1);
+  EXPECT_EQ(script.requests[0].nMaxPage, 1);
+  EXPECT_EQ(script.pagesEnded, 1);
+  EXPECT_EQ(script.jobsEnded, 1);
+  EXPECT_FALSE(printer.Shows(RGB(0, 0, 0), printer.Whole()));
+}
+
+TEST_F(Printing, CancellingTheDialogPrintsNothing) {
+  LoadPages(3);
+  script.confirm = false;
+  Command(ID_FILE_PRINT);
+  EXPECT_EQ(script.requests.size(), 1u);
+  EXPECT_TRUE(script.jobNames.empty());
+  EXPECT_EQ(script.pagesStarted, 0);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Printing, APrinterRefusingTheJobIsReportedOnceAndNothingPrints) {
+  LoadPages(3);
+  script.startDocResult = SP_ERROR;
+  Command(ID_FILE_PRINT);
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Could not start print job."});
+  EXPECT_EQ(script.pagesStarted, 0);
+  EXPECT_EQ(script.jobsEnded + script.jobsAborted, 0);
+}
+
+TEST_F(Printing, ThePrinterChosenInTheDialogIsKeptButTheScreenSheetIsNot) {
+  LoadPages(2);
+  const int width = app.m_nSheetWidth;
+  const int height = app.m_nSheetHeight;
+  Command(ID_FILE_PRINT);
+  EXPECT_EQ(AppPrinterSettings().PrinterName(), "Scripted Printer");
+  EXPECT_EQ(AppPrinterSettings().PortName(), "SCRIPT:");
+  EXPECT_EQ(app.m_nSheetWidth, width);
+  EXPECT_EQ(app.m_nSheetHeight, height);
+  Command(ID_FILE_PRINT);
+  ASSERT_EQ(script.offeredPrinters.size(), 2u);
+  EXPECT_EQ(script.offeredPrinters[1], "Scripted Printer");
+}
+
+TEST_F(Printing, PrintSetupRereadsTheSheetAndRepaintsOnOkAndOnCancel) {
+  LoadPages(2);
+  frame->ShowWindow(SW_SHOW);
+  for (const bool confirm : {true, false}) {
+    script.confirm = confirm;
+    UpdateWindow(frame->m_hWnd);
+    RedrawWindow(frame->m_hWnd, nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
+    Command(ID_FILE_PRINT_SETUP);
+    ASSERT_FALSE(script.requests.empty());
+    EXPECT_TRUE(script.requests.back().Flags & PD_PRINTSETUP);
+    EXPECT_FALSE(script.requests.back().Flags & PD_RETURNDC);
+    RECT dirty = {};
+    EXPECT_TRUE(GetUpdateRect(frame->GetActiveView()->m_hWnd, &dirty, FALSE))
+        << (confirm ? "OK" : "Cancel");
+  }
+  EXPECT_EQ(script.pagesStarted, 0);
+}
+
+}  // namespace
