@@ -51,6 +51,7 @@ bool CFoliumApp::InitInstance() {
 
   m_pMainWnd->ShowWindow(SW_SHOWMAXIMIZED);
   UpdateWindow(m_pMainWnd->m_hWnd);
+  UpdateSheetSize();
   return true;
 }
 
