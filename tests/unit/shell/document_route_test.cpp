@@ -11,6 +11,7 @@
 #include "scripted_dialogs.h"
 #include "shell_registration.h"
 #include "temp_dir.h"
+#include "viewer_document.h"
 
 namespace {
 
@@ -24,12 +25,8 @@ HENHMETAFILE DrawnPage() {
 class FoliumDocument : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The options panel saves its list when the frame goes; keep that out of the build.
-    lstrcpynA(g_szOptionFile, folder.file("option.ini").c_str(), sizeof g_szOptionFile);
-    app.AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, CFoliumDoc::Make,
-                                                            CMainFrame::Make, CFoliumView::Make));
-    ASSERT_TRUE(app.ProcessShellCommand(CCommandLineInfo()));
-    frame = app.GetDocTemplate()->GetFrame();
+    frame = OpenViewerDocument(app, folder);
+    ASSERT_NE(frame, nullptr);
     app.m_pages = {{DrawnPage(), 190, 290}, {DrawnPage(), 190, 290}};
     pages = app.m_pages;
   }

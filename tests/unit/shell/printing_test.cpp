@@ -7,6 +7,7 @@
 #include "folium_app.h"
 #include "folium_doc.h"
 #include "folium_view.h"
+#include "dib_info.h"
 #include "gdi_holders.h"
 #include "main_frame.h"
 #include "print_dialog.h"
@@ -15,6 +16,7 @@
 #include "resource.h"
 #include "scripted_dialogs.h"
 #include "temp_dir.h"
+#include "viewer_document.h"
 
 namespace {
 
@@ -36,12 +38,7 @@ struct FakePrinterPage {
     CMemoryDC probe(nullptr);
     width = GetDeviceCaps(probe.get(), HORZRES);
     height = GetDeviceCaps(probe.get(), VERTRES);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = TopDown32BitInfo(width, height);
     void* pixels = nullptr;
     bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     bits = static_cast<DWORD*>(pixels);
@@ -153,11 +150,8 @@ const PrintJobCalls kScriptedJob = {ScriptedStartDoc, ScriptedStartPage, Scripte
 class Printing : public ::testing::Test {
  protected:
   void SetUp() override {
-    lstrcpynA(g_szOptionFile, folder.file("option.ini").c_str(), sizeof g_szOptionFile);
-    app.AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, CFoliumDoc::Make,
-                                                            CMainFrame::Make, CFoliumView::Make));
-    ASSERT_TRUE(app.ProcessShellCommand(CCommandLineInfo()));
-    frame = app.GetDocTemplate()->GetFrame();
+    frame = OpenViewerDocument(app, folder);
+    ASSERT_NE(frame, nullptr);
     script.printer = &printer;
     g_script = &script;
     previousDialog = SetPrintDialog(ScriptedPrintDialog);
