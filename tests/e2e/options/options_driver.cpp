@@ -19,12 +19,13 @@
 #include "dib_info.h"
 #include "gdi_holders.h"
 #include "resource.h"
+#include "window_search.h"
 
 namespace {
 
 constexpr char kPanelCaption[] = "Option Settings";
 constexpr char kEditorCaption[] = "Watermark Options";
-constexpr DWORD kDialogWaitMs = 10000;
+constexpr int kDialogWaitMs = 10000;
 // Lines closer than this to the sheet's ends are left out: the outline and shadow lie there.
 constexpr int kLineEndMargin = 6;
 // The square in the sheet's bottom-right corner where a "Right Bottom" number stands.
@@ -53,21 +54,18 @@ BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM lParam) {
 }
 
 HWND WaitForDialog(int id, const char* controlClass) {
-  for (DWORD waited = 0; waited < kDialogWaitMs; waited += 100) {
-    DialogSearch search = {id, controlClass, nullptr};
-    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-    Sleep(100);
-  }
-  return nullptr;
+  DialogSearch search = {id, controlClass, nullptr};
+  WaitFor(
+      [&] {
+        EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      },
+      kDialogWaitMs);
+  return search.found;
 }
 
 bool WaitUntilGone(HWND dialog) {
-  for (DWORD waited = 0; waited < kDialogWaitMs; waited += 100) {
-    if (!IsWindow(dialog)) return true;
-    Sleep(100);
-  }
-  return false;
+  return WaitFor([&] { return !IsWindow(dialog); }, kDialogWaitMs);
 }
 
 // Posted, not sent: the click opens a modal dialog, which would hold a sent message.
