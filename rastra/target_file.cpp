@@ -50,6 +50,17 @@ bool WriteAll(const char* path, const Bytes& contents) {
 
 }  // namespace
 
+BOOL WINAPI MoveFileExWhereExported(LPCSTR existing, LPCSTR replacement, DWORD flags) {
+  const HMODULE kernel = GetModuleHandleA("KERNEL32.DLL");
+  const FARPROC entry = kernel ? GetProcAddress(kernel, "MoveFileExA") : nullptr;
+  if (entry == nullptr) {
+    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+    return FALSE;
+  }
+  return reinterpret_cast<MoveFileExFunction>(reinterpret_cast<void*>(entry))(existing, replacement,
+                                                                               flags);
+}
+
 bool MoveOverTarget(const char* from, const char* to, MoveFileExFunction moveFileEx) {
   if (moveFileEx(from, to, MOVEFILE_REPLACE_EXISTING)) return true;
   if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;

@@ -1,10 +1,10 @@
 #include "folium_app.h"
 
-#include <commctrl.h>
 
 #include "about_dlg.h"
 #include "app_names.h"
 #include "app_paths.h"
+#include "common_controls.h"
 #include "file_search.h"
 #include "main_frame.h"
 #include "page_export.h"
@@ -30,8 +30,7 @@ CFoliumApp& FoliumApp() { return static_cast<CFoliumApp&>(*AfxGetApp()); }
 bool CFoliumApp::InitInstance() {
   ClaimSingleInstanceOrHandOver();
 
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+  InitBarControls();
   SetRegistryKey(kProfileRegistryKey);
 
   AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, CFoliumDoc::Make,

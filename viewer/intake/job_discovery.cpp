@@ -5,6 +5,7 @@
 #include "file_search.h"
 #include "page_file_name.h"
 #include "path_parts.h"
+#include "scoped_handle.h"
 #include "spool_extraction.h"
 #include "windows_family.h"
 
@@ -29,8 +30,10 @@ long long FileTimeToSeconds(const FILETIME& time) {
 }
 
 bool ReadFileSystemTime(const std::string& path, long long& seconds) {
-  WIN32_FILE_ATTRIBUTE_DATA status;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &status)) return false;
+  // A find rather than GetFileAttributesExA, which the first Windows 95 lacks.
+  WIN32_FIND_DATAA status;
+  ScopedFindHandle found(FindFirstFileA(path.c_str(), &status));
+  if (!found.valid()) return false;
   const FILETIME& created = status.ftCreationTime;
   const bool recorded = created.dwLowDateTime != 0 || created.dwHighDateTime != 0;
   seconds = FileTimeToSeconds(recorded ? created : status.ftLastWriteTime);

@@ -48,9 +48,10 @@ class SpoolFileView {
 
   // The file's length; 0 when it is empty or cannot be measured.
   std::uint64_t Length() const {
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(m_file.get(), &size) || size.QuadPart < 0) return 0;
-    return static_cast<std::uint64_t>(size.QuadPart);
+    DWORD high = 0;
+    const DWORD low = GetFileSize(m_file.get(), &high);
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return 0;
+    return (static_cast<std::uint64_t>(high) << 32) | low;
   }
 
   // Maps the whole file; nullptr when the address space has no room for it.

@@ -43,9 +43,13 @@ bool ReadSpoolSignature(const std::string& spoolPath, PageSignature& signature) 
   if (!ReadValue32(file.get(), version) || version != kSpoolVersion) return false;
   if (!ReadValue32(file.get(), headerSize)) return false;
 
-  LARGE_INTEGER firstRecord;
-  firstRecord.QuadPart = headerSize;
-  if (!SetFilePointerEx(file.get(), firstRecord, nullptr, FILE_BEGIN)) return false;
+  // The high word makes the 32-bit header size an unsigned offset, not a signed one.
+  LONG firstRecordHigh = 0;
+  if (SetFilePointer(file.get(), static_cast<LONG>(headerSize), &firstRecordHigh, FILE_BEGIN) ==
+          INVALID_SET_FILE_POINTER &&
+      GetLastError() != NO_ERROR) {
+    return false;
+  }
 
   std::uint32_t recordType = 0;
   std::uint32_t dataSize = 0;
