@@ -2,14 +2,6 @@
 
 #include "byte_order.h"
 
-#include <windows.h>
-
-using MoveFileExFunction = BOOL(WINAPI*)(LPCSTR existing, LPCSTR replacement, DWORD flags);
-
-// Moves `from` over `to`, replacing it. Where MoveFileExA is only a stub (the 9x family),
-// deletes `to` and moves with MoveFileA instead. The mover is replaceable for tests.
-bool MoveOverTarget(const char* from, const char* to, MoveFileExFunction moveFileEx = MoveFileExA);
-
 // Writes the whole file under a temporary name in the target's folder and then renames it
 // to the target, so a failure leaves neither a partial image nor a changed target.
 // Returns a RastraResult code; the temporary file never survives a failure.

@@ -7,6 +7,7 @@
 #include "export_texts.h"
 #include "image_writer.h"
 #include "message_box.h"
+#include "replace_file.h"
 #include "render_page.h"
 #include "temp_bmp_name.h"
 
@@ -26,6 +27,19 @@ bool WriteThroughImageWriter(const std::string& pageFile, const std::string& tem
   const int result = WriteImageFile(temporary.c_str(), target.c_str());
   DeleteFileA(temporary.c_str());
   return ImageWriterSucceeded(result);
+}
+
+// Copies or renders the page under a temporary name beside the target and only then
+// renames it over the target: a failure leaves no partial image and any earlier file of
+// the target's name as it was.
+bool WriteBesideAndReplace(TargetKind kind, const std::string& pageFile, const std::string& target) {
+  TemporaryFile temporary(target);
+  if (!temporary.made()) return false;
+  const bool written =
+      kind == TargetKind::CopiedMetafile
+          ? CopyFileA(pageFile.c_str(), temporary.path(), FALSE) != FALSE
+          : RenderPage(pageFile.c_str(), temporary.path()) == PageRenderResult::Written;
+  return written && temporary.MoveOver();
 }
 
 template <class... Args>
@@ -55,10 +69,8 @@ ExportSummary ExportPages(const PathList& pageFiles, const std::string& chosenPa
     bool written = false;
     switch (kind) {
       case TargetKind::CopiedMetafile:
-        written = CopyFileA(pageFile.c_str(), target.c_str(), FALSE) != FALSE;
-        break;
       case TargetKind::Bitmap:
-        written = RenderPage(pageFile.c_str(), target.c_str()) == PageRenderResult::Written;
+        written = WriteBesideAndReplace(kind, pageFile, target);
         break;
       case TargetKind::ImageWriter: {
         std::string temporary;
