@@ -7,6 +7,8 @@
 #include <set>
 #include <vector>
 
+#include "replace_file.h"
+
 namespace {
 
 constexpr char kListSection[] = "Watermark";
@@ -77,17 +79,28 @@ void LoadWatermarks(const std::string& optionFile, std::vector<WatermarkRecord>&
   }
 }
 
-void SaveWatermarks(const std::string& optionFile, const std::vector<WatermarkRecord>& watermarks) {
-  if (optionFile.empty() || watermarks.empty()) return;
-  const char* file = optionFile.c_str();
-  WritePrivateProfileStringA(kListSection, kCountKey, std::to_string(watermarks.size()).c_str(),
-                             file);
-  for (std::size_t i = 0; i < watermarks.size(); ++i) {
+bool SaveWatermarks(const std::string& optionFile, const std::vector<WatermarkRecord>& watermarks) {
+  if (optionFile.empty() || watermarks.empty()) return true;
+  // A file the user made read-only stays as it is, though the folder would allow a rename.
+  const DWORD attributes = GetFileAttributesA(optionFile.c_str());
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+  // The edits go into a copy that replaces the file only once it is complete, so a full
+  // disk never leaves half a file.
+  TemporaryFile copy(optionFile);
+  if (!copy.made() || (exists && !CopyFileA(optionFile.c_str(), copy.path(), FALSE))) return false;
+  const char* file = copy.path();
+  bool written = WritePrivateProfileStringA(kListSection, kCountKey,
+                                            std::to_string(watermarks.size()).c_str(), file) != FALSE;
+  for (std::size_t i = 0; written && i < watermarks.size(); ++i) {
     const WatermarkRecord& record = watermarks[i];
     const std::string section = RecordSection(static_cast<int>(i));
-    WritePrivateProfileStringA(section.c_str(), kNameKey, record.name.c_str(), file);
-    WritePrivateProfileStringA(section.c_str(), kContentKey, record.content.c_str(), file);
-    WritePrivateProfileStringA(section.c_str(), kTypeKey, std::to_string(record.type).c_str(),
-                               file);
+    written = WritePrivateProfileStringA(section.c_str(), kNameKey, record.name.c_str(), file) &&
+              WritePrivateProfileStringA(section.c_str(), kContentKey, record.content.c_str(), file) &&
+              WritePrivateProfileStringA(section.c_str(), kTypeKey, std::to_string(record.type).c_str(),
+                                         file);
   }
+  // The 9x family keeps profile writes in a cache until they are flushed.
+  written = written && WritePrivateProfileStringA(nullptr, nullptr, nullptr, file);
+  return written && copy.MoveOver();
 }

@@ -30,6 +30,18 @@ class WatermarkFile : public ::testing::Test {
     WriteFileBytes(file, Bytes(text.begin(), text.end()));
   }
 
+  std::size_t FilesInFolder() const {
+    std::size_t count = 0;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(folder.file("*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
+  }
+
   TempDir folder;
   const std::string file = folder.file("option.ini");
 };
@@ -124,7 +136,7 @@ TEST_F(WatermarkFile, AHugeNumberReadsOnlyTheSectionsThereAre) {
 }
 
 TEST_F(WatermarkFile, TheFirstSaveCreatesTheFileAndKeepsOtherLines) {
-  SaveWatermarks(file, {{"A", "a", 0}, {"B", "b", 2}});
+  EXPECT_TRUE(SaveWatermarks(file, {{"A", "a", 0}, {"B", "b", 2}}));
   EXPECT_EQ(Read("Watermark", "Number"), "2");
   const std::vector<WatermarkRecord> records = Load();
   ASSERT_EQ(records.size(), 2u);
@@ -136,6 +148,22 @@ TEST_F(WatermarkFile, TheFirstSaveCreatesTheFileAndKeepsOtherLines) {
   EXPECT_EQ(Read("Other", "Key"), "kept");
   EXPECT_EQ(Read("Watermark", "Number"), "1");
   EXPECT_EQ(Read("Watermark0", "Name"), "C");
+}
+
+TEST_F(WatermarkFile, AFileThatCannotBeWrittenIsLeftAsItWasAndTheSaveSaysSo) {
+  WriteText("[Watermark]\r\nNumber=1\r\n[Watermark0]\r\nName=Old\r\nContent=old\r\n");
+  const Bytes before = ReadFileBytes(file);
+  SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_FALSE(SaveWatermarks(file, {{"New", "new", 1}}));
+  SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadFileBytes(file), before);
+  EXPECT_EQ(FilesInFolder(), 1u) << "no temporary copy is left beside the file";
+
+  // A folder that is not there cannot take the file, nor its temporary copy.
+  EXPECT_FALSE(SaveWatermarks(folder.file("missing\\option.ini"), {{"New", "new", 1}}));
+  // Nothing to save is no failure, whatever the file.
+  EXPECT_TRUE(SaveWatermarks(folder.file("missing\\option.ini"), {}));
+  EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 }  // namespace
