@@ -128,4 +128,6 @@ void CFoliumApp::OnSaveAsImage() {
   frame->SetMessageText(nullptr);
 }
 
-void CFoliumApp::ReportLoadBlankFailed() { DoMessageBox(kLoadBlankFailedText, MB_OK); }
+void CFoliumApp::ReportLoadBlankFailed() {
+  DoMessageBox(LoadBlankFailedMessage(m_strBlankFile).c_str(), MB_OK);
+}

@@ -244,6 +244,27 @@ TEST_F(PageExportTest, TheCommandReportsUnwrittenPagesInOneMessage) {
   EXPECT_EQ(g_messages, std::vector<std::string>{"folium: 1 of 3 pages could not be saved."});
 }
 
+LONG WINAPI MissingLibrary(const char* source, const char* target) {
+  g_writerCalls.push_back({target, true});
+  return kImageWriterMissing;
+}
+
+TEST_F(PageExportTest, AMissingImageWriterEndsTheExportAndTheBoxSaysWhereItBelongs) {
+  ScriptedSaveDialog dialog;
+  ScratchAppProfile profile;
+  dialog.answer = out.file("job.png");
+  SetImageWriterEntry(MissingLibrary);
+  SaveJobAsImages(nullptr, profile.get(), WritePages(3), nullptr);
+  EXPECT_EQ(g_writerCalls.size(), 1u) << "no page after the first tries the library again";
+  ASSERT_EQ(g_messages.size(), 1u);
+  EXPECT_EQ(g_messages[0].rfind("folium: 3 of 3 pages could not be saved. The image writer \"" +
+                                    ImageWriterLibraryPath() + "\" is missing",
+                                0),
+            0u)
+      << g_messages[0];
+  EXPECT_TRUE(OutputNames().empty());
+}
+
 TEST_F(PageExportTest, WithNoPageFilesNothingIsWrittenButTheChoiceIsRemembered) {
   ScriptedSaveDialog dialog;
   ScratchAppProfile profile;
