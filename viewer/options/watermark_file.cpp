@@ -7,7 +7,9 @@
 #include <set>
 #include <vector>
 
+#include "ini_text.h"
 #include "replace_file.h"
+#include "scoped_handle.h"
 
 namespace {
 
@@ -61,6 +63,48 @@ std::set<int> RecordSectionsBelow(const std::string& file, int count) {
   return indexes;
 }
 
+// The file's bytes as they are on disk; false when it cannot be read whole.
+bool ReadWholeFile(const char* path, std::string& text) {
+  ScopedFileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return false;
+  DWORD high = 0;
+  const DWORD size = GetFileSize(file.get(), &high);
+  if (size == INVALID_FILE_SIZE || high != 0) return false;
+  text.resize(size);
+  DWORD read = 0;
+  return size == 0 || (ReadFile(file.get(), &text[0], size, &read, nullptr) && read == size);
+}
+
+bool Holds(const std::string& text, const std::string& section, const char* key,
+           const std::string& expected) {
+  std::string value;
+  const std::string blank = " \t";
+  const std::size_t first = expected.find_first_not_of(blank);
+  const std::string trimmed = first == std::string::npos
+                                  ? std::string()
+                                  : expected.substr(first, expected.find_last_not_of(blank) - first + 1);
+  return FindIniValue(text, section, key, value) && value == trimmed;
+}
+
+// Whether the file on disk holds every value written: the profile calls do not tell of a
+// disk that filled while they wrote the file.
+bool HoldsList(const char* file, const std::vector<WatermarkRecord>& watermarks) {
+  std::string text;
+  if (!ReadWholeFile(file, text) ||
+      !Holds(text, kListSection, kCountKey, std::to_string(watermarks.size())))
+    return false;
+  for (std::size_t i = 0; i < watermarks.size(); ++i) {
+    const WatermarkRecord& record = watermarks[i];
+    const std::string section = RecordSection(static_cast<int>(i));
+    if (!Holds(text, section, kNameKey, record.name) ||
+        !Holds(text, section, kContentKey, record.content) ||
+        !Holds(text, section, kTypeKey, std::to_string(record.type)))
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void LoadWatermarks(const std::string& optionFile, std::vector<WatermarkRecord>& watermarks) {
@@ -100,7 +144,8 @@ bool SaveWatermarks(const std::string& optionFile, const std::vector<WatermarkRe
               WritePrivateProfileStringA(section.c_str(), kTypeKey, std::to_string(record.type).c_str(),
                                          file);
   }
-  // The 9x family keeps profile writes in a cache until they are flushed.
-  written = written && WritePrivateProfileStringA(nullptr, nullptr, nullptr, file);
-  return written && copy.MoveOver();
+  // The 9x family keeps profile writes in a cache until they are flushed; the flush
+  // reports nothing either way.
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, file);
+  return written && HoldsList(file, watermarks) && copy.MoveOver();
 }

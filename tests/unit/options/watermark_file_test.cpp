@@ -7,6 +7,7 @@
 
 #include "file_bytes.h"
 #include "temp_dir.h"
+#include "ini_text.h"
 #include "watermark_file.h"
 
 namespace {
@@ -148,6 +149,27 @@ TEST_F(WatermarkFile, TheFirstSaveCreatesTheFileAndKeepsOtherLines) {
   EXPECT_EQ(Read("Other", "Key"), "kept");
   EXPECT_EQ(Read("Watermark", "Number"), "1");
   EXPECT_EQ(Read("Watermark0", "Name"), "C");
+}
+
+TEST(FindIniValue, ReadsTheFileAsTheProfileReaderDoes) {
+  const std::string text =
+      "[Other]\r\nName=other\r\n"
+      " [ watermark0 ] \r\n  NAME = Draft copy \r\nName=second\r\nContent=\r\n"
+      "[Watermark0]\r\nType=7\r\n"
+      "[Watermark1]\nType=2";
+  std::string value;
+  EXPECT_TRUE(FindIniValue(text, "Watermark0", "name", value));
+  EXPECT_EQ(value, "Draft copy");
+  EXPECT_TRUE(FindIniValue(text, "Watermark0", "Content", value));
+  EXPECT_EQ(value, "");
+  EXPECT_TRUE(FindIniValue(text, "Watermark1", "Type", value)) << "a last line without its end";
+  EXPECT_EQ(value, "2");
+  EXPECT_FALSE(FindIniValue(text, "Watermark0", "Type", value)) << "a second section is not read";
+  EXPECT_FALSE(FindIniValue(text, "Watermark2", "Name", value));
+  // A file cut in the middle of a line keeps what stood before the cut.
+  EXPECT_TRUE(FindIniValue("[A]\r\nName=Confid", "A", "Name", value));
+  EXPECT_EQ(value, "Confid");
+  EXPECT_FALSE(FindIniValue("[A]\r\nNa", "A", "Name", value));
 }
 
 TEST_F(WatermarkFile, AFileThatCannotBeWrittenIsLeftAsItWasAndTheSaveSaysSo) {
