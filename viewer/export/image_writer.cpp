@@ -15,7 +15,7 @@ constexpr WORD kImageWriterOrdinal = 1;
 // the viewer starts, shows and prints without it; held until the program ends.
 class ImageWriterLibrary {
  public:
-  ImageWriterLibrary() : m_module(LoadLibraryA((ProgramDirectory() + kImageWriterLibrary).c_str())) {}
+  ImageWriterLibrary() : m_module(LoadLibraryA(ImageWriterLibraryPath().c_str())) {}
   ~ImageWriterLibrary() {
     if (m_module) FreeLibrary(m_module);
   }

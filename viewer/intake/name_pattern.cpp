@@ -2,11 +2,7 @@
 
 #include <cstddef>
 
-namespace {
-
-char Folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
+#include "ascii_case.h"
 
 bool NameMatchesPattern(const std::string& name, const std::string& pattern) {
   // Greedy match with one backtrack point: the last '*' seen and where in the name it
@@ -19,7 +15,7 @@ bool NameMatchesPattern(const std::string& name, const std::string& pattern) {
     if (p < pattern.size() && pattern[p] == '*') {
       starAt = p++;
       starName = n;
-    } else if (p < pattern.size() && (pattern[p] == '?' || Folded(pattern[p]) == Folded(name[n]))) {
+    } else if (p < pattern.size() && (pattern[p] == '?' || AsciiLower(pattern[p]) == AsciiLower(name[n]))) {
       ++p;
       ++n;
     } else if (starAt != std::string::npos) {

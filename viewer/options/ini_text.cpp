@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "ascii_case.h"
+
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -15,8 +17,7 @@ std::string Trimmed(const std::string& text, std::size_t begin, std::size_t end)
 bool SameName(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (fold(a[i]) != fold(b[i])) return false;
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
   return true;
 }
@@ -26,7 +27,6 @@ bool SameName(const std::string& a, const std::string& b) {
 bool FindIniValue(const std::string& text, const std::string& section, const std::string& key,
                   std::string& value) {
   bool inSection = false;
-  bool sectionSeen = false;
   for (std::size_t begin = 0; begin < text.size();) {
     std::size_t end = text.find('\n', begin);
     if (end == std::string::npos) end = text.size();
@@ -36,9 +36,7 @@ bool FindIniValue(const std::string& text, const std::string& section, const std
       const std::size_t close = line.find(']');
       // Only the first section of the name counts; a later one of the same name is not read.
       if (inSection) return false;
-      inSection = !sectionSeen && close != std::string::npos &&
-                  SameName(Trimmed(line, 1, close), section);
-      sectionSeen = sectionSeen || inSection;
+      inSection = close != std::string::npos && SameName(Trimmed(line, 1, close), section);
       continue;
     }
     const std::size_t equals = line.find('=');
@@ -48,4 +46,10 @@ bool FindIniValue(const std::string& text, const std::string& section, const std
     return true;
   }
   return false;
+}
+
+bool IniHoldsValue(const std::string& text, const std::string& section, const std::string& key,
+                   const std::string& written) {
+  std::string value;
+  return FindIniValue(text, section, key, value) && value == Trimmed(written, 0, written.size());
 }

@@ -8,3 +8,8 @@
 // It reads the bytes on disk, so a file cut short by a full disk shows as a missing value.
 bool FindIniValue(const std::string& text, const std::string& section, const std::string& key,
                   std::string& value);
+
+// Whether the text holds `written` for `key` in `section`, as a reader will find it again
+// (blanks around a value are not kept).
+bool IniHoldsValue(const std::string& text, const std::string& section, const std::string& key,
+                   const std::string& written);

@@ -76,30 +76,19 @@ bool ReadWholeFile(const char* path, std::string& text) {
   return size == 0 || (ReadFile(file.get(), &text[0], size, &read, nullptr) && read == size);
 }
 
-bool Holds(const std::string& text, const std::string& section, const char* key,
-           const std::string& expected) {
-  std::string value;
-  const std::string blank = " \t";
-  const std::size_t first = expected.find_first_not_of(blank);
-  const std::string trimmed = first == std::string::npos
-                                  ? std::string()
-                                  : expected.substr(first, expected.find_last_not_of(blank) - first + 1);
-  return FindIniValue(text, section, key, value) && value == trimmed;
-}
-
 // Whether the file on disk holds every value written: the profile calls do not tell of a
 // disk that filled while they wrote the file.
 bool HoldsList(const char* file, const std::vector<WatermarkRecord>& watermarks) {
   std::string text;
   if (!ReadWholeFile(file, text) ||
-      !Holds(text, kListSection, kCountKey, std::to_string(watermarks.size())))
+      !IniHoldsValue(text, kListSection, kCountKey, std::to_string(watermarks.size())))
     return false;
   for (std::size_t i = 0; i < watermarks.size(); ++i) {
     const WatermarkRecord& record = watermarks[i];
     const std::string section = RecordSection(static_cast<int>(i));
-    if (!Holds(text, section, kNameKey, record.name) ||
-        !Holds(text, section, kContentKey, record.content) ||
-        !Holds(text, section, kTypeKey, std::to_string(record.type)))
+    if (!IniHoldsValue(text, section, kNameKey, record.name) ||
+        !IniHoldsValue(text, section, kContentKey, record.content) ||
+        !IniHoldsValue(text, section, kTypeKey, std::to_string(record.type)))
       return false;
   }
   return true;

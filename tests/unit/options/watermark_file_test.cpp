@@ -170,6 +170,9 @@ TEST(FindIniValue, ReadsTheFileAsTheProfileReaderDoes) {
   EXPECT_TRUE(FindIniValue("[A]\r\nName=Confid", "A", "Name", value));
   EXPECT_EQ(value, "Confid");
   EXPECT_FALSE(FindIniValue("[A]\r\nNa", "A", "Name", value));
+  // Blanks around a written value are not kept, so they do not count against it.
+  EXPECT_TRUE(IniHoldsValue("[A]\r\nName=Draft\r\n", "a", "NAME", "  Draft "));
+  EXPECT_FALSE(IniHoldsValue("[A]\r\nName=Dra", "A", "Name", "Draft"));
 }
 
 TEST_F(WatermarkFile, AFileThatCannotBeWrittenIsLeftAsItWasAndTheSaveSaysSo) {
