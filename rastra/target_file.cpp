@@ -1,39 +1,14 @@
 #include "target_file.h"
 
-#include "path_parts.h"
-#include "rastra.h"
-#include "scoped_handle.h"
+#include <windows.h>
 
 #include <algorithm>
-#include <string>
+
+#include "rastra.h"
+#include "replace_file.h"
+#include "scoped_handle.h"
 
 namespace {
-
-constexpr char kTemporaryPrefix[] = "rst";
-
-// Deletes the temporary file unless the image has been moved into place.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(std::string path) : m_path(std::move(path)) {}
-  ~TemporaryFile() {
-    if (!m_kept) DeleteFileA(m_path.c_str());
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-  const char* path() const { return m_path.c_str(); }
-  void Keep() { m_kept = true; }
-
- private:
-  std::string m_path;
-  bool m_kept = false;
-};
-
-std::string FolderOf(const char* path) {
-  const PathParts parts = SplitPath(path);
-  const std::string folder = parts.drive + parts.directory;
-  return folder.empty() ? std::string(".") : folder;
-}
 
 bool WriteAll(const char* path, const Bytes& contents) {
   ScopedFileHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -50,32 +25,9 @@ bool WriteAll(const char* path, const Bytes& contents) {
 
 }  // namespace
 
-BOOL WINAPI MoveFileExWhereExported(LPCSTR existing, LPCSTR replacement, DWORD flags) {
-  const HMODULE kernel = GetModuleHandleA("KERNEL32.DLL");
-  const FARPROC entry = kernel ? GetProcAddress(kernel, "MoveFileExA") : nullptr;
-  if (entry == nullptr) {
-    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
-    return FALSE;
-  }
-  return reinterpret_cast<MoveFileExFunction>(reinterpret_cast<void*>(entry))(existing, replacement,
-                                                                               flags);
-}
-
-bool MoveOverTarget(const char* from, const char* to, MoveFileExFunction moveFileEx) {
-  if (moveFileEx(from, to, MOVEFILE_REPLACE_EXISTING)) return true;
-  if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
-  DeleteFileA(to);  // may not exist yet
-  return MoveFileA(from, to) != FALSE;
-}
-
 long WriteTargetFile(const char* targetPath, const Bytes& contents) {
-  char temporaryName[MAX_PATH];
-  if (!GetTempFileNameA(FolderOf(targetPath).c_str(), kTemporaryPrefix, 0, temporaryName)) {
-    return RASTRA_ERROR_TARGET_UNWRITABLE;
-  }
-  TemporaryFile temporary(temporaryName);
-  if (!WriteAll(temporary.path(), contents)) return RASTRA_ERROR_TARGET_UNWRITABLE;
-  if (!MoveOverTarget(temporary.path(), targetPath)) return RASTRA_ERROR_TARGET_NOT_REPLACED;
-  temporary.Keep();
+  TemporaryFile temporary(targetPath);
+  if (!temporary.made() || !WriteAll(temporary.path(), contents)) return RASTRA_ERROR_TARGET_UNWRITABLE;
+  if (!temporary.MoveOver()) return RASTRA_ERROR_TARGET_NOT_REPLACED;
   return RASTRA_OK;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "pending_rename_walk.h"
 #include "registry_key.h"
 #include "setup_calls.h"
 #include "setup_texts.h"
@@ -10,26 +11,38 @@ namespace {
 
 constexpr UINT kWindowsDirectoryCapacity = 256;
 
-// Index of the first NUL at or after `from`, or the data's size when there is none.
-std::size_t EndOfString(const std::vector<BYTE>& value, std::size_t from) {
-  const auto end = std::find(value.begin() + static_cast<std::ptrdiff_t>(from), value.end(), 0);
-  return static_cast<std::size_t>(end - value.begin());
+// The uninstaller's path in the system's characters, as the entries name it: a plain path,
+// or with the prefix the system's rename calls write.
+std::vector<std::u16string> UninstallerForms(const std::string& path) {
+  const int units = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+  if (units <= 1) return {};
+  std::vector<wchar_t> wide(static_cast<std::size_t>(units));
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), units);
+  const std::u16string plain(wide.begin(), wide.end() - 1);
+  return {plain, kNtPathPrefix + plain};
 }
 
+// The value is written back only when a pair was removed, and then byte for byte as read
+// apart from that pair: other programs' renames must survive the installer untouched.
 void CancelInRegistry(const std::string& path) {
   SetupRegKey key;
   if (!OpenMachineKey(kSessionManagerKey, key)) return;
-  std::vector<BYTE> value(kWorkBufferSize);
   DWORD type = 0;
-  DWORD size = kWorkBufferSize;
-  if (Calls().regQueryValueEx(key.get(), kPendingRenamesValue, nullptr, &type, value.data(), &size) !=
+  DWORD size = 0;
+  if (Calls().regQueryValueExW(key.get(), kPendingRenamesValue, nullptr, &type, nullptr, &size) !=
+          ERROR_SUCCESS ||
+      size == 0) {
+    return;
+  }
+  std::vector<BYTE> value(size);
+  if (Calls().regQueryValueExW(key.get(), kPendingRenamesValue, nullptr, &type, value.data(), &size) !=
       ERROR_SUCCESS) {
     return;
   }
-  value.resize(std::min(size, kWorkBufferSize));
-  RemoveRenamePairs(value, path);
-  Calls().regSetValueEx(key.get(), kPendingRenamesValue, 0, type, value.data(),
-                        static_cast<DWORD>(value.size()));
+  value.resize(std::min<std::size_t>(size, value.size()));
+  if (!RemoveRenamePairs(value, UninstallerForms(path))) return;
+  Calls().regSetValueExW(key.get(), kPendingRenamesValue, 0, type, value.data(),
+                         static_cast<DWORD>(value.size()));
 }
 
 void CancelInWininit(const std::string& path) {
@@ -46,23 +59,6 @@ void CancelInWininit(const std::string& path) {
 }
 
 }  // namespace
-
-void RemoveRenamePairs(std::vector<BYTE>& value, const std::string& source) {
-  std::size_t pair = 0;
-  while (pair < value.size() && value[pair] != 0) {
-    const std::size_t sourceEnd = EndOfString(value, pair);
-    if (sourceEnd == value.size()) return;
-    const std::size_t pairEnd = std::min(EndOfString(value, sourceEnd + 1) + 1, value.size());
-    const bool matches = source.size() == sourceEnd - pair &&
-                         std::equal(source.begin(), source.end(), value.begin() + static_cast<std::ptrdiff_t>(pair));
-    if (matches) {
-      value.erase(value.begin() + static_cast<std::ptrdiff_t>(pair),
-                  value.begin() + static_cast<std::ptrdiff_t>(pairEnd));
-    } else {
-      pair = pairEnd;
-    }
-  }
-}
 
 void CancelPendingDeletion(bool isNt, const std::string& path) {
   if (isNt) {

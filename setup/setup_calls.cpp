@@ -2,6 +2,27 @@
 
 namespace {
 
+// The wide registry calls are looked up at run time: Windows 95's advapi32 may lack them, and
+// an import would keep the installer from starting there. Pending renames exist only on NT.
+template <typename Function>
+Function AdvapiEntry(const char* name) {
+  const HMODULE advapi = GetModuleHandleA("ADVAPI32.DLL");
+  const FARPROC entry = advapi ? GetProcAddress(advapi, name) : nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(entry));
+}
+
+LONG WINAPI RegQueryValueExWWhereExported(HKEY key, LPCWSTR name, LPDWORD reserved, LPDWORD type,
+                                          LPBYTE data, LPDWORD size) {
+  const auto query = AdvapiEntry<decltype(&::RegQueryValueExW)>("RegQueryValueExW");
+  return query ? query(key, name, reserved, type, data, size) : ERROR_CALL_NOT_IMPLEMENTED;
+}
+
+LONG WINAPI RegSetValueExWWhereExported(HKEY key, LPCWSTR name, DWORD reserved, DWORD type,
+                                        const BYTE* data, DWORD size) {
+  const auto set = AdvapiEntry<decltype(&::RegSetValueExW)>("RegSetValueExW");
+  return set ? set(key, name, reserved, type, data, size) : ERROR_CALL_NOT_IMPLEMENTED;
+}
+
 SetupCalls g_calls = SystemSetupCalls();
 
 }  // namespace
@@ -19,8 +40,9 @@ SetupCalls SystemSetupCalls() {
       &::ClosePrinter,
       &::RegOpenKeyExA,
       &::RegCreateKeyA,
-      &::RegQueryValueExA,
       &::RegSetValueExA,
+      RegQueryValueExWWhereExported,
+      RegSetValueExWWhereExported,
       &::RegCloseKey,
       &::GetSystemDirectoryA,
       &::GetWindowsDirectoryA,

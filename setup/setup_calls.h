@@ -18,8 +18,11 @@ struct SetupCalls {
 
   decltype(&::RegOpenKeyExA) regOpenKeyEx;
   decltype(&::RegCreateKeyA) regCreateKey;
-  decltype(&::RegQueryValueExA) regQueryValueEx;
   decltype(&::RegSetValueExA) regSetValueEx;
+  // Pending renames are edited in the system's own characters, so that no entry of
+  // another program passes through the code page.
+  decltype(&::RegQueryValueExW) regQueryValueExW;
+  decltype(&::RegSetValueExW) regSetValueExW;
   decltype(&::RegCloseKey) regCloseKey;
 
   decltype(&::GetSystemDirectoryA) getSystemDirectory;

@@ -28,7 +28,9 @@ constexpr const char kUninstallStringValue[] = "UninstallString";
 
 // Pending deletions of the uninstaller: the registry on NT, wininit.ini on 9x.
 constexpr const char kSessionManagerKey[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager";
-constexpr const char kPendingRenamesValue[] = "PendingFileRenameOperations";
+constexpr const wchar_t kPendingRenamesValue[] = L"PendingFileRenameOperations";
+// The prefix with which the system's own rename calls write the paths of the entries.
+constexpr const char16_t kNtPathPrefix[] = u"\\??\\";
 constexpr const char kWininitFile[] = "\\wininit.ini";
 constexpr const char kWininitRenameSection[] = "Rename";
 constexpr const char kWininitDeleteKey[] = "NUL";

@@ -1,11 +1,14 @@
 #include "folium_app.h"
 
 
+#include <cstdio>
+
 #include "about_dlg.h"
 #include "app_names.h"
 #include "app_paths.h"
 #include "common_controls.h"
 #include "file_search.h"
+#include "job_discovery.h"
 #include "main_frame.h"
 #include "page_export.h"
 #include "print_dialog.h"
@@ -17,6 +20,7 @@
 #include "view/folium_doc.h"
 #include "view/folium_view.h"
 #include "view/sheet_layout.h"
+#include "work_directory.h"
 
 char g_szOptionFile[MAX_PATH] = "";
 
@@ -29,6 +33,11 @@ CFoliumApp& FoliumApp() { return static_cast<CFoliumApp&>(*AfxGetApp()); }
 
 bool CFoliumApp::InitInstance() {
   ClaimSingleInstanceOrHandOver();
+  const std::string programPath = ProgramPath();
+  if (programPath.empty()) {
+    DoMessageBox(kNoProgramPathText, MB_OK | MB_ICONSTOP);
+    return false;
+  }
 
   InitBarControls();
   SetRegistryKey(kProfileRegistryKey);
@@ -42,9 +51,14 @@ bool CFoliumApp::InitInstance() {
   ParseCommandLine(commandLine);
   if (!ProcessShellCommand(commandLine)) return false;
 
-  m_strWorkDir = WorkDirectoryPath(ProgramPath());
-  // An existing directory is fine; any other failure shows up as a job without pages.
-  if (!m_strWorkDir.empty()) CreateDirectoryA(m_strWorkDir.c_str(), nullptr);
+  const std::string besideProgram = WorkDirectoryPath(programPath);
+  const std::string perUser = PerUserWorkDirectoryPath(TemporaryDirectory());
+  m_strWorkDir = ChooseWorkDirectory(besideProgram, perUser);
+  if (m_strWorkDir.empty()) {
+    char text[1024];
+    std::snprintf(text, sizeof text, kNoWorkDirectoryFormat, besideProgram.c_str(), perUser.c_str());
+    DoMessageBox(text, MB_OK | MB_ICONSTOP);
+  }
   ReloadJob();
   if (CDocument* document = GetDocTemplate()->GetDocument()) document->UpdateAllViews(nullptr);
 
@@ -113,4 +127,6 @@ void CFoliumApp::OnSaveAsImage() {
   frame->SetMessageText(nullptr);
 }
 
-void CFoliumApp::ReportLoadBlankFailed() { DoMessageBox(kLoadBlankFailedText, MB_OK); }
+void CFoliumApp::ReportLoadBlankFailed() {
+  DoMessageBox(LoadBlankFailedMessage(m_strBlankFile).c_str(), MB_OK);
+}

@@ -31,3 +31,7 @@ constexpr const char kTempBmpPrefix[] = "temp";
 constexpr const char kSavingPageFormat[] = "Saving page %d of %d";
 // After the export, when pages were not written: their number and the page count.
 constexpr const char kPagesNotSavedFormat[] = "%d of %d pages could not be saved.";
+// Follows it when the image-writer library is missing: where it was looked for.
+constexpr const char kImageWriterMissingFormat[] =
+    " The image writer \"%s\" is missing or damaged, so pages can be saved only as .emf or "
+    ".bmp files. Install folium again to save them in other formats.";

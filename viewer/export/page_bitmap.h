@@ -19,7 +19,8 @@ class CPageBitmap {
   // Makes a bitmap of the screen's format; the bit count comes from `dc` (the screen when
   // null). Returns 1 on success, 0 on failure; anything held before is replaced.
   int Create(int width, int height, HDC dc);
-  // Writes the BMP file; returns 1 on success. A failed save leaves no file behind.
+  // Writes the BMP file; returns 1 on success. A failed save leaves no file behind (the
+  // export saves into a fresh temporary file, so nothing of the user's is lost).
   int Save(const char* path);
   // Releases the bitmap and its description.
   void Destroy();

@@ -7,6 +7,8 @@
 #include "export_texts.h"
 #include "image_writer.h"
 #include "message_box.h"
+#include "rastra/rastra.h"
+#include "replace_file.h"
 #include "render_page.h"
 #include "temp_bmp_name.h"
 
@@ -20,12 +22,28 @@ TargetKind KindOf(const std::string& extension) {
   return TargetKind::ImageWriter;
 }
 
-bool WriteThroughImageWriter(const std::string& pageFile, const std::string& temporary,
-                             const std::string& target) {
-  if (RenderPage(pageFile.c_str(), temporary.c_str()) != PageRenderResult::Written) return false;
+// The image writer's result for the page; a page that could not be rendered fails the
+// same way as one the writer refused.
+int WriteThroughImageWriter(const std::string& pageFile, const std::string& temporary,
+                            const std::string& target) {
+  if (RenderPage(pageFile.c_str(), temporary.c_str()) != PageRenderResult::Written)
+    return RASTRA_ERROR_SOURCE_UNREADABLE;
   const int result = WriteImageFile(temporary.c_str(), target.c_str());
   DeleteFileA(temporary.c_str());
-  return ImageWriterSucceeded(result);
+  return result;
+}
+
+// Copies or renders the page under a temporary name beside the target and only then
+// renames it over the target: a failure leaves no partial image and any earlier file of
+// the target's name as it was.
+bool WriteBesideAndReplace(TargetKind kind, const std::string& pageFile, const std::string& target) {
+  TemporaryFile temporary(target);
+  if (!temporary.made()) return false;
+  const bool written =
+      kind == TargetKind::CopiedMetafile
+          ? CopyFileA(pageFile.c_str(), temporary.path(), FALSE) != FALSE
+          : RenderPage(pageFile.c_str(), temporary.path()) == PageRenderResult::Written;
+  return written && temporary.MoveOver();
 }
 
 template <class... Args>
@@ -55,10 +73,8 @@ ExportSummary ExportPages(const PathList& pageFiles, const std::string& chosenPa
     bool written = false;
     switch (kind) {
       case TargetKind::CopiedMetafile:
-        written = CopyFileA(pageFile.c_str(), target.c_str(), FALSE) != FALSE;
-        break;
       case TargetKind::Bitmap:
-        written = RenderPage(pageFile.c_str(), target.c_str()) == PageRenderResult::Written;
+        written = WriteBesideAndReplace(kind, pageFile, target);
         break;
       case TargetKind::ImageWriter: {
         std::string temporary;
@@ -67,7 +83,14 @@ ExportSummary ExportPages(const PathList& pageFiles, const std::string& chosenPa
           summary.failedPages += summary.pageCount - i;
           return summary;
         }
-        written = WriteThroughImageWriter(pageFile, temporary, target);
+        const int result = WriteThroughImageWriter(pageFile, temporary, target);
+        // Without the library no later page can be written either.
+        if (result == kImageWriterMissing) {
+          summary.writerMissing = true;
+          summary.failedPages += summary.pageCount - i;
+          return summary;
+        }
+        written = ImageWriterSucceeded(result);
         break;
       }
     }
@@ -82,7 +105,12 @@ std::string SavingPageText(int page, int pageCount) {
 
 void ReportUnsavedPages(HWND owner, const ExportSummary& summary) {
   if (summary.failedPages == 0) return;
-  const std::string text = Format(kPagesNotSavedFormat, summary.failedPages, summary.pageCount);
+  std::string text = Format(kPagesNotSavedFormat, summary.failedPages, summary.pageCount);
+  if (summary.writerMissing) {
+    char missing[512];
+    std::snprintf(missing, sizeof missing, kImageWriterMissingFormat, ImageWriterLibraryPath().c_str());
+    text += missing;
+  }
   ShowMessageBox(owner, text.c_str(), kAppTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 

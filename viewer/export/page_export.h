@@ -16,6 +16,8 @@ using ExportProgress = std::function<void(int page, int pageCount)>;
 struct ExportSummary {
   int pageCount = 0;
   int failedPages = 0;
+  // The image-writer library could not be loaded; the export ended at that page.
+  bool writerMissing = false;
 };
 
 // The file page `pageIndex` (from 0) is written to: the chosen name's base name followed by

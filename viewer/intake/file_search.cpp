@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "name_pattern.h"
 #include "path_parts.h"
 #include "scoped_handle.h"
 
@@ -16,6 +17,8 @@ int ListMatchingFiles(const std::string& directory, const std::string& pattern, 
   if (!search.valid()) return 0;
   do {
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    // The search also matches longer extensions and 8.3 aliases; only real matches count.
+    if (!NameMatchesPattern(found.cFileName, pattern)) continue;
     std::string path;
     if (JoinPath(directory, found.cFileName, path)) list.push_back(path);
   } while (FindNextFileA(search.get(), &found));

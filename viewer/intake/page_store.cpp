@@ -1,6 +1,7 @@
 #include "page_store.h"
 
 #include <climits>
+#include <cstdio>
 
 #include "app/app_names.h"
 #include "job_discovery.h"
@@ -101,6 +102,12 @@ int CPageStore::ReloadJob() {
   return LoadAllPages();
 }
 
+std::string LoadBlankFailedMessage(const std::string& blankFile) {
+  char text[512];
+  std::snprintf(text, sizeof text, kBlankMissingFormat, blankFile.c_str());
+  return kLoadBlankFailedText + std::string(text);
+}
+
 void CPageStore::ReportLoadBlankFailed() {
-  ShowMessageBox(nullptr, kLoadBlankFailedText, kAppTitle, MB_OK);
+  ShowMessageBox(nullptr, LoadBlankFailedMessage(m_strBlankFile).c_str(), kAppTitle, MB_OK);
 }

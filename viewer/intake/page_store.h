@@ -9,7 +9,14 @@
 #include "path_list.h"
 
 constexpr const char kLoadBlankFailedText[] = "Load blank EMF file failed.";
+// Follows it: the template's path and what to do.
+constexpr const char kBlankMissingFormat[] =
+    " The blank-page template \"%s\" is missing or damaged. Copy blank.emf from the folium "
+    "package back into that folder to insert blank pages.";
 constexpr const char kBlankPageFile[] = "blank.emf";
+
+// The whole message about a blank-page template that could not be loaded.
+std::string LoadBlankFailedMessage(const std::string& blankFile);
 
 // One page of the current job: its metafile (owned by the page store; may be empty if the
 // platform refused the file after the header check) and its size in display pixels.

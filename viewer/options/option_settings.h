@@ -33,6 +33,10 @@ struct WatermarkRecord {
   int type = kWatermarkTypeOutline;
 };
 
+inline bool operator==(const WatermarkRecord& a, const WatermarkRecord& b) {
+  return a.name == b.name && a.content == b.content && a.type == b.type;
+}
+
 // The values by which pages are placed in their cells and every sheet is decorated.
 struct OptionSettings {
   int pageBorder = kPageBorderSeparator;

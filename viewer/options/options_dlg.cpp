@@ -1,9 +1,13 @@
 #include "options_dlg.h"
 
+#include <cstdio>
+
+#include "app_names.h"
 #include "data_exchange.h"
 #include "document.h"
 #include "folium_app.h"
 #include "frame_wnd.h"
+#include "message_box.h"
 #include "resource.h"
 #include "watermark_dlg.h"
 #include "watermark_file.h"
@@ -12,6 +16,10 @@
 namespace {
 
 constexpr char kNoWatermarkItem[] = "None";
+constexpr char kOptionFileNotSavedFormat[] =
+    "The watermark list could not be saved in \"%s\": the file or its folder is read-only, "
+    "or the disk is full. The file was left as it was, so this session's changes to the list "
+    "are lost. Make the file writable to keep changes next time.";
 
 // The notifications by which the user changes a value: a list's new selection or any
 // edit of the start page.
@@ -47,6 +55,7 @@ BOOL COptionsDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   m_showingValues = false;
   LoadWatermarks(g_szOptionFile, m_settings.watermarks);
+  m_savedWatermarks = m_settings.watermarks;
   FillWatermarkCombo();
   ShowValues();
   return TRUE;
@@ -68,8 +77,18 @@ LRESULT COptionsDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return TRUE;
   }
   const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
-  if (message == WM_DESTROY) SaveWatermarks(g_szOptionFile, m_settings.watermarks);
+  if (message == WM_DESTROY) SaveWatermarkList();
   return result;
+}
+
+void COptionsDlg::SaveWatermarkList() {
+  if (SaveWatermarks(g_szOptionFile, m_settings.watermarks) ||
+      m_settings.watermarks == m_savedWatermarks)
+    return;
+  char text[1024];
+  std::snprintf(text, sizeof text, kOptionFileNotSavedFormat, g_szOptionFile);
+  // The frame is going away: the box stands on its own.
+  ShowMessageBox(nullptr, text, kAppTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void COptionsDlg::FillWatermarkCombo() {

@@ -31,9 +31,13 @@ class COptionsDlg : public CDialog {
   void OnEditWatermarks();
   // Shows the members in the controls, which is no change of the user's.
   void ShowValues();
+  // Saves the watermark list; says so, naming the file, when an edited list cannot be saved.
+  void SaveWatermarkList();
 
   CComboBox m_watermarkCombo;
   OptionSettings m_settings;
+  // The list as the option file holds it: only a list that differs can be lost.
+  std::vector<WatermarkRecord> m_savedWatermarks;
   // The panel showing its own values is no change of the user's.
   bool m_showingValues = false;
   bool m_applying = false;

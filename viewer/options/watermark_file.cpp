@@ -7,6 +7,10 @@
 #include <set>
 #include <vector>
 
+#include "ini_text.h"
+#include "replace_file.h"
+#include "scoped_handle.h"
+
 namespace {
 
 constexpr char kListSection[] = "Watermark";
@@ -59,6 +63,37 @@ std::set<int> RecordSectionsBelow(const std::string& file, int count) {
   return indexes;
 }
 
+// The file's bytes as they are on disk; false when it cannot be read whole.
+bool ReadWholeFile(const char* path, std::string& text) {
+  ScopedFileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return false;
+  DWORD high = 0;
+  const DWORD size = GetFileSize(file.get(), &high);
+  if (size == INVALID_FILE_SIZE || high != 0) return false;
+  text.resize(size);
+  DWORD read = 0;
+  return size == 0 || (ReadFile(file.get(), &text[0], size, &read, nullptr) && read == size);
+}
+
+// Whether the file on disk holds every value written: the profile calls do not tell of a
+// disk that filled while they wrote the file.
+bool HoldsList(const char* file, const std::vector<WatermarkRecord>& watermarks) {
+  std::string text;
+  if (!ReadWholeFile(file, text) ||
+      !IniHoldsValue(text, kListSection, kCountKey, std::to_string(watermarks.size())))
+    return false;
+  for (std::size_t i = 0; i < watermarks.size(); ++i) {
+    const WatermarkRecord& record = watermarks[i];
+    const std::string section = RecordSection(static_cast<int>(i));
+    if (!IniHoldsValue(text, section, kNameKey, record.name) ||
+        !IniHoldsValue(text, section, kContentKey, record.content) ||
+        !IniHoldsValue(text, section, kTypeKey, std::to_string(record.type)))
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void LoadWatermarks(const std::string& optionFile, std::vector<WatermarkRecord>& watermarks) {
@@ -77,17 +112,29 @@ void LoadWatermarks(const std::string& optionFile, std::vector<WatermarkRecord>&
   }
 }
 
-void SaveWatermarks(const std::string& optionFile, const std::vector<WatermarkRecord>& watermarks) {
-  if (optionFile.empty() || watermarks.empty()) return;
-  const char* file = optionFile.c_str();
-  WritePrivateProfileStringA(kListSection, kCountKey, std::to_string(watermarks.size()).c_str(),
-                             file);
-  for (std::size_t i = 0; i < watermarks.size(); ++i) {
+bool SaveWatermarks(const std::string& optionFile, const std::vector<WatermarkRecord>& watermarks) {
+  if (optionFile.empty() || watermarks.empty()) return true;
+  // A file the user made read-only stays as it is, though the folder would allow a rename.
+  const DWORD attributes = GetFileAttributesA(optionFile.c_str());
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+  // The edits go into a copy that replaces the file only once it is complete, so a full
+  // disk never leaves half a file.
+  TemporaryFile copy(optionFile);
+  if (!copy.made() || (exists && !CopyFileA(optionFile.c_str(), copy.path(), FALSE))) return false;
+  const char* file = copy.path();
+  bool written = WritePrivateProfileStringA(kListSection, kCountKey,
+                                            std::to_string(watermarks.size()).c_str(), file) != FALSE;
+  for (std::size_t i = 0; written && i < watermarks.size(); ++i) {
     const WatermarkRecord& record = watermarks[i];
     const std::string section = RecordSection(static_cast<int>(i));
-    WritePrivateProfileStringA(section.c_str(), kNameKey, record.name.c_str(), file);
-    WritePrivateProfileStringA(section.c_str(), kContentKey, record.content.c_str(), file);
-    WritePrivateProfileStringA(section.c_str(), kTypeKey, std::to_string(record.type).c_str(),
-                               file);
+    written = WritePrivateProfileStringA(section.c_str(), kNameKey, record.name.c_str(), file) &&
+              WritePrivateProfileStringA(section.c_str(), kContentKey, record.content.c_str(), file) &&
+              WritePrivateProfileStringA(section.c_str(), kTypeKey, std::to_string(record.type).c_str(),
+                                         file);
   }
+  // The 9x family keeps profile writes in a cache until they are flushed; the flush
+  // reports nothing either way.
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, file);
+  return written && HoldsList(file, watermarks) && copy.MoveOver();
 }

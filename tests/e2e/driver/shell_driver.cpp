@@ -19,6 +19,8 @@
 namespace {
 
 constexpr char kMenuWindowClass[] = "#32768";
+// The static control that holds a message box's text.
+constexpr int kMessageBoxTextId = 0xFFFF;
 
 std::string Text(HWND hwnd) {
   char buffer[512] = "";
@@ -130,7 +132,9 @@ int AnswerBox(int argc, char** argv) {
   char caption[256] = "";
   GetWindowTextA(box, caption, sizeof caption);
   HWND owner = GetWindow(box, GW_OWNER);
-  std::printf("caption=%s\nowner=%s\n", caption, owner ? Text(owner).c_str() : "");
+  char text[1024] = "";
+  GetDlgItemTextA(box, kMessageBoxTextId, text, sizeof text);
+  std::printf("caption=%s\nowner=%s\ntext=%s\n", caption, owner ? Text(owner).c_str() : "", text);
   PostMessageA(box, WM_COMMAND, std::strtoul(argv[3], nullptr, 0), 0);
   return 0;
 }

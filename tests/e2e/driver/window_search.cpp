@@ -18,9 +18,12 @@ BOOL CALLBACK MatchStatic(HWND child, LPARAM param) {
   char cls[32] = "";
   GetClassNameA(child, cls, sizeof cls);
   if (lstrcmpiA(cls, "Static") != 0) return TRUE;
-  char text[512] = "";
+  char text[1024] = "";
   GetWindowTextA(child, text, sizeof text);
-  if (std::strcmp(text, search->text) == 0) {
+  // A text ending in '*' asks for the texts that begin with the rest.
+  const std::size_t length = std::strlen(search->text);
+  const bool prefix = length > 0 && search->text[length - 1] == '*';
+  if (prefix ? std::strncmp(text, search->text, length - 1) == 0 : std::strcmp(text, search->text) == 0) {
     search->found.push_back(GetParent(child));
     return FALSE;
   }

@@ -12,6 +12,8 @@ bool WaitFor(const std::function<bool()>& found, int timeoutMs);
 HWND FindOwnedWindow(HWND owner, const char* caption);
 
 // A visible message box (dialog class) showing `text` in one of its static controls.
+// Message boxes by their text; a text ending in '*' matches every text that begins with
+// the rest.
 HWND FindMessageBox(const char* text);
 int CountMessageBoxes(const char* text);
 

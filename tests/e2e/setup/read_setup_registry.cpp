@@ -1,6 +1,7 @@
 // Prints the registry values setup writes, one "name=data" line each, so that the test
 // reads them all with one program start: REG_DWORD as 0x..., other types as text with each
-// NUL inside the data shown as "\0"; "(missing)" for a value that isn't there.
+// NUL inside the data shown as "\0"; "(missing)" for a value that isn't there. The pending
+// renames come once more as the system keeps them, in wide characters, as hex bytes.
 #include <windows.h>
 
 #include <cstdio>
@@ -50,9 +51,30 @@ std::string Describe(const WatchedValue& watched) {
   return text;
 }
 
+// The pending renames read with the wide call, each byte as two hex digits.
+std::string PendingRenamesInHex() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Session Manager", 0,
+                    KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    return "(missing)";
+  std::vector<BYTE> data(65536);
+  DWORD size = static_cast<DWORD>(data.size());
+  const LONG read = RegQueryValueExW(key, L"PendingFileRenameOperations", nullptr, nullptr, data.data(), &size);
+  RegCloseKey(key);
+  if (read != ERROR_SUCCESS) return "(missing)";
+  std::string hex;
+  for (DWORD i = 0; i < size; ++i) {
+    char pair[3];
+    std::snprintf(pair, sizeof pair, "%02x", data[i]);
+    hex += pair;
+  }
+  return hex;
+}
+
 }  // namespace
 
 int main() {
   for (const WatchedValue& watched : kValues) std::printf("%s=%s\n", watched.name, Describe(watched).c_str());
+  std::printf("pending.RenamesWide=%s\n", PendingRenamesInHex().c_str());
   return 0;
 }

@@ -1,6 +1,6 @@
 # Runs folium.exe under the build's Wine session for a test case (sourced by shell_e2e).
 # Defines: prepare_case, driver, start_viewer, close_viewer, wait_viewer_exit,
-# spool_job, page_file_count, field, wine_path, fail.
+# spool_job, page_file_count, temp_dir, field, wine_path, fail.
 
 CAPTION="Print Preview - folium"
 PRINTER="Quillor Printer"
@@ -64,8 +64,13 @@ spool_job() {  # number pages
     fail "could not write the sample job"
 }
 
-page_file_count() {
-  find "$case_dir/app/work" -maxdepth 1 -iname '*.emf' 2>/dev/null | wc -l
+page_file_count() {  # [folder, the work folder beside the viewer by default]
+  find "${1:-$case_dir/app/work}" -maxdepth 1 -iname '*.emf' 2>/dev/null | wc -l
+}
+
+# The prefix's temporary folder, which every program shares.
+temp_dir() {
+  echo "$wine_dir/prefix/drive_c/users/$(id -un)/Temp"
 }
 
 start_viewer() {  # exe name (QUILLOR_WIN_VERSION from the environment)

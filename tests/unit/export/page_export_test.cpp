@@ -8,6 +8,7 @@
 #include "export_fixture.h"
 #include "image_writer.h"
 #include "message_box.h"
+#include "page_bitmap.h"
 #include "page_export.h"
 #include "path_parts.h"
 #include "screen_fixture.h"
@@ -42,6 +43,13 @@ bool TempNameInTestFolder(std::string& name) {
 }
 
 std::vector<std::string> g_messages;
+
+int g_bmpWritesLeft = 0;
+// Lets a few blocks through, then fails every write, as a filling disk does.
+bool WriterThatFills(const void* data, std::size_t bytes, std::FILE* file) {
+  if (g_bmpWritesLeft-- <= 0) return false;
+  return std::fwrite(data, 1, bytes, file) == bytes;
+}
 
 int RecordMessage(HWND, const char* text, const char* caption, UINT) {
   g_messages.push_back(std::string(caption) + ": " + text);
@@ -159,6 +167,33 @@ TEST_F(PageExportTest, AnEmfTargetCopiesEvenAPageThatCannotBeRendered) {
   EXPECT_FALSE(FileExists(out.file("job0000.png")));
 }
 
+TEST_F(PageExportTest, APageThatFailsLeavesTheEarlierFileOfItsNameAsItWasAndNoPartOfItself) {
+  const PathList files = WritePages(2);
+  const Bytes earlier = {'e', 'a', 'r', 'l', 'i', 'e', 'r'};
+  WriteFileBytes(out.file("job0000.bmp"), earlier);
+  WriteFileBytes(out.file("job0001.bmp"), earlier);
+  const BmpFileWriter previous = SetBmpFileWriter(WriterThatFills);
+  g_bmpWritesLeft = 3;  // the first page gets its headers and one block of pixels
+  const ExportSummary summary = ExportPages(files, out.file("job.bmp"), nullptr);
+  SetBmpFileWriter(previous);
+  EXPECT_EQ(summary.failedPages, 2);
+  EXPECT_EQ(OutputNames(), (std::vector<std::string>{"job0000.bmp", "job0001.bmp"}));
+  EXPECT_EQ(ReadFileBytes(out.file("job0000.bmp")), earlier);
+  EXPECT_EQ(ReadFileBytes(out.file("job0001.bmp")), earlier);
+
+  // A copy that fails (its page file is gone) leaves the earlier metafile too.
+  WriteFileBytes(out.file("job0000.emf"), earlier);
+  DeleteFileA(files[0].c_str());
+  EXPECT_EQ(ExportPages(files, out.file("job.emf"), nullptr).failedPages, 1);
+  EXPECT_EQ(ReadFileBytes(out.file("job0000.emf")), earlier);
+  EXPECT_EQ(ReadFileBytes(out.file("job0001.emf")), ReadFileBytes(files[1]));
+  EXPECT_EQ(OutputNames().size(), 4u);
+
+  // A successful page replaces the earlier file.
+  EXPECT_EQ(ExportPages(PathList{files[1]}, out.file("job.bmp"), nullptr).failedPages, 0);
+  EXPECT_EQ(ReadBmp(out.file("job0000.bmp")).type(), 0x4D42);
+}
+
 TEST_F(PageExportTest, TheTenThousandAndFirstPageIsNumbered10000) {
   // Only the last page file exists; the others are skipped quickly.
   PathList files(10001);
@@ -207,6 +242,27 @@ TEST_F(PageExportTest, TheCommandReportsUnwrittenPagesInOneMessage) {
   WriteFileBytes(files[1], Bytes(10, 0));
   SaveJobAsImages(nullptr, profile.get(), files, nullptr);
   EXPECT_EQ(g_messages, std::vector<std::string>{"folium: 1 of 3 pages could not be saved."});
+}
+
+LONG WINAPI MissingLibrary(const char*, const char* target) {
+  g_writerCalls.push_back({target, true});
+  return kImageWriterMissing;
+}
+
+TEST_F(PageExportTest, AMissingImageWriterEndsTheExportAndTheBoxSaysWhereItBelongs) {
+  ScriptedSaveDialog dialog;
+  ScratchAppProfile profile;
+  dialog.answer = out.file("job.png");
+  SetImageWriterEntry(MissingLibrary);
+  SaveJobAsImages(nullptr, profile.get(), WritePages(3), nullptr);
+  EXPECT_EQ(g_writerCalls.size(), 1u) << "no page after the first tries the library again";
+  ASSERT_EQ(g_messages.size(), 1u);
+  EXPECT_EQ(g_messages[0].rfind("folium: 3 of 3 pages could not be saved. The image writer \"" +
+                                    ImageWriterLibraryPath() + "\" is missing",
+                                0),
+            0u)
+      << g_messages[0];
+  EXPECT_TRUE(OutputNames().empty());
 }
 
 TEST_F(PageExportTest, WithNoPageFilesNothingIsWrittenButTheChoiceIsRemembered) {

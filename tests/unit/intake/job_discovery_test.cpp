@@ -6,6 +6,7 @@
 #include "emf_pages.h"
 #include "file_search.h"
 #include "job_discovery.h"
+#include "name_pattern.h"
 #include "path_parts.h"
 #include "spool_test_support.h"
 #include "windows_family.h"
@@ -167,6 +168,28 @@ TEST_F(JobDiscovery, SweepsOldCopiesAndPageFilesBeforeFindingTheJob) {
   EXPECT_EQ(m_pageFiles, PathList{WorkFile("NOW0000.emf")});
 }
 
+TEST_F(JobDiscovery, SweepsAndChoosesOnlyFilesWhoseLongNamesEndInOurExtensions) {
+  // Other programs' files whose 8.3 aliases ("KEEP~1.SPL") or prefixes match our patterns.
+  const char* foreign[] = {"keep.splash", "notes.emfx", "emf", "x.emf.txt", "~emfA.tmpx"};
+  for (const char* name : foreign) WriteFileBytes(TempFile(name), Bytes{1});
+  WriteFileBytes(WorkFile("mine.emfx"), Bytes{2});
+  WriteSpoolJob("JOB.SPL", 1);
+  WriteSpoolJob("NEWER.SPLX", 2);
+  g_times = {{"JOB.SPL", 1000}, {"NEWER.SPLX", 2000}};
+
+  EXPECT_EQ(DiscoverJob(m_work.path(), m_pageFiles), 1);
+  EXPECT_EQ(m_pageFiles, PathList{WorkFile("JOB0000.emf")});
+  for (const char* name : foreign) EXPECT_TRUE(FileExists(TempFile(name))) << name;
+  EXPECT_TRUE(FileExists(WorkFile("mine.emfx")));
+  EXPECT_TRUE(FileExists(SpoolFile("NEWER.SPLX")));
+  DeleteFileA(SpoolFile("NEWER.SPLX").c_str());
+
+  g_versionWord = kWin98Word;
+  m_pageFiles.clear();
+  EXPECT_EQ(DiscoverJob(m_work.path(), m_pageFiles), 0);
+  EXPECT_TRUE(m_pageFiles.empty());
+}
+
 TEST_F(JobDiscovery, AnEmptyWorkDirectoryChangesNothing) {
   WriteFileBytes(TempFile("old.emf"), Bytes{1});
   WriteSpoolJob("JOB.SPL", 1);
@@ -199,6 +222,44 @@ TEST(FileSearch, ListsMatchingFilesOnlyInAnyLetterCaseHiddenOnesToo) {
   EXPECT_EQ(ListMatchingFiles(dir.path(), "*.emf", found), 0);
   EXPECT_TRUE(found.empty());
   EXPECT_TRUE(FileExists(dir.file("c.txt")));
+}
+
+TEST(FileSearch, ListsOnlyNamesThatMatchTheWholePattern) {
+  TempDir dir;
+  for (const char* name : {"job.spl", "JOB2.SPL", "keep.splash", "a.spl.bak", "spl", "noext",
+                           "longer-than-eight.spl", "longer-than-eight.splx"})
+    WriteFileBytes(dir.file(name), Bytes{0});
+  PathList found;
+  EXPECT_EQ(ListMatchingFiles(dir.path(), "*.spl", found), 3);
+  std::sort(found.begin(), found.end());
+  EXPECT_EQ(found, (PathList{dir.file("JOB2.SPL"), dir.file("job.spl"),
+                             dir.file("longer-than-eight.spl")}));
+  DeleteMatchingFiles(dir.path(), "*.SPL");
+  for (const char* name : {"keep.splash", "a.spl.bak", "spl", "noext", "longer-than-eight.splx"})
+    EXPECT_TRUE(FileExists(dir.file(name))) << name;
+}
+
+TEST(NameMatchesPattern, MatchesWholeNamesInAnyLetterCase) {
+  EXPECT_TRUE(NameMatchesPattern("page.emf", "*.emf"));
+  EXPECT_TRUE(NameMatchesPattern("PAGE.EMF", "*.emf"));
+  EXPECT_TRUE(NameMatchesPattern(".emf", "*.emf"));
+  EXPECT_TRUE(NameMatchesPattern("a.b.emf", "*.emf"));
+  EXPECT_TRUE(NameMatchesPattern("~EMF0001.TMP", "~emf*.tmp"));
+  EXPECT_TRUE(NameMatchesPattern("~emf.tmp", "~emf*.tmp"));
+  EXPECT_TRUE(NameMatchesPattern("x.tmp", "?.tmp"));
+  EXPECT_TRUE(NameMatchesPattern("", "*"));
+
+  EXPECT_FALSE(NameMatchesPattern("notes.emfx", "*.emf"));
+  EXPECT_FALSE(NameMatchesPattern("keep.splash", "*.spl"));
+  EXPECT_FALSE(NameMatchesPattern("KEEP~1.SPLASH", "*.SPL"));
+  EXPECT_FALSE(NameMatchesPattern("emf", "*.emf"));
+  EXPECT_FALSE(NameMatchesPattern("page.em", "*.emf"));
+  EXPECT_FALSE(NameMatchesPattern("x~emf1.tmp", "~emf*.tmp"));
+  EXPECT_FALSE(NameMatchesPattern("~emf1.tmp.old", "~emf*.tmp"));
+  EXPECT_FALSE(NameMatchesPattern("xy.tmp", "?.tmp"));
+  EXPECT_FALSE(NameMatchesPattern("", "?"));
+  // Many stars against a long name that does not match still ends promptly.
+  EXPECT_FALSE(NameMatchesPattern(std::string(5000, 'a'), "*a*a*a*a*a*b"));
 }
 
 TEST(FileSearch, EmptyArgumentsLeaveTheListAlone) {

@@ -204,7 +204,10 @@ TEST_F(PageStoreTest, AMissingTemplateIsReportedOnEachInsertAndChangesNothing) {
   m_store.InsertBlankPage(0);
   m_store.InsertBlankPage(0);
   EXPECT_TRUE(m_store.m_pages.empty());
-  const std::string expected = std::string(kAppTitle) + "|Load blank EMF file failed.|" +
+  const std::string expected = std::string(kAppTitle) +
+                               "|Load blank EMF file failed. The blank-page template \"" +
+                               WorkFile("no-blank.emf") + "\" is missing or damaged. Copy blank.emf "
+                               "from the folium package back into that folder to insert blank pages.|" +
                                std::to_string(MB_OK);
   EXPECT_EQ(g_messages, (std::vector<std::string>{expected, expected}));
 }

@@ -323,6 +323,29 @@ TEST_F(OptionsPanelWithWatermarks, LoadsTheListAtStartAndSavesTheEditedListWhenD
   EXPECT_EQ(Read("Watermark1", "Content"), "SECRET");
 }
 
+TEST_F(OptionsPanelWithWatermarks, AnEditedListThatCannotBeSavedIsReportedOnceNamingTheFile) {
+  const Bytes before = ReadFileBytes(OptionFile());
+  SetFileAttributesA(OptionFile().c_str(), FILE_ATTRIBUTE_READONLY);
+  g_boxAnswer = IDYES;
+  EditWatermarks({[](HWND editor) {
+    ClickButton(editor, IDC_WM_DELETE);
+    ClickButton(editor, IDOK);
+  }});
+  g_boxes.clear();
+  DestroyWindow(frame->m_hWnd);
+  SetFileAttributesA(OptionFile().c_str(), FILE_ATTRIBUTE_NORMAL);
+  ASSERT_EQ(g_boxes.size(), 1u);
+  EXPECT_NE(g_boxes[0].find("\"" + OptionFile() + "\""), std::string::npos) << g_boxes[0];
+  EXPECT_EQ(ReadFileBytes(OptionFile()), before);
+}
+
+TEST_F(OptionsPanelWithWatermarks, AnUneditedListNeedsNoWordWhenTheFileIsReadOnly) {
+  SetFileAttributesA(OptionFile().c_str(), FILE_ATTRIBUTE_READONLY);
+  DestroyWindow(frame->m_hWnd);
+  SetFileAttributesA(OptionFile().c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(g_boxes.empty());
+}
+
 TEST_F(OptionsPanelWithWatermarks, OkSelectsTheEditorsRecordAndCancelLeavesThePanelAlone) {
   EditWatermarks({[](HWND editor) {
                     EXPECT_EQ(ComboSelection(editor, IDC_WM_NAME), 0)

@@ -7,6 +7,7 @@
 
 #include "file_bytes.h"
 #include "temp_dir.h"
+#include "ini_text.h"
 #include "watermark_file.h"
 
 namespace {
@@ -28,6 +29,18 @@ class WatermarkFile : public ::testing::Test {
   }
   void WriteText(const std::string& text) const {
     WriteFileBytes(file, Bytes(text.begin(), text.end()));
+  }
+
+  std::size_t FilesInFolder() const {
+    std::size_t count = 0;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(folder.file("*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
   }
 
   TempDir folder;
@@ -124,7 +137,7 @@ TEST_F(WatermarkFile, AHugeNumberReadsOnlyTheSectionsThereAre) {
 }
 
 TEST_F(WatermarkFile, TheFirstSaveCreatesTheFileAndKeepsOtherLines) {
-  SaveWatermarks(file, {{"A", "a", 0}, {"B", "b", 2}});
+  EXPECT_TRUE(SaveWatermarks(file, {{"A", "a", 0}, {"B", "b", 2}}));
   EXPECT_EQ(Read("Watermark", "Number"), "2");
   const std::vector<WatermarkRecord> records = Load();
   ASSERT_EQ(records.size(), 2u);
@@ -136,6 +149,46 @@ TEST_F(WatermarkFile, TheFirstSaveCreatesTheFileAndKeepsOtherLines) {
   EXPECT_EQ(Read("Other", "Key"), "kept");
   EXPECT_EQ(Read("Watermark", "Number"), "1");
   EXPECT_EQ(Read("Watermark0", "Name"), "C");
+}
+
+TEST(FindIniValue, ReadsTheFileAsTheProfileReaderDoes) {
+  const std::string text =
+      "[Other]\r\nName=other\r\n"
+      " [ watermark0 ] \r\n  NAME = Draft copy \r\nName=second\r\nContent=\r\n"
+      "[Watermark0]\r\nType=7\r\n"
+      "[Watermark1]\nType=2";
+  std::string value;
+  EXPECT_TRUE(FindIniValue(text, "Watermark0", "name", value));
+  EXPECT_EQ(value, "Draft copy");
+  EXPECT_TRUE(FindIniValue(text, "Watermark0", "Content", value));
+  EXPECT_EQ(value, "");
+  EXPECT_TRUE(FindIniValue(text, "Watermark1", "Type", value)) << "a last line without its end";
+  EXPECT_EQ(value, "2");
+  EXPECT_FALSE(FindIniValue(text, "Watermark0", "Type", value)) << "a second section is not read";
+  EXPECT_FALSE(FindIniValue(text, "Watermark2", "Name", value));
+  // A file cut in the middle of a line keeps what stood before the cut.
+  EXPECT_TRUE(FindIniValue("[A]\r\nName=Confid", "A", "Name", value));
+  EXPECT_EQ(value, "Confid");
+  EXPECT_FALSE(FindIniValue("[A]\r\nNa", "A", "Name", value));
+  // Blanks around a written value are not kept, so they do not count against it.
+  EXPECT_TRUE(IniHoldsValue("[A]\r\nName=Draft\r\n", "a", "NAME", "  Draft "));
+  EXPECT_FALSE(IniHoldsValue("[A]\r\nName=Dra", "A", "Name", "Draft"));
+}
+
+TEST_F(WatermarkFile, AFileThatCannotBeWrittenIsLeftAsItWasAndTheSaveSaysSo) {
+  WriteText("[Watermark]\r\nNumber=1\r\n[Watermark0]\r\nName=Old\r\nContent=old\r\n");
+  const Bytes before = ReadFileBytes(file);
+  SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_FALSE(SaveWatermarks(file, {{"New", "new", 1}}));
+  SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadFileBytes(file), before);
+  EXPECT_EQ(FilesInFolder(), 1u) << "no temporary copy is left beside the file";
+
+  // A folder that is not there cannot take the file, nor its temporary copy.
+  EXPECT_FALSE(SaveWatermarks(folder.file("missing\\option.ini"), {{"New", "new", 1}}));
+  // Nothing to save is no failure, whatever the file.
+  EXPECT_TRUE(SaveWatermarks(folder.file("missing\\option.ini"), {}));
+  EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 }  // namespace

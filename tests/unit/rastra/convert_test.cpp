@@ -1,12 +1,15 @@
 #include "format_dispatch.h"
 #include "rastra.h"
 #include "sample_bmp.h"
+#include "replace_file.h"
 #include "target_file.h"
 
 #include "file_bytes.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <windows.h>
 
@@ -111,7 +114,7 @@ TEST_F(RastraConvert, TargetFailuresRemoveTheTemporaryFile) {
   EXPECT_EQ(OtherFiles(), std::vector<std::string>{"taken.png"});
 }
 
-TEST_F(RastraConvert, ReplacesByDeleteAndMoveWhereMoveFileExIsAStub) {
+TEST_F(RastraConvert, WhereMoveFileExIsAStubKeepsTheOldTargetUntilTheNewOneIsInPlace) {
   WriteFileBytes(m_dir.file("new"), Bytes{1, 2, 3});
   WriteFileBytes(m_dir.file("target"), Bytes{9});
   ASSERT_TRUE(MoveOverTarget(m_dir.file("new").c_str(), m_dir.file("target").c_str(), MoveFileExStub));
@@ -121,6 +124,15 @@ TEST_F(RastraConvert, ReplacesByDeleteAndMoveWhereMoveFileExIsAStub) {
   WriteFileBytes(m_dir.file("new"), Bytes{4});
   EXPECT_FALSE(MoveOverTarget(m_dir.file("new").c_str(), m_dir.file("target").c_str(), MoveFileExDenied));
   EXPECT_EQ(ReadFileBytes(m_dir.file("target")), (Bytes{1, 2, 3}));
+  // A move that fails on the 9x route puts the old target back and leaves nothing aside.
+  EXPECT_FALSE(MoveOverTarget(m_dir.file("missing").c_str(), m_dir.file("target").c_str(), MoveFileExStub));
+  EXPECT_EQ(ReadFileBytes(m_dir.file("target")), (Bytes{1, 2, 3}));
+  std::vector<std::string> left = OtherFiles();
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"new", "target"}));
+  // Without an old target the new file simply moves in.
+  EXPECT_TRUE(MoveOverTarget(m_dir.file("new").c_str(), m_dir.file("fresh").c_str(), MoveFileExStub));
+  EXPECT_EQ(ReadFileBytes(m_dir.file("fresh")), (Bytes{4}));
 }
 
 TEST_F(RastraConvert, RefusesPictFilesTooNarrowForAnUnambiguousLayout) {

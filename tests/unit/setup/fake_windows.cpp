@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 #include "message_box.h"
 #include "windows_family.h"
@@ -143,16 +144,27 @@ LSTATUS WINAPI FakeRegCreateKey(HKEY parent, LPCSTR subKey, PHKEY result) {
   return ERROR_SUCCESS;
 }
 
-LSTATUS WINAPI FakeRegQueryValueEx(HKEY key, LPCSTR name, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD size) {
+// Value names of the wide calls are plain ASCII here.
+std::string Narrow(const wchar_t* name) { return name ? std::string(name, name + wcslen(name)) : "(null)"; }
+
+LSTATUS WINAPI FakeRegQueryValueExW(HKEY key, LPCWSTR name, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD size) {
   const std::string path = KeyPath(key, nullptr);
-  Log("RegQueryValueEx " + path + " " + Text(name) + " " + std::to_string(*size));
-  const FakeValue* value = g_fake.Value(path, name);
+  Log("RegQueryValueExW " + path + " " + Narrow(name) + " " + std::to_string(data ? *size : 0));
+  const FakeValue* value = g_fake.Value(path, Narrow(name));
   if (value == nullptr) return ERROR_FILE_NOT_FOUND;
-  const DWORD capacity = *size;
+  const DWORD capacity = data ? *size : 0;
   *size = static_cast<DWORD>(value->data.size());
   if (type) *type = value->type;
+  if (!data) return ERROR_SUCCESS;
   if (value->data.size() > capacity) return ERROR_MORE_DATA;
   std::copy(value->data.begin(), value->data.end(), data);
+  return ERROR_SUCCESS;
+}
+
+LSTATUS WINAPI FakeRegSetValueExW(HKEY key, LPCWSTR name, DWORD, DWORD type, const BYTE* data, DWORD size) {
+  const std::string path = KeyPath(key, nullptr);
+  Log("RegSetValueExW " + path + " " + Narrow(name));
+  g_fake.registry[path][Narrow(name)] = FakeValue{type, std::vector<BYTE>(data, data + size)};
   return ERROR_SUCCESS;
 }
 
@@ -270,8 +282,9 @@ SetupCalls FakeCalls() {
   calls.closePrinter = FakeClosePrinter;
   calls.regOpenKeyEx = FakeRegOpenKeyEx;
   calls.regCreateKey = FakeRegCreateKey;
-  calls.regQueryValueEx = FakeRegQueryValueEx;
   calls.regSetValueEx = FakeRegSetValueEx;
+  calls.regQueryValueExW = FakeRegQueryValueExW;
+  calls.regSetValueExW = FakeRegSetValueExW;
   calls.regCloseKey = FakeRegCloseKey;
   calls.getSystemDirectory = FakeGetSystemDirectory;
   calls.getWindowsDirectory = FakeGetWindowsDirectory;

@@ -41,7 +41,11 @@ class InstallSequenceTest : public testing::Test {
 };
 
 TEST_F(InstallSequenceTest, RunsEveryStepInOrderAndWritesItsValues) {
-  Fake().registry[kSessionManager]["PendingFileRenameOperations"] = FakeValue{REG_MULTI_SZ, {0}};
+  // The uninstaller's own pending deletion, in the system's characters: "<path>\0\0\0".
+  std::vector<BYTE> pending;
+  for (char c : kSystem + "unquill.exe") pending.insert(pending.end(), {static_cast<BYTE>(c), 0});
+  pending.insert(pending.end(), 6, 0);
+  Fake().registry[kSessionManager]["PendingFileRenameOperations"] = FakeValue{REG_MULTI_SZ, pending};
   EXPECT_EQ(Run(), kSetupCompleted);
   const Log order = {"EnumMonitors 1",
                      "GetSystemDirectory 256",
@@ -51,7 +55,7 @@ TEST_F(InstallSequenceTest, RunsEveryStepInOrderAndWritesItsValues) {
                      "AddMonitor 2 Quillor|Windows NT x86|plinthxp.dll",
                      "RegSetValueEx " + kUninstallEntry + " DisplayName",
                      "RegSetValueEx " + kUninstallEntry + " UninstallString",
-                     "RegSetValueEx " + kSessionManager + " PendingFileRenameOperations",
+                     "RegSetValueExW " + kSessionManager + " PendingFileRenameOperations",
                      "AddPort (null) no-owner Quillor",
                      "AddPrinterDriver (null) 2",
                      "AddPrintProcessor",

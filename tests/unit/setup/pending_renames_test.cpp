@@ -5,78 +5,88 @@
 
 #include "fake_windows.h"
 #include "file_bytes.h"
+#include "pending_rename_walk.h"
 #include "pending_renames.h"
 #include "temp_dir.h"
 
 namespace {
 
 const std::string kUninstaller = "C:\\WINDOWS\\system32\\unquill.exe";
+const std::u16string kWideUninstaller = u"C:\\WINDOWS\\system32\\unquill.exe";
+const std::vector<std::u16string> kForms = {kWideUninstaller, u"\\??\\" + kWideUninstaller};
 
-std::vector<BYTE> Data(const std::string& text) { return std::vector<BYTE>(text.begin(), text.end()); }
-
-std::string Text(const std::vector<BYTE>& data) { return std::string(data.begin(), data.end()); }
-
-std::string Pair(const std::string& source, const std::string& destination) {
-  return source + '\0' + destination + '\0';
+// UTF-16LE bytes of a text that may hold 0 units.
+std::vector<BYTE> Data(const std::u16string& text) {
+  std::vector<BYTE> bytes;
+  for (char16_t unit : text) {
+    bytes.push_back(static_cast<BYTE>(unit & 0xFF));
+    bytes.push_back(static_cast<BYTE>(unit >> 8));
+  }
+  return bytes;
 }
 
-std::string Removed(std::string text) {
-  std::vector<BYTE> value = Data(text);
-  RemoveRenamePairs(value, kUninstaller);
-  return Text(value);
+std::u16string Pair(const std::u16string& source, const std::u16string& destination) {
+  return source + u'\0' + destination + u'\0';
 }
 
-TEST(RemoveRenamePairs, DropsTheUninstallersPairsAndKeepsTheOthersInOrder) {
-  const std::string first = Pair("C:\\a.tmp", "C:\\a.dll");
-  const std::string third = Pair("C:\\c.tmp", "");
-  EXPECT_EQ(Removed(first + Pair(kUninstaller, "") + third + '\0'), first + third + '\0');
-  // Several in a row, with and without a destination, at the start and at the end.
-  EXPECT_EQ(Removed(Pair(kUninstaller, "") + Pair(kUninstaller, "C:\\x.exe") + first + Pair(kUninstaller, "") + '\0'),
-            first + '\0');
+std::vector<BYTE> Removed(const std::vector<BYTE>& data, bool expectRemoval) {
+  std::vector<BYTE> value = data;
+  EXPECT_EQ(RemoveRenamePairs(value, kForms), expectRemoval);
+  return value;
+}
+
+std::vector<BYTE> Removed(const std::u16string& text, bool expectRemoval) {
+  return Removed(Data(text), expectRemoval);
+}
+
+TEST(RemoveRenamePairs, DropsTheUninstallersPairsInEitherFormAndKeepsTheOthersInOrder) {
+  const std::u16string first = Pair(u"\\??\\C:\\a.tmp", u"!\\??\\C:\\a.dll");
+  const std::u16string third = Pair(u"C:\\c.tmp", u"");
+  EXPECT_EQ(Removed(first + Pair(kWideUninstaller, u"") + third + u'\0', true), Data(first + third + u'\0'));
+  EXPECT_EQ(Removed(first + Pair(u"\\??\\" + kWideUninstaller, u"") + third + u'\0', true),
+            Data(first + third + u'\0'));
+  // Several in a row, with and without a destination, at the start and at the end, in
+  // another letter case.
+  EXPECT_EQ(Removed(Pair(kWideUninstaller, u"") + Pair(u"\\??\\c:\\windows\\SYSTEM32\\unquill.exe", u"C:\\x.exe") +
+                        first + Pair(kWideUninstaller, u"") + u'\0',
+                    true),
+            Data(first + u'\0'));
   // A pair whose destination is the uninstaller stays: only sources count.
-  const std::string destination = Pair("C:\\new.exe", kUninstaller);
-  EXPECT_EQ(Removed(destination + '\0'), destination + '\0');
+  const std::u16string destination = Pair(u"C:\\new.exe", kWideUninstaller);
+  EXPECT_EQ(Removed(destination + u'\0', false), Data(destination + u'\0'));
 }
 
-TEST(RemoveRenamePairs, LeavesValuesWithoutTheUninstallerUnchanged) {
-  const std::string value = Pair("C:\\a.tmp", "") + Pair("C:\\b.tmp", "C:\\b.dll") + '\0';
-  EXPECT_EQ(Removed(value), value);
-  EXPECT_EQ(Removed(""), "");
-  EXPECT_EQ(Removed(std::string(1, '\0')), std::string(1, '\0'));
-  // Compared case-sensitively and whole.
-  EXPECT_EQ(Removed(Pair("c:\\windows\\system32\\unquill.exe", "") + '\0'),
-            Pair("c:\\windows\\system32\\unquill.exe", "") + '\0');
-  EXPECT_EQ(Removed(Pair(kUninstaller + ".old", "") + '\0'), Pair(kUninstaller + ".old", "") + '\0');
+TEST(RemoveRenamePairs, LeavesEveryOtherEntryByteForByte) {
+  // Characters outside any code page, and units whose high byte is 0 or whose low byte is.
+  const std::u16string foreign =
+      Pair(u"\\??\\C:\\\u65E5\u672C\\\u0416.tmp", u"\\??\\C:\\\u0100\u4E00.dll") + Pair(u"C:\\\U0001F600", u"");
+  EXPECT_EQ(Removed(foreign + u'\0', false), Data(foreign + u'\0'));
+  EXPECT_EQ(Removed(foreign + Pair(kWideUninstaller, u"") + u'\0', true), Data(foreign + u'\0'));
+  EXPECT_EQ(Removed(u"", false), Data(u""));
+  // Compared whole: a longer name or one with the prefix elsewhere is another file.
+  const std::u16string longer = Pair(kWideUninstaller + u".old", u"") + Pair(u"\\??\\\\??\\" + kWideUninstaller, u"");
+  EXPECT_EQ(Removed(longer + u'\0', false), Data(longer + u'\0'));
 }
 
 TEST(RemoveRenamePairs, StopsAtTheEmptySource) {
-  const std::string after = Pair(kUninstaller, "");
-  EXPECT_EQ(Removed(std::string(1, '\0') + after), std::string(1, '\0') + after);
+  const std::u16string after = Pair(kWideUninstaller, u"");
+  EXPECT_EQ(Removed(u'\0' + after, false), Data(u'\0' + after));
 }
 
 TEST(RemoveRenamePairs, NeverReadsPastMalformedData) {
-  // No terminating NULs at all, or a source cut short: the walk ends, the data stays.
-  EXPECT_EQ(Removed(kUninstaller), kUninstaller);
-  EXPECT_EQ(Removed(Pair("C:\\a", "") + "C:\\WINDOWS"), Pair("C:\\a", "") + "C:\\WINDOWS");
+  // No terminating 0 at all, or a source cut short: the walk ends, the data stays.
+  EXPECT_EQ(Removed(kWideUninstaller, false), Data(kWideUninstaller));
+  EXPECT_EQ(Removed(Pair(u"C:\\a", u"") + u"C:\\WINDOWS", false), Data(Pair(u"C:\\a", u"") + u"C:\\WINDOWS"));
   // The uninstaller's pair at the very end, its destination unterminated or missing.
-  EXPECT_EQ(Removed(Pair("C:\\a", "") + kUninstaller + '\0' + "C:\\dest"), Pair("C:\\a", ""));
-  EXPECT_EQ(Removed(Pair("C:\\a", "") + kUninstaller + '\0'), Pair("C:\\a", ""));
-  // Odd sizes.
-  EXPECT_EQ(Removed(std::string("x\0y", 3)), std::string("x\0y", 3));
-}
-
-TEST(RemoveRenamePairs, HandlesAValueFillingTheWholeWorkBuffer) {
-  // 4096 bytes and not one NUL: the walk must stop at the value's end.
-  std::vector<BYTE> full(4096, 'a');
-  RemoveRenamePairs(full, kUninstaller);
-  EXPECT_EQ(full.size(), 4096u);
-  // 4096 bytes ending with the uninstaller's pair, its destination running to the end.
-  std::string value = Pair("C:\\keep", "");
-  value += kUninstaller + '\0';
-  value += std::string(4096 - value.size(), 'd');
-  std::vector<BYTE> data = Data(value);
-  RemoveRenamePairs(data, kUninstaller);
-  EXPECT_EQ(Text(data), Pair("C:\\keep", ""));
+  EXPECT_EQ(Removed(Pair(u"C:\\a", u"") + kWideUninstaller + u'\0' + u"C:\\dest", true), Data(Pair(u"C:\\a", u"")));
+  EXPECT_EQ(Removed(Pair(u"C:\\a", u"") + kWideUninstaller + u'\0', true), Data(Pair(u"C:\\a", u"")));
+  // An odd byte at the end stays where it is; so does a lone byte.
+  std::vector<BYTE> odd = Data(Pair(kWideUninstaller, u"") + Pair(u"C:\\b", u""));
+  odd.push_back(0x41);
+  std::vector<BYTE> expected = Data(Pair(u"C:\\b", u""));
+  expected.push_back(0x41);
+  EXPECT_EQ(Removed(odd, true), expected);
+  EXPECT_EQ(Removed(std::vector<BYTE>{0x43}, false), std::vector<BYTE>{0x43});
 }
 
 const std::string kSessionManager = "hklm\\system\\currentcontrolset\\control\\session manager";
@@ -85,37 +95,36 @@ class PendingRenamesOnNt : public testing::Test {
  protected:
   FakeWindowsScope fake;
 
-  void StoreValue(DWORD type, const std::string& data) {
-    Fake().registry[kSessionManager]["PendingFileRenameOperations"] = FakeValue{type, Data(data)};
+  void StoreValue(DWORD type, const std::vector<BYTE>& data) {
+    Fake().registry[kSessionManager]["PendingFileRenameOperations"] = FakeValue{type, data};
   }
   const FakeValue* StoredValue() const {
     return Fake().Value(kSessionManager, "PendingFileRenameOperations");
   }
 };
 
-TEST_F(PendingRenamesOnNt, WritesTheValueBackWithItsTypeAndShorterSize) {
-  const std::string first = Pair("C:\\a.tmp", "C:\\a.dll");
-  const std::string third = Pair("C:\\c.tmp", "");
-  StoreValue(REG_MULTI_SZ, first + Pair(kUninstaller, "") + third + '\0');
+TEST_F(PendingRenamesOnNt, WritesTheValueBackWideWithItsTypeAndShorterSize) {
+  const std::u16string first = Pair(u"\\??\\C:\\\u65E5.tmp", u"!\\??\\C:\\a.dll");
+  const std::u16string third = Pair(u"C:\\c.tmp", u"");
+  StoreValue(REG_MULTI_SZ, Data(first + Pair(u"\\??\\" + kWideUninstaller, u"") + third + u'\0'));
   CancelPendingDeletion(true, kUninstaller);
   ASSERT_NE(StoredValue(), nullptr);
   EXPECT_EQ(StoredValue()->type, static_cast<DWORD>(REG_MULTI_SZ));
-  EXPECT_EQ(Text(StoredValue()->data), first + third + '\0');
+  EXPECT_EQ(StoredValue()->data, Data(first + third + u'\0'));
   EXPECT_EQ(Fake().Entries("RegOpenKeyEx")[0], "RegOpenKeyEx " + kSessionManager + " all-access");
-  EXPECT_EQ(Fake().Entries("RegQueryValueEx")[0],
-            "RegQueryValueEx " + kSessionManager + " PendingFileRenameOperations 4096");
+  EXPECT_EQ(Fake().Entries("RegSetValueExW").size(), 1u);
+  EXPECT_TRUE(Fake().Entries("RegSetValueEx ").empty());
   EXPECT_TRUE(Fake().openKeys.empty());
 }
 
-TEST_F(PendingRenamesOnNt, WritesAnUnchangedValueBackAsItWasWhateverItsType) {
-  StoreValue(REG_BINARY, Pair("C:\\a.tmp", "") + '\0');
+TEST_F(PendingRenamesOnNt, LeavesAValueWithoutTheUninstallerUntouched) {
+  StoreValue(REG_MULTI_SZ, Data(Pair(u"C:\\\u0416.tmp", u"") + u'\0'));
   CancelPendingDeletion(true, kUninstaller);
-  EXPECT_EQ(StoredValue()->type, static_cast<DWORD>(REG_BINARY));
-  EXPECT_EQ(Text(StoredValue()->data), Pair("C:\\a.tmp", "") + '\0');
-  EXPECT_EQ(Fake().Entries("RegSetValueEx").size(), 1u);
+  EXPECT_EQ(StoredValue()->data, Data(Pair(u"C:\\\u0416.tmp", u"") + u'\0'));
+  EXPECT_TRUE(Fake().Entries("RegSetValueEx").empty());
 }
 
-TEST_F(PendingRenamesOnNt, SkipsAMissingKeyAMissingValueAndAValueLargerThanTheBuffer) {
+TEST_F(PendingRenamesOnNt, ReadsAValueOfAnySizeAndSkipsAMissingKeyOrValue) {
   CancelPendingDeletion(true, kUninstaller);
   EXPECT_TRUE(Fake().Entries("RegQueryValueEx").empty());
 
@@ -123,15 +132,17 @@ TEST_F(PendingRenamesOnNt, SkipsAMissingKeyAMissingValueAndAValueLargerThanTheBu
   CancelPendingDeletion(true, kUninstaller);
   EXPECT_TRUE(Fake().Entries("RegSetValueEx").empty());
 
-  StoreValue(REG_MULTI_SZ, std::string(4097, 'a'));
+  // Far more than a fixed buffer of 4096 bytes would hold, the uninstaller at the end.
+  std::u16string many;
+  for (int i = 0; i < 500; ++i) many += Pair(u"C:\\other" + std::u16string(1, static_cast<char16_t>(u'a' + i % 26)) + u".tmp", u"");
+  StoreValue(REG_MULTI_SZ, Data(many + Pair(kWideUninstaller, u"") + u'\0'));
   CancelPendingDeletion(true, kUninstaller);
-  EXPECT_TRUE(Fake().Entries("RegSetValueEx").empty());
-  EXPECT_EQ(StoredValue()->data.size(), 4097u);
+  EXPECT_EQ(StoredValue()->data, Data(many + u'\0'));
   EXPECT_TRUE(Fake().openKeys.empty());
 }
 
 TEST_F(PendingRenamesOnNt, NeverTouchesWininit) {
-  StoreValue(REG_MULTI_SZ, "");
+  StoreValue(REG_MULTI_SZ, {});
   CancelPendingDeletion(true, kUninstaller);
   EXPECT_TRUE(Fake().Entries("GetWindowsDirectory").empty());
 }

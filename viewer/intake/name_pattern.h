@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// True when the whole of `name` matches `pattern`: '*' stands for any run of characters,
+// '?' for exactly one, letters match in either case. Unlike the platform's file search,
+// nothing else matches: not a longer extension ("keep.splash" for "*.spl") and not a
+// short 8.3 alias of the name, so a sweep deletes only files that are really ours.
+bool NameMatchesPattern(const std::string& name, const std::string& pattern);
