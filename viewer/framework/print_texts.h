@@ -6,3 +6,7 @@ constexpr char kPrintStatusPortFormat[] = "on %1";
 constexpr char kPrintStatusPageFormat[] = "Page %u";
 constexpr char kPrintStatusCancel[] = "Cancel";
 constexpr char kStartPrintJobFailed[] = "Could not start print job.";
+// A job the printer stopped taking: the printer, the pages it took, the pages of the job.
+constexpr char kPrintJobFailedFormat[] =
+    "Printing on \"%s\" stopped after %u of %u pages: the printer is no longer there or "
+    "refused the job. Check the printer, then print again.";

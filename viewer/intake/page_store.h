@@ -7,9 +7,16 @@
 
 #include "display_metrics.h"
 #include "path_list.h"
+#include "spool_extraction.h"
 
 constexpr const char kLoadBlankFailedText[] = "Load blank EMF file failed.";
 constexpr const char kBlankPageFile[] = "blank.emf";
+// Said once the pages that could be kept are shown: kept, found, the work directory.
+constexpr const char kJobCutShortFormat[] =
+    "Only %d of the %d pages of this job could be kept: the disk holding \"%s\" is full. "
+    "Free some space on it and print the job again to see the rest.";
+// The folder inside the work directory where a handed-over job waits to be shown.
+constexpr const char kSecuredJobFolder[] = "incoming";
 
 // One page of the current job: its metafile (owned by the page store; may be empty if the
 // platform refused the file after the header check) and its size in display pixels.
@@ -40,6 +47,16 @@ class CPageStore {
 
   // Discovers the job afresh and loads its pages; returns the page count.
   int ReloadJob();
+  // A job handed over while the user may be working on the shown one, in two steps.
+  // SecureJob finds the newest job and cuts it into page files of its own at once, so
+  // nothing of it depends on the spooler keeping its file; the shown job stays as it is.
+  void SecureJob();
+  // Replaces the shown job with the one secured last; false when none waits.
+  bool AdoptSecuredJob();
+  // Deletes the page files of a job secured but never shown.
+  void DiscardSecuredJob();
+  // Tells the user, once, when the shown job lost pages for want of room on the disk.
+  void ReportUnwrittenPages();
   int LoadAllPages();
   void ReleaseAllPages();
   // Inserts a blank page at `index` (the count appends); out of range does nothing.
@@ -56,6 +73,16 @@ class CPageStore {
   std::string m_strBlankFile;
 
  protected:
-  // Tells the user that the blank-page template could not be loaded.
-  virtual void ReportLoadBlankFailed();
+  // Tells the user what went wrong: the blank-page template, pages without room.
+  virtual void ShowStoreMessage(const std::string& text);
+
+ private:
+  std::string SecuredJobDirectory() const;
+
+  PathList m_securedFiles;
+  UnwrittenPages m_securedUnwritten;
+  bool m_jobSecured = false;
+  // Counts the jobs secured; one secured inside another's message box is the newer.
+  unsigned m_securedJobs = 0;
+  UnwrittenPages m_shownUnwritten;
 };

@@ -8,6 +8,9 @@
 //                                    ink in its bottom-right corner and in all of it
 //   options_driver new-watermark NAME  create watermark NAME in the editor the panel's
 //                                    "..." opens, and close the editor with OK
+//   options_driver open-editor       open the editor with "..." and leave it open
+//   options_driver click-editor ID   click button ID of the open editor
+//   options_driver editor-names      print the names the open editor lists
 // Exit code 0 on success.
 #include <windows.h>
 
@@ -194,6 +197,41 @@ int NewWatermark(int argc, char** argv) {
   return WaitUntilGone(editor) ? 0 : 1;
 }
 
+// The editor the panel's "..." opens, left open for the steps after it.
+int OpenEditor(int, char**) {
+  HWND panel = Panel();
+  if (!panel) return 1;
+  PostClick(panel, IDC_EDIT_WATERMARKS);
+  return WaitForDialog(IDC_WM_NEW, "Button") ? 0 : 1;
+}
+
+// A click on a button of the open editor; OK and Cancel wait until it has closed.
+int ClickEditor(int argc, char** argv) {
+  if (argc < 3) return 2;
+  HWND editor = WaitForDialog(IDC_WM_NEW, "Button");
+  if (!editor) return 1;
+  const int id = std::atoi(argv[2]);
+  PostClick(editor, id);
+  return id == IDOK || id == IDCANCEL ? (WaitUntilGone(editor) ? 0 : 1) : 0;
+}
+
+// The names the open editor lists, comma-separated.
+int EditorNames(int, char**) {
+  HWND editor = WaitForDialog(IDC_WM_NEW, "Button");
+  if (!editor) return 1;
+  HWND list = GetDlgItem(editor, IDC_WM_NAME);
+  std::string names;
+  const int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
+  for (int item = 0; item < count; ++item) {
+    char name[256] = "";
+    if (SendMessageA(list, CB_GETLBTEXTLEN, item, 0) >= static_cast<LRESULT>(sizeof name)) return 1;
+    SendMessageA(list, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(name));
+    names += (item ? "," : "") + std::string(name);
+  }
+  std::printf("%s\n", names.c_str());
+  return 0;
+}
+
 int Sheet(int argc, char** argv) {
   if (argc < 3) return 2;
   HWND frame = FindWindowA(nullptr, argv[2]);
@@ -243,6 +281,9 @@ constexpr CommandRow kCommands[] = {
     {"panel", PanelValues},
     {"sheet", Sheet},
     {"new-watermark", NewWatermark},
+    {"open-editor", OpenEditor},
+    {"click-editor", ClickEditor},
+    {"editor-names", EditorNames},
 };
 
 }  // namespace
@@ -255,6 +296,6 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr,
                "usage: options_driver choose ID INDEX | panel | sheet CAPTION |"
-               " new-watermark NAME\n");
+               " new-watermark NAME | open-editor | click-editor ID | editor-names\n");
   return 2;
 }

@@ -39,9 +39,11 @@ int g_mostOpenBoxes = 0;
 void (*g_whileBoxOpen)() = nullptr;
 
 int g_boxAnswer = IDOK;
+HWND g_boxOwner = nullptr;
 
-int RecordBox(HWND, const char* text, const char*, UINT) {
+int RecordBox(HWND owner, const char* text, const char*, UINT) {
   g_boxes.push_back(text);
+  g_boxOwner = owner;
   ++g_openBoxes;
   if (g_openBoxes > g_mostOpenBoxes) g_mostOpenBoxes = g_openBoxes;
   if (auto action = g_whileBoxOpen) {
@@ -321,6 +323,24 @@ TEST_F(OptionsPanelWithWatermarks, LoadsTheListAtStartAndSavesTheEditedListWhenD
   EXPECT_EQ(Read("Watermark0", "Name"), "Copy");
   EXPECT_EQ(Read("Watermark0", "Type"), "2");
   EXPECT_EQ(Read("Watermark1", "Content"), "SECRET");
+}
+
+TEST_F(OptionsPanelWithWatermarks, TheEditorTakesThePanelsInputAndItsQuestionTheEditors) {
+  g_boxAnswer = IDNO;
+  HWND editorWindow = nullptr;
+  EditWatermarks({[&](HWND editor) {
+    editorWindow = editor;
+    EXPECT_FALSE(IsWindowEnabled(panel)) << "\"...\" cannot open a second editor";
+    EXPECT_FALSE(IsWindowEnabled(frame->m_hWnd));
+    // As the editor's message loop shows it once it runs idle, and the user clicks it.
+    ShowWindow(editor, SW_SHOW);
+    SetActiveWindow(editor);
+    ClickButton(editor, IDC_WM_DELETE);
+    ClickButton(editor, IDOK);
+  }});
+  EXPECT_EQ(g_boxOwner, editorWindow) << "the question disables the editor under it";
+  EXPECT_TRUE(IsWindowEnabled(panel));
+  EXPECT_TRUE(IsWindowEnabled(frame->m_hWnd));
 }
 
 TEST_F(OptionsPanelWithWatermarks, OkSelectsTheEditorsRecordAndCancelLeavesThePanelAlone) {
