@@ -152,6 +152,22 @@ int Choose(int argc, char** argv) {
   return SendMessageA(list, CB_GETCURSEL, 0, 0) == index ? 0 : 1;
 }
 
+// A list's items, comma-separated. Read as wide text: Wine hands another process's list
+// items to an ANSI caller cut short.
+bool ComboTexts(HWND list, std::string& names) {
+  const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+  for (int item = 0; item < count; ++item) {
+    wchar_t wide[256] = L"";
+    if (SendMessageW(list, CB_GETLBTEXTLEN, item, 0) >= static_cast<LRESULT>(ARRAYSIZE(wide)))
+      return false;
+    SendMessageW(list, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(wide));
+    char name[512] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, name, sizeof name, nullptr, nullptr);
+    names += (item ? "," : "") + std::string(name);
+  }
+  return true;
+}
+
 int PanelValues(int, char**) {
   HWND panel = Panel();
   if (!panel) return 1;
@@ -160,19 +176,8 @@ int PanelValues(int, char**) {
   };
   char start[64] = "";
   GetDlgItemTextA(panel, IDC_START_PAGE, start, sizeof start);
-  // Read as wide text: Wine hands another process's list items to an ANSI caller cut short.
   std::string names;
-  HWND list = GetDlgItem(panel, IDC_WATERMARK);
-  const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
-  for (int item = 0; item < count; ++item) {
-    wchar_t wide[256] = L"";
-    if (SendMessageW(list, CB_GETLBTEXTLEN, item, 0) >= static_cast<LRESULT>(ARRAYSIZE(wide)))
-      return 1;
-    SendMessageW(list, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(wide));
-    char name[512] = "";
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, name, sizeof name, nullptr, nullptr);
-    names += (item ? "," : "") + std::string(name);
-  }
+  if (!ComboTexts(GetDlgItem(panel, IDC_WATERMARK), names)) return 1;
   std::printf(
       "border=%d\nnumber=%d\nstart=%s\nmargins=%d\nwatermark=%d\nwatermarks=%s\nvisible=%d\n",
       selection(IDC_PAGE_BORDER), selection(IDC_PAGE_NUMBER), start, selection(IDC_PAGE_MARGINS),
@@ -219,15 +224,8 @@ int ClickEditor(int argc, char** argv) {
 int EditorNames(int, char**) {
   HWND editor = WaitForDialog(IDC_WM_NEW, "Button");
   if (!editor) return 1;
-  HWND list = GetDlgItem(editor, IDC_WM_NAME);
   std::string names;
-  const int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
-  for (int item = 0; item < count; ++item) {
-    char name[256] = "";
-    if (SendMessageA(list, CB_GETLBTEXTLEN, item, 0) >= static_cast<LRESULT>(sizeof name)) return 1;
-    SendMessageA(list, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(name));
-    names += (item ? "," : "") + std::string(name);
-  }
+  if (!ComboTexts(GetDlgItem(editor, IDC_WM_NAME), names)) return 1;
   std::printf("%s\n", names.c_str());
   return 0;
 }
