@@ -47,14 +47,14 @@ class CPrintingSession {
 
 WORD DialogPageNumber(UINT page) { return static_cast<WORD>(std::min<UINT>(page, 0xFFFF)); }
 
-// Said once the main window takes input again, so the user can act on it at once.
-void ReportPrintJobFailed(const std::string& printer, UINT pagesTaken, UINT pageCount) {
-  const int length =
-      std::snprintf(nullptr, 0, kPrintJobFailedFormat, printer.c_str(), pagesTaken, pageCount);
+// Said once the main window takes input again, so the user can act on it at once. The
+// format takes the printer's name and two page counts (the second unused by some).
+void ReportPrintJobFailed(const char* format, const std::string& printer, UINT pages,
+                          UINT pageCount) {
+  const int length = std::snprintf(nullptr, 0, format, printer.c_str(), pages, pageCount);
   if (length < 0) return;
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  std::snprintf(&text[0], text.size(), kPrintJobFailedFormat, printer.c_str(), pagesTaken,
-                pageCount);
+  std::snprintf(&text[0], text.size(), format, printer.c_str(), pages, pageCount);
   text.pop_back();
   AfxMessageBox(text.c_str());
 }
@@ -142,13 +142,15 @@ void CView::PrintDocument(bool direct) {
   status.DestroyWindow();
   const UINT pageCount = info.GetToPage() - info.GetFromPage() + 1;
   if (printed) {
-    if (job.endDoc(hdc) <= 0) ReportPrintJobFailed(settings.PrinterName(), pageCount, pageCount);
+    if (job.endDoc(hdc) <= 0)
+      ReportPrintJobFailed(kPrintJobRefusedFormat, settings.PrinterName(), pageCount, pageCount);
     return;
   }
   job.abortDoc(hdc);
   // The page being printed when the printer failed is the first it did not take.
   if (!cancelled)
-    ReportPrintJobFailed(settings.PrinterName(), info.m_nCurPage - info.GetFromPage(), pageCount);
+    ReportPrintJobFailed(kPrintJobStoppedFormat, settings.PrinterName(),
+                         info.m_nCurPage - info.GetFromPage(), pageCount);
 }
 
 bool CView::PrintPages(HDC hdc, CPrintInfo& info, CPrintStatusDlg& status) {

@@ -293,8 +293,11 @@ TEST_F(Printing, APrinterThatStopsTakingPagesIsNamedOnceAndTheWindowTakesInputAg
   script.refusedPage = 0;
   script.endDocResult = SP_ERROR;
   Command(ID_FILE_PRINT);
-  ASSERT_EQ(dialogs.messages.size(), 1u) << "a job the printer would not finish is no success";
-  EXPECT_NE(dialogs.messages[0].find("stopped after 3 of 3 pages"), std::string::npos);
+  EXPECT_EQ(dialogs.messages,
+            std::vector<std::string>{"The printer \"Scripted Printer\" did not take the job of "
+                                     "3 pages: it is no longer there or refuses jobs. Check the "
+                                     "printer, then print again."})
+      << "a job the printer would not finish is no success";
 }
 
 TEST_F(Printing, AJobHandedOverWhilePrintingIsShownOnlyAfterTheSheetsOfTheFirst) {
