@@ -65,6 +65,7 @@ bool CFoliumApp::InitInstance() {
   m_pMainWnd->ShowWindow(SW_SHOWMAXIMIZED);
   UpdateWindow(m_pMainWnd->m_hWnd);
   UpdateSheetSize();
+  ReportUnwrittenPages();
   return true;
 }
 
@@ -75,6 +76,7 @@ int CFoliumApp::ExitInstance() {
   if (!m_strWorkDir.empty()) DeleteQueuedJobs(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
   ReleaseAllPages();
   if (!m_strWorkDir.empty()) DeleteMatchingFiles(m_strWorkDir, kPageFilePattern);
+  DiscardSecuredJob();
   return CWinApp::ExitInstance();
 }
 
@@ -127,6 +129,4 @@ void CFoliumApp::OnSaveAsImage() {
   frame->SetMessageText(nullptr);
 }
 
-void CFoliumApp::ReportLoadBlankFailed() {
-  DoMessageBox(LoadBlankFailedMessage(m_strBlankFile).c_str(), MB_OK);
-}
+void CFoliumApp::ShowStoreMessage(const std::string& text) { DoMessageBox(text.c_str(), MB_OK); }

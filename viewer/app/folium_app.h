@@ -25,7 +25,7 @@ class CFoliumApp : public CWinApp, public CPageStore {
   int m_nSheetHeight = 2970;
 
  protected:
-  void ReportLoadBlankFailed() override;
+  void ShowStoreMessage(const std::string& text) override;
 
  private:
   void OnAppAbout();

@@ -4,6 +4,7 @@
 
 #include "data_exchange.h"
 #include "framework_ids.h"
+#include "modal_owner.h"
 #include "win_app.h"
 
 namespace {
@@ -18,8 +19,9 @@ HWND OwnerWindow(CWnd* owner) {
 
 INT_PTR CDialog::DoModal(CWnd* owner) {
   m_modal = true;
+  const CModalOwner modalOwner(owner ? owner->m_hWnd : nullptr);
   return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId),
-                         OwnerWindow(owner), DialogProc, reinterpret_cast<LPARAM>(this));
+                         modalOwner.get(), DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 bool CDialog::Create(CWnd* owner) {

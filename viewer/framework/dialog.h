@@ -13,8 +13,8 @@ class CDialog : public CWnd {
  public:
   explicit CDialog(UINT templateId) : m_templateId(templateId) {}
 
-  // Runs the dialog modally, owned by `owner` (the main window when null); IDOK, IDCANCEL
-  // or -1 when the dialog cannot be made.
+  // Runs the dialog modally, owned by the last active popup of `owner` (of the main window
+  // when null; CModalOwner); IDOK, IDCANCEL or -1 when the dialog cannot be made.
   INT_PTR DoModal(CWnd* owner = nullptr);
   // Creates the dialog modelessly, owned by `owner`.
   bool Create(CWnd* owner);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "document.h"
@@ -45,6 +46,18 @@ class CPrintingSession {
 };
 
 WORD DialogPageNumber(UINT page) { return static_cast<WORD>(std::min<UINT>(page, 0xFFFF)); }
+
+// Said once the main window takes input again, so the user can act on it at once. The
+// format takes the printer's name and two page counts (the second unused by some).
+void ReportPrintJobFailed(const char* format, const std::string& printer, UINT pages,
+                          UINT pageCount) {
+  const int length = std::snprintf(nullptr, 0, format, printer.c_str(), pages, pageCount);
+  if (length < 0) return;
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  std::snprintf(&text[0], text.size(), format, printer.c_str(), pages, pageCount);
+  text.pop_back();
+  AfxMessageBox(text.c_str());
+}
 
 }  // namespace
 
@@ -125,11 +138,19 @@ void CView::PrintDocument(bool direct) {
     printed = PrintPages(hdc, info, status);
     OnEndPrinting(hdc, &info);
   }
+  const bool cancelled = status.IsCancelled();
+  status.DestroyWindow();
+  const UINT pageCount = info.GetToPage() - info.GetFromPage() + 1;
   if (printed) {
-    job.endDoc(hdc);
-  } else {
-    job.abortDoc(hdc);
+    if (job.endDoc(hdc) <= 0)
+      ReportPrintJobFailed(kPrintJobRefusedFormat, settings.PrinterName(), pageCount, pageCount);
+    return;
   }
+  job.abortDoc(hdc);
+  // The page being printed when the printer failed is the first it did not take.
+  if (!cancelled)
+    ReportPrintJobFailed(kPrintJobStoppedFormat, settings.PrinterName(),
+                         info.m_nCurPage - info.GetFromPage(), pageCount);
 }
 
 bool CView::PrintPages(HDC hdc, CPrintInfo& info, CPrintStatusDlg& status) {

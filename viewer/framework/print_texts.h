@@ -6,3 +6,11 @@ constexpr char kPrintStatusPortFormat[] = "on %1";
 constexpr char kPrintStatusPageFormat[] = "Page %u";
 constexpr char kPrintStatusCancel[] = "Cancel";
 constexpr char kStartPrintJobFailed[] = "Could not start print job.";
+// A job the printer stopped taking: the printer, the pages it took, the pages of the job.
+constexpr char kPrintJobStoppedFormat[] =
+    "Printing on \"%s\" stopped after %u of %u pages: the printer is no longer there or "
+    "refused the job. Check the printer, then print again.";
+// A job whose pages were all sent but that the printer would not take in the end.
+constexpr char kPrintJobRefusedFormat[] =
+    "The printer \"%s\" did not take the job of %u pages: it is no longer there or refuses "
+    "jobs. Check the printer, then print again.";

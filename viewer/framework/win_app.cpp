@@ -6,6 +6,8 @@
 #include "framework_ids.h"
 #include "frame_wnd.h"
 #include "message_box.h"
+#include "modal_owner.h"
+#include "operation_scope.h"
 #include "program_directory.h"
 #include "resource_strings.h"
 #include "shell_registration.h"
@@ -63,9 +65,13 @@ int CWinApp::Run() {
       break;
     }
     if (got == -1) break;
-    if (!PreTranslateMessage(&msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
+    {
+      // Handling one message is one operation; a hand-over arriving inside it waits.
+      COperationScope operation;
+      if (!PreTranslateMessage(&msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
     }
     if (StartsIdleWork(msg, lastMouse)) idle = true;
   }
@@ -119,8 +125,8 @@ bool CWinApp::ProcessShellCommand(const CCommandLineInfo& info) {
 }
 
 int CWinApp::DoMessageBox(const char* text, UINT type) const {
-  HWND owner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
-  return ShowMessageBox(owner, text, m_strAppName.c_str(), WithDefaultIcon(type));
+  const CModalOwner owner(nullptr);
+  return ShowMessageBox(owner.get(), text, m_strAppName.c_str(), WithDefaultIcon(type));
 }
 
 std::string CWinApp::DoPromptFileName(bool opening) const {
@@ -153,7 +159,13 @@ int AfxWinMain(int showCommand) {
   if (!app) return -1;
   app->m_nCmdShow = showCommand;
   app->m_strAppName = LoadResourceString(IDS_APP_TITLE);
-  if (!app->InitInstance()) {
+  bool started;
+  {
+    // A hand-over that arrives while the program starts waits until start-up is done.
+    COperationScope startUp;
+    started = app->InitInstance();
+  }
+  if (!started) {
     if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();
     return app->ExitInstance();
   }

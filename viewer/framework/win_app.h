@@ -48,8 +48,8 @@ class CWinApp : public CCmdTarget {
   // Creates the document, frame and view as the command line asks; false on failure.
   bool ProcessShellCommand(const CCommandLineInfo& info);
 
-  // The framework's message box: captioned with the application's title, owned by the
-  // main window while there is one.
+  // The framework's message box: captioned with the application's title, owned by the main
+  // window's last active popup while there is one (CModalOwner).
   int DoMessageBox(const char* text, UINT type) const;
 
   // The Open and Save As dialogs for the template's document type; the chosen path, or ""

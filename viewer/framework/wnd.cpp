@@ -60,7 +60,11 @@ void CWnd::CenterWindow() const {
   RECT work = {};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   RECT area = work;
-  if (HWND owner = GetWindow(m_hWnd, GW_OWNER)) GetWindowRect(owner, &area);
+  // A dialog opened over another dialog or the options panel still centres on the window
+  // they all belong to.
+  HWND owner = GetWindow(m_hWnd, GW_OWNER);
+  while (HWND next = owner ? GetWindow(owner, GW_OWNER) : nullptr) owner = next;
+  if (owner) GetWindowRect(owner, &area);
   RECT rect = {};
   GetWindowRect(m_hWnd, &rect);
   const int width = rect.right - rect.left;

@@ -29,7 +29,8 @@ class CWnd : public CCmdTarget {
   void ShowWindow(int command) const {
     if (m_hWnd) ::ShowWindow(m_hWnd, command);
   }
-  // Centres the window over its owner, or over the screen's work area without one.
+  // Centres the window over its owner's first owner (the window owning the chain), or over
+  // the screen's work area without one.
   void CenterWindow() const;
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
     return ::SendMessageA(m_hWnd, message, wParam, lParam);

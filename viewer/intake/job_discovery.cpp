@@ -94,18 +94,21 @@ int DiscoverWin9xPages(const std::string& tempDir, const std::string& workDir,
 }
 
 int DiscoverNtPages(const std::string& spoolDir, const std::string& tempDir,
-                    const std::string& workDir, PathList& pageFiles) {
+                    const std::string& workDir, PathList& pageFiles,
+                    UnwrittenPages* unwritten) {
   PathList candidates;
   ListMatchingFiles(spoolDir, kSpoolPattern, candidates);
   const int newest = NewestCandidate(candidates);
   if (newest >= 0) {
-    ExtractSpoolPages(CopyToTemporary(candidates[newest], tempDir), workDir, pageFiles);
+    ExtractSpoolPages(CopyToTemporary(candidates[newest], tempDir), workDir, pageFiles,
+                      unwritten);
   } else {
     // No creation time to go by: every spool file, all copied before any is cut.
     PathList copies;
     for (const std::string& candidate : candidates)
       copies.push_back(CopyToTemporary(candidate, tempDir));
-    for (const std::string& copy : copies) ExtractSpoolPages(copy, workDir, pageFiles);
+    for (const std::string& copy : copies)
+      ExtractSpoolPages(copy, workDir, pageFiles, unwritten);
   }
   return static_cast<int>(candidates.size());
 }
@@ -125,7 +128,7 @@ std::string TemporaryDirectory() {
   return WithTrailingBackslash(std::string(temp, length));
 }
 
-int DiscoverJob(const std::string& workDir, PathList& pageFiles) {
+int DiscoverJob(const std::string& workDir, PathList& pageFiles, UnwrittenPages* unwritten) {
   if (workDir.empty()) return 0;
   const std::string tempDir = TemporaryDirectory();
   const DWORD version = CurrentVersionWord();
@@ -136,5 +139,5 @@ int DiscoverJob(const std::string& workDir, PathList& pageFiles) {
   DeleteMatchingFiles(workDir, kPagePattern);
 
   if (IsWin95(version) || IsWin98(version)) return DiscoverWin9xPages(tempDir, workDir, pageFiles);
-  return DiscoverNtPages(spoolDir, tempDir, workDir, pageFiles);
+  return DiscoverNtPages(spoolDir, tempDir, workDir, pageFiles, unwritten);
 }

@@ -3,13 +3,16 @@
 #include <string>
 
 #include "path_list.h"
+#include "spool_extraction.h"
 
 // Finds the job just printed and writes its page files into the work directory,
 // appending their paths to `pageFiles`: on the NT family the newest "*.SPL" of the spool
 // directory, cut into pages; on the 9x family every "~emf*.tmp" of the temporary
 // directory, one page each. Old spool copies and page files are swept first.
 // Returns the number of candidate files found (0 when the work directory is empty).
-int DiscoverJob(const std::string& workDir, PathList& pageFiles);
+// Pages that found no room on the disk are added to `unwritten` when it is given.
+int DiscoverJob(const std::string& workDir, PathList& pageFiles,
+                UnwrittenPages* unwritten = nullptr);
 
 // Creation time of a file in seconds (its last-write time where the file system records
 // no creation time); false when the file's status cannot be read.

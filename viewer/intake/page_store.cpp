@@ -4,9 +4,11 @@
 #include <cstdio>
 
 #include "app/app_names.h"
+#include "file_search.h"
 #include "job_discovery.h"
 #include "message_box.h"
 #include "page_header.h"
+#include "path_parts.h"
 #include "program_directory.h"
 
 namespace {
@@ -81,7 +83,7 @@ void CPageStore::InsertBlankPage(int index) {
   if (index < 0 || index > static_cast<int>(m_pages.size())) return;
   PageEntry entry;
   if (!LoadBlankPage(entry)) {
-    ReportLoadBlankFailed();
+    ShowStoreMessage(LoadBlankFailedMessage(m_strBlankFile));
     return;
   }
   m_pages.insert(m_pages.begin() + index, entry);
@@ -94,12 +96,9 @@ void CPageStore::DeletePage(int index) {
 }
 
 int CPageStore::ReloadJob() {
-  m_pageFiles.clear();
-  // Discovery replaces the page files while the previous job's metafiles are still open;
-  // those are closed only afterwards.
-  DiscoverJob(m_strWorkDir, m_pageFiles);
-  ReleaseAllPages();
-  return LoadAllPages();
+  SecureJob();
+  AdoptSecuredJob();
+  return static_cast<int>(m_pages.size());
 }
 
 std::string LoadBlankFailedMessage(const std::string& blankFile) {
@@ -108,6 +107,72 @@ std::string LoadBlankFailedMessage(const std::string& blankFile) {
   return kLoadBlankFailedText + std::string(text);
 }
 
-void CPageStore::ReportLoadBlankFailed() {
-  ShowMessageBox(nullptr, LoadBlankFailedMessage(m_strBlankFile).c_str(), kAppTitle, MB_OK);
+std::string CPageStore::SecuredJobDirectory() const {
+  std::string directory;
+  if (m_strWorkDir.empty() || !JoinPath(m_strWorkDir, kSecuredJobFolder, directory))
+    return std::string();
+  return directory;
+}
+
+void CPageStore::SecureJob() {
+  const unsigned job = ++m_securedJobs;
+  const std::string directory = SecuredJobDirectory();
+  PathList files;
+  UnwrittenPages unwritten;
+  if (!directory.empty()) {
+    // An existing folder is fine; any other failure shows up as a job without pages.
+    CreateDirectoryA(directory.c_str(), nullptr);
+    DiscoverJob(directory, files, &unwritten);
+  }
+  // A later job handed over inside this one's message box is the one to show.
+  if (job != m_securedJobs) return;
+  m_securedFiles = std::move(files);
+  m_securedUnwritten = unwritten;
+  m_jobSecured = true;
+}
+
+bool CPageStore::AdoptSecuredJob() {
+  if (!m_jobSecured) return false;
+  m_jobSecured = false;
+  ReleaseAllPages();
+  DeleteMatchingFiles(m_strWorkDir, kPageFilePattern);
+  m_pageFiles.clear();
+  for (const std::string& secured : m_securedFiles) {
+    const PathParts parts = SplitPath(secured);
+    std::string path;
+    if (!JoinPath(m_strWorkDir, parts.baseName + parts.extension, path)) continue;
+    MoveFileA(secured.c_str(), path.c_str());
+    m_pageFiles.push_back(path);
+  }
+  m_securedFiles.clear();
+  m_shownUnwritten = m_securedUnwritten;
+  LoadAllPages();
+  return true;
+}
+
+void CPageStore::DiscardSecuredJob() {
+  m_jobSecured = false;
+  m_securedFiles.clear();
+  const std::string directory = SecuredJobDirectory();
+  if (directory.empty()) return;
+  DeleteMatchingFiles(directory, kPageFilePattern);
+  RemoveDirectoryA(directory.c_str());
+}
+
+void CPageStore::ReportUnwrittenPages() {
+  const UnwrittenPages unwritten = m_shownUnwritten;
+  m_shownUnwritten = UnwrittenPages();
+  if (unwritten.count <= 0) return;
+  const int kept = unwritten.of - unwritten.count;
+  const int length = std::snprintf(nullptr, 0, kJobCutShortFormat, kept, unwritten.of,
+                                   m_strWorkDir.c_str());
+  if (length < 0) return;
+  std::vector<char> text(static_cast<std::size_t>(length) + 1);
+  std::snprintf(text.data(), text.size(), kJobCutShortFormat, kept, unwritten.of,
+                m_strWorkDir.c_str());
+  ShowStoreMessage(text.data());
+}
+
+void CPageStore::ShowStoreMessage(const std::string& text) {
+  ShowMessageBox(nullptr, text.c_str(), kAppTitle, MB_OK);
 }

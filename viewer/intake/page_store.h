@@ -7,6 +7,7 @@
 
 #include "display_metrics.h"
 #include "path_list.h"
+#include "spool_extraction.h"
 
 constexpr const char kLoadBlankFailedText[] = "Load blank EMF file failed.";
 // Follows it: the template's path and what to do.
@@ -14,6 +15,12 @@ constexpr const char kBlankMissingFormat[] =
     " The blank-page template \"%s\" is missing or damaged. Copy blank.emf from the folium "
     "package back into that folder to insert blank pages.";
 constexpr const char kBlankPageFile[] = "blank.emf";
+// Said once the pages that could be kept are shown: kept, found, the work directory.
+constexpr const char kJobCutShortFormat[] =
+    "Only %d of the %d pages of this job could be kept: the disk holding \"%s\" is full. "
+    "Free some space on it and print the job again to see the rest.";
+// The folder inside the work directory where a handed-over job waits to be shown.
+constexpr const char kSecuredJobFolder[] = "incoming";
 
 // The whole message about a blank-page template that could not be loaded.
 std::string LoadBlankFailedMessage(const std::string& blankFile);
@@ -47,6 +54,16 @@ class CPageStore {
 
   // Discovers the job afresh and loads its pages; returns the page count.
   int ReloadJob();
+  // A job handed over while the user may be working on the shown one, in two steps.
+  // SecureJob finds the newest job and cuts it into page files of its own at once, so
+  // nothing of it depends on the spooler keeping its file; the shown job stays as it is.
+  void SecureJob();
+  // Replaces the shown job with the one secured last; false when none waits.
+  bool AdoptSecuredJob();
+  // Deletes the page files of a job secured but never shown.
+  void DiscardSecuredJob();
+  // Tells the user, once, when the shown job lost pages for want of room on the disk.
+  void ReportUnwrittenPages();
   int LoadAllPages();
   void ReleaseAllPages();
   // Inserts a blank page at `index` (the count appends); out of range does nothing.
@@ -63,6 +80,16 @@ class CPageStore {
   std::string m_strBlankFile;
 
  protected:
-  // Tells the user that the blank-page template could not be loaded.
-  virtual void ReportLoadBlankFailed();
+  // Tells the user what went wrong: the blank-page template, pages without room.
+  virtual void ShowStoreMessage(const std::string& text);
+
+ private:
+  std::string SecuredJobDirectory() const;
+
+  PathList m_securedFiles;
+  UnwrittenPages m_securedUnwritten;
+  bool m_jobSecured = false;
+  // Counts the jobs secured; one secured inside another's message box is the newer.
+  unsigned m_securedJobs = 0;
+  UnwrittenPages m_shownUnwritten;
 };

@@ -16,17 +16,26 @@ namespace {
 // WriteFile takes a DWORD; large pages are written in pieces of this size.
 constexpr DWORD kWriteChunk = 64u << 20;
 
-void WritePageFile(const std::string& path, const unsigned char* bytes, std::size_t size) {
-  ScopedFileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return;
+enum class PageWrite { written, notCreated, cutShort };
+
+// A page file that was created but could not be written whole is removed again: a cut
+// page would be shown as a page that is not the printed one.
+PageWrite WritePageFile(const std::string& path, const unsigned char* bytes, std::size_t size) {
   std::size_t done = 0;
-  while (done < size) {
-    const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(size - done, kWriteChunk));
-    DWORD written = 0;
-    if (!WriteFile(file.get(), bytes + done, piece, &written, nullptr) || written == 0) return;
-    done += written;
+  {
+    ScopedFileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return PageWrite::notCreated;
+    while (done < size) {
+      const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(size - done, kWriteChunk));
+      DWORD written = 0;
+      if (!WriteFile(file.get(), bytes + done, piece, &written, nullptr) || written == 0) break;
+      done += written;
+    }
   }
+  if (done == size) return PageWrite::written;
+  DeleteFileA(path.c_str());
+  return PageWrite::cutShort;
 }
 
 // The whole spool file as one read-only block of memory. A mapped view serves as the
@@ -72,7 +81,7 @@ class SpoolFileView {
 }  // namespace
 
 int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
-                      PathList& pageFiles) {
+                      PathList& pageFiles, UnwrittenPages* unwritten) {
   if (spoolPath.empty() || workDir.empty()) return 0;
   PageSignature signature;
   if (!ReadSpoolSignature(spoolPath, signature)) return 0;
@@ -97,8 +106,14 @@ int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
       if (!JoinPath(workDir, PageFileName(baseName, static_cast<int>(k)), pagePath)) continue;
       pageFiles.push_back(pagePath);
       const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : size;
-      WritePageFile(pagePath, bytes + starts[k], end - starts[k]);
+      if (WritePageFile(pagePath, bytes + starts[k], end - starts[k]) == PageWrite::cutShort) {
+        // The disk is full: the pages cut so far are the job that can be shown.
+        pageFiles.pop_back();
+        if (unwritten) unwritten->count += static_cast<int>(starts.size() - k);
+        break;
+      }
     }
+    if (unwritten) unwritten->of += static_cast<int>(starts.size());
   }
   DeleteFileA(spoolPath.c_str());
   return static_cast<int>(starts.size());

@@ -7,8 +7,16 @@
 constexpr const char kNoMemoryText[] = "Can not malloc memory.";
 constexpr const char kNoMemoryCaption[] = "Error";
 
+// Pages of a job that found no room: cutting stops at the first page file that cannot be
+// written whole (a full disk), removes that file and leaves it and every later page out.
+struct UnwrittenPages {
+  int count = 0;  // pages left out
+  int of = 0;     // pages found in the jobs cut
+};
+
 // Cuts a private copy of a spool file into page files "<base>NNNN.emf" in the work
 // directory, appending each page file's path to `pageFiles`, and deletes the copy.
-// Returns the number of pages found (0 on any failure; the copy then stays).
+// Returns the number of pages found (0 on any failure; the copy then stays). Pages left
+// out for want of room are added to `unwritten` when it is given.
 int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
-                      PathList& pageFiles);
+                      PathList& pageFiles, UnwrittenPages* unwritten = nullptr);

@@ -5,6 +5,7 @@
 #include "app/app_names.h"
 #include "app/folium_app.h"
 #include "document.h"
+#include "operation_scope.h"
 #include "panel_placement.h"
 #include "resource.h"
 #include "view.h"
@@ -70,13 +71,24 @@ bool CMainFrame::OnCmdMsg(UINT id, CCmdUI* ui) {
 }
 
 LRESULT CMainFrame::OnReloadJob() {
-  FoliumApp().ReloadJob();
-  // Each new job starts at one page per sheet, on the first sheet.
-  if (CView* view = GetActiveView()) view->SendMessage(WM_COMMAND, ID_LAYOUT_1, 0);
-  if (CDocument* document = GetActiveDocument()) document->UpdateAllViews(nullptr);
-  BringWindowToTop(m_hWnd);
-  SetActiveWindow(m_hWnd);
+  // The second start waits for this message: its job is secured now, and shown when
+  // whatever the user is doing has ended, so that finishes on the pages it started with.
+  // Securing is an operation too: a later hand-over inside its message box waits for it.
+  COperationScope securing;
+  FoliumApp().SecureJob();
+  RunWhenOperationEnds(ShowSecuredJob);
   return 0;
+}
+
+void CMainFrame::ShowSecuredJob() {
+  auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+  if (!frame || !FoliumApp().AdoptSecuredJob()) return;
+  // Each new job starts at one page per sheet, on the first sheet.
+  if (CView* view = frame->GetActiveView()) view->SendMessage(WM_COMMAND, ID_LAYOUT_1, 0);
+  if (CDocument* document = frame->GetActiveDocument()) document->UpdateAllViews(nullptr);
+  BringWindowToTop(frame->m_hWnd);
+  SetActiveWindow(frame->m_hWnd);
+  FoliumApp().ReportUnwrittenPages();
 }
 
 void CMainFrame::OnToggleOptions() {

@@ -26,6 +26,8 @@ class CMainFrame : public CFrameWnd {
 
  private:
   LRESULT OnReloadJob();
+  // Shows the job secured last in the main window, if one waits and the window is there.
+  static void ShowSecuredJob();
   void OnToggleOptions();
   void OnUpdateToggleOptions(CCmdUI* ui);
   void PlaceOptionsPanel();

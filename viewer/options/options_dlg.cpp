@@ -103,7 +103,8 @@ void COptionsDlg::OnEditWatermarks() {
   CWatermarkDlg editor;
   editor.pList = &m_settings.watermarks;
   editor.selIndex = m_settings.watermarkSel > 0 ? m_settings.watermarkSel - 1 : 0;
-  if (editor.DoModal() == IDOK) {
+  // Owned by the panel, which it disables: "..." cannot open a second editor over it.
+  if (editor.DoModal(this) == IDOK) {
     FillWatermarkCombo();
     m_settings.watermarkSel = editor.selIndex + 1;
   } else if (m_settings.watermarkSel <= static_cast<int>(m_settings.watermarks.size())) {

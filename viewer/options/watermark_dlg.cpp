@@ -136,7 +136,13 @@ void CWatermarkDlg::OnNewWatermark() {
 void CWatermarkDlg::OnDeleteWatermark() {
   if (!SelectionValid()) return;
   const std::string question = FormatWithName(kDeleteQuestionFormat, Selected().name);
+  const int askedIndex = selIndex;
+  const std::size_t askedCount = pList->size();
+  const std::string askedName = Selected().name;
   if (AfxMessageBox(question.c_str(), MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
+  // The answer is about the record as it was asked; a list changed meanwhile is left alone.
+  if (selIndex != askedIndex || pList->size() != askedCount || Selected().name != askedName)
+    return;
   pList->erase(pList->begin() + selIndex);
   m_nameCombo.DeleteString(selIndex);
   selIndex = 0;

@@ -4,19 +4,18 @@
 
 #include <algorithm>
 
-#include "app/app_names.h"
 #include "app/folium_app.h"
 #include "document.h"
 #include "gdi_holders.h"
 #include "goto_page_dlg.h"
 #include "main_frame.h"
-#include "message_box.h"
 #include "page_clipboard.h"
 #include "print_info.h"
 #include "printer_settings.h"
 #include "resource.h"
 #include "sheet_renderer.h"
 #include "view_texts.h"
+#include "win_app.h"
 
 namespace {
 
@@ -226,9 +225,13 @@ void CFoliumView::OnRightButtonUp(LPARAM lParam) {
   }
   POINT cursor;
   GetCursorPos(&cursor);
-  TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, cursor.x + 1, cursor.y + 1, 0, m_hWnd,
-                 nullptr);
+  // The chosen command runs before this click ends, on the page the menu was opened for:
+  // a job handed over while the menu was open is shown only afterwards.
+  const UINT command = static_cast<UINT>(TrackPopupMenu(
+      GetSubMenu(menu, 0), TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x + 1, cursor.y + 1, 0,
+      m_hWnd, nullptr));
   DestroyMenu(menu);
+  if (command) SendMessage(WM_COMMAND, command, 0);
 }
 
 bool CFoliumView::OnCmdMsg(UINT id, CCmdUI* ui) {
@@ -355,9 +358,7 @@ void CFoliumView::OnUpdateZoomIn(CCmdUI* ui) { ui->Enable(CanZoomIn(m_state.zoom
 void CFoliumView::OnPageDelete() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
-  if (ShowMessageBox(m_hWnd, kDeletePageQuestion, kAppTitle, MB_YESNO | MB_ICONEXCLAMATION) !=
-      IDYES)
-    return;
+  if (AfxMessageBox(kDeletePageQuestion, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
   FoliumApp().DeletePage(page);
   m_state.ClearSelection();
   UpdateDocument();

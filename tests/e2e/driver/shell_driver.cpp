@@ -13,6 +13,7 @@
 #include "emf_pages.h"
 #include "framework_ids.h"
 #include "probe_request.h"
+#include "resource.h"
 #include "viewer_probe_client.h"
 #include "window_search.h"
 
@@ -264,6 +265,56 @@ int Write9xPages(int argc, char** argv) {
   return 0;
 }
 
+// A left click into the view at a client point: it selects the page there.
+int Click(int argc, char** argv) {
+  if (argc < 5) return 2;
+  HWND frame = RequireWindow(argv[2]);
+  if (!frame) return 1;
+  HWND view = GetDlgItem(frame, IDW_PANE_FIRST);
+  const LPARAM at = MAKELPARAM(std::atoi(argv[3]), std::atoi(argv[4]));
+  PostMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(view, WM_LBUTTONUP, 0, at);
+  return 0;
+}
+
+// Whether the top-level window with this caption takes input: 1 or 0.
+int WindowEnabled(int argc, char** argv) {
+  if (argc < 3) return 2;
+  HWND hwnd = RequireWindow(argv[2]);
+  if (!hwnd) return 1;
+  std::printf("%d\n", IsWindowEnabled(hwnd) ? 1 : 0);
+  return 0;
+}
+
+// Opens "Go to a special page", prints the line that says where the view stands and how
+// many sheets there are, and cancels it.
+int GotoInfo(int argc, char** argv) {
+  if (argc < 3) return 2;
+  HWND frame = RequireWindow(argv[2]);
+  if (!frame) return 1;
+  PostMessageA(frame, WM_COMMAND, ID_GOTO_PAGE, 0);
+  HWND dialog = nullptr;
+  if (!WaitFor([&] { return (dialog = FindWindowA(nullptr, "Go to a special page")) != nullptr; },
+               10000))
+    return 1;
+  std::printf("%s\n", Text(GetDlgItem(dialog, IDC_GOTO_INFO)).c_str());
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  return WaitFor([&] { return !IsWindow(dialog); }, 10000) ? 0 : 1;
+}
+
+// Presses a button of a top-level window found by its caption (a dialog's OK, say).
+int Press(int argc, char** argv) {
+  if (argc < 5) return 2;
+  HWND window = nullptr;
+  if (!WaitFor([&] { return (window = FindWindowA(nullptr, argv[2])) != nullptr; },
+               std::atoi(argv[4])))
+    return 1;
+  const int id = std::atoi(argv[3]);
+  PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+  return 0;
+}
+
 // Brings a window to the front, as a user clicking it would.
 int Activate(int argc, char** argv) {
   if (argc < 3) return 2;
@@ -359,6 +410,10 @@ const CommandRow kCommands[] = {
     {"capture", Capture, "CAPTION FILE.bmp"},
     {"hover-toolbar", HoverToolbar, "CAPTION ID... (0 for a separator)"},
     {"activate", Activate, "CAPTION"},
+    {"click", Click, "CAPTION X Y"},
+    {"enabled", WindowEnabled, "CAPTION"},
+    {"goto-info", GotoInfo, "CAPTION"},
+    {"press", Press, "CAPTION BUTTON_ID TIMEOUT_MS"},
     {"park-mouse", ParkMouse, ""},
     {"frame-menu", FrameMenu, "CAPTION"},
     {"context-menu", ContextMenu, "CAPTION X Y TIMEOUT_MS"},

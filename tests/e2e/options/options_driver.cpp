@@ -8,6 +8,9 @@
 //                                    ink in its bottom-right corner and in all of it
 //   options_driver new-watermark NAME  create watermark NAME in the editor the panel's
 //                                    "..." opens, and close the editor with OK
+//   options_driver open-editor       open the editor with "..." and leave it open
+//   options_driver click-editor ID   click button ID of the open editor
+//   options_driver editor-names      print the names the open editor lists
 // Exit code 0 on success.
 #include <windows.h>
 
@@ -149,6 +152,22 @@ int Choose(int argc, char** argv) {
   return SendMessageA(list, CB_GETCURSEL, 0, 0) == index ? 0 : 1;
 }
 
+// A list's items, comma-separated. Read as wide text: Wine hands another process's list
+// items to an ANSI caller cut short.
+bool ComboTexts(HWND list, std::string& names) {
+  const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+  for (int item = 0; item < count; ++item) {
+    wchar_t wide[256] = L"";
+    if (SendMessageW(list, CB_GETLBTEXTLEN, item, 0) >= static_cast<LRESULT>(ARRAYSIZE(wide)))
+      return false;
+    SendMessageW(list, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(wide));
+    char name[512] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, name, sizeof name, nullptr, nullptr);
+    names += (item ? "," : "") + std::string(name);
+  }
+  return true;
+}
+
 int PanelValues(int, char**) {
   HWND panel = Panel();
   if (!panel) return 1;
@@ -157,19 +176,8 @@ int PanelValues(int, char**) {
   };
   char start[64] = "";
   GetDlgItemTextA(panel, IDC_START_PAGE, start, sizeof start);
-  // Read as wide text: Wine hands another process's list items to an ANSI caller cut short.
   std::string names;
-  HWND list = GetDlgItem(panel, IDC_WATERMARK);
-  const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
-  for (int item = 0; item < count; ++item) {
-    wchar_t wide[256] = L"";
-    if (SendMessageW(list, CB_GETLBTEXTLEN, item, 0) >= static_cast<LRESULT>(ARRAYSIZE(wide)))
-      return 1;
-    SendMessageW(list, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(wide));
-    char name[512] = "";
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, name, sizeof name, nullptr, nullptr);
-    names += (item ? "," : "") + std::string(name);
-  }
+  if (!ComboTexts(GetDlgItem(panel, IDC_WATERMARK), names)) return 1;
   std::printf(
       "border=%d\nnumber=%d\nstart=%s\nmargins=%d\nwatermark=%d\nwatermarks=%s\nvisible=%d\n",
       selection(IDC_PAGE_BORDER), selection(IDC_PAGE_NUMBER), start, selection(IDC_PAGE_MARGINS),
@@ -192,6 +200,34 @@ int NewWatermark(int argc, char** argv) {
   if (!WaitUntilGone(name)) return 1;
   PostClick(editor, IDOK);
   return WaitUntilGone(editor) ? 0 : 1;
+}
+
+// The editor the panel's "..." opens, left open for the steps after it.
+int OpenEditor(int, char**) {
+  HWND panel = Panel();
+  if (!panel) return 1;
+  PostClick(panel, IDC_EDIT_WATERMARKS);
+  return WaitForDialog(IDC_WM_NEW, "Button") ? 0 : 1;
+}
+
+// A click on a button of the open editor; OK and Cancel wait until it has closed.
+int ClickEditor(int argc, char** argv) {
+  if (argc < 3) return 2;
+  HWND editor = WaitForDialog(IDC_WM_NEW, "Button");
+  if (!editor) return 1;
+  const int id = std::atoi(argv[2]);
+  PostClick(editor, id);
+  return id == IDOK || id == IDCANCEL ? (WaitUntilGone(editor) ? 0 : 1) : 0;
+}
+
+// The names the open editor lists, comma-separated.
+int EditorNames(int, char**) {
+  HWND editor = WaitForDialog(IDC_WM_NEW, "Button");
+  if (!editor) return 1;
+  std::string names;
+  if (!ComboTexts(GetDlgItem(editor, IDC_WM_NAME), names)) return 1;
+  std::printf("%s\n", names.c_str());
+  return 0;
 }
 
 int Sheet(int argc, char** argv) {
@@ -243,6 +279,9 @@ constexpr CommandRow kCommands[] = {
     {"panel", PanelValues},
     {"sheet", Sheet},
     {"new-watermark", NewWatermark},
+    {"open-editor", OpenEditor},
+    {"click-editor", ClickEditor},
+    {"editor-names", EditorNames},
 };
 
 }  // namespace
@@ -255,6 +294,6 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr,
                "usage: options_driver choose ID INDEX | panel | sheet CAPTION |"
-               " new-watermark NAME\n");
+               " new-watermark NAME | open-editor | click-editor ID | editor-names\n");
   return 2;
 }

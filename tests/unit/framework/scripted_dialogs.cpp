@@ -41,5 +41,6 @@ BOOL ScriptedDialogs::Answer(bool opening, OPENFILENAMEA* request) {
 
 int ScriptedDialogs::Message(HWND, const char* text, const char*, UINT) {
   g_script->messages.emplace_back(text);
-  return IDOK;
+  if (g_script->whileMessageShown) g_script->whileMessageShown();
+  return g_script->messageAnswer;
 }

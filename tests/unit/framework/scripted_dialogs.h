@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,7 @@
 #include "message_box.h"
 
 // While it lives, answers the document Open and Save As dialogs with `answer` ("" cancels)
-// and every message box with OK, and writes down what was asked.
+// and every message box with `messageAnswer`, and writes down what was asked.
 class ScriptedDialogs {
  public:
   struct Request {
@@ -28,6 +29,9 @@ class ScriptedDialogs {
   std::string answer;
   std::vector<Request> requests;
   std::vector<std::string> messages;
+  // The button every message box answers with, and what happens while one is up.
+  int messageAnswer = IDOK;
+  std::function<void()> whileMessageShown;
 
  private:
   static BOOL WINAPI Open(OPENFILENAMEA* request);

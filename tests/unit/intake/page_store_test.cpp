@@ -6,6 +6,7 @@
 #include "app/app_names.h"
 #include "discovery_fixture.h"
 #include "emf_pages.h"
+#include "file_search.h"
 #include "message_box.h"
 #include "page_store.h"
 #include "spool_test_support.h"
@@ -244,6 +245,47 @@ TEST_F(PageStoreTest, ReloadReplacesTheJobAndReleasesThePreviousPagesOnce) {
   Remember();
   m_store.ReleaseAllPages();
   m_store.ReleaseAllPages();
+  ExpectEachSeenHandleDeletedOnce();
+}
+
+TEST_F(PageStoreTest, AHandOverIsSecuredAtOnceAndShownOnlyWhenAdoptedTheNewestWinning) {
+  WriteSpoolJob("FIRST.SPL", 3);
+  ASSERT_EQ(m_store.ReloadJob(), 3);
+  Remember();
+  const PathList firstFiles = m_store.m_pageFiles;
+
+  // The spooler may drop each file the moment the second start has handed it over.
+  DeleteFileA(SpoolFile("FIRST.SPL").c_str());
+  WriteSpoolJob("SECOND.SPL", 2);
+  m_store.SecureJob();
+  DeleteFileA(SpoolFile("SECOND.SPL").c_str());
+  WriteSpoolJob("THIRD.SPL", 4);
+  m_store.SecureJob();
+  DeleteFileA(SpoolFile("THIRD.SPL").c_str());
+  EXPECT_EQ(m_store.m_pages.size(), 3u) << "the shown job is left as it is";
+  EXPECT_EQ(m_store.m_pageFiles, firstFiles);
+  for (const std::string& path : firstFiles) EXPECT_TRUE(FileExists(path)) << path;
+
+  ASSERT_TRUE(m_store.AdoptSecuredJob());
+  EXPECT_EQ(m_store.m_pages.size(), 4u);
+  EXPECT_EQ(m_store.m_pageFiles, (PathList{WorkFile("THIRD0000.emf"), WorkFile("THIRD0001.emf"),
+                                           WorkFile("THIRD0002.emf"), WorkFile("THIRD0003.emf")}));
+  PathList left;
+  EXPECT_EQ(ListMatchingFiles(m_work.path(), "*.emf", left), 4) << "no page of the first job";
+  EXPECT_EQ(ListMatchingFiles(WorkFile(kSecuredJobFolder), "*.emf", left), 0)
+      << "none of the second";
+  EXPECT_FALSE(m_store.AdoptSecuredJob()) << "nothing more waits";
+  EXPECT_EQ(m_store.m_pages.size(), 4u);
+  Remember();
+
+  // Secured, never shown, then the viewer closes as its exit does.
+  WriteSpoolJob("FOURTH.SPL", 2);
+  m_store.SecureJob();
+  m_store.ReleaseAllPages();
+  DeleteMatchingFiles(m_work.path(), "*.emf");
+  m_store.DiscardSecuredJob();
+  EXPECT_EQ(ListMatchingFiles(m_work.path(), "*.*", left), 0);
+  EXPECT_EQ(GetFileAttributesA(WorkFile(kSecuredJobFolder).c_str()), INVALID_FILE_ATTRIBUTES);
   ExpectEachSeenHandleDeletedOnce();
 }
 

@@ -39,9 +39,11 @@ int g_mostOpenBoxes = 0;
 void (*g_whileBoxOpen)() = nullptr;
 
 int g_boxAnswer = IDOK;
+HWND g_boxOwner = nullptr;
 
-int RecordBox(HWND, const char* text, const char*, UINT) {
+int RecordBox(HWND owner, const char* text, const char*, UINT) {
   g_boxes.push_back(text);
+  g_boxOwner = owner;
   ++g_openBoxes;
   if (g_openBoxes > g_mostOpenBoxes) g_mostOpenBoxes = g_openBoxes;
   if (auto action = g_whileBoxOpen) {
@@ -344,6 +346,24 @@ TEST_F(OptionsPanelWithWatermarks, AnUneditedListNeedsNoWordWhenTheFileIsReadOnl
   DestroyWindow(frame->m_hWnd);
   SetFileAttributesA(OptionFile().c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_TRUE(g_boxes.empty());
+}
+
+TEST_F(OptionsPanelWithWatermarks, TheEditorTakesThePanelsInputAndItsQuestionTheEditors) {
+  g_boxAnswer = IDNO;
+  HWND editorWindow = nullptr;
+  EditWatermarks({[&](HWND editor) {
+    editorWindow = editor;
+    EXPECT_FALSE(IsWindowEnabled(panel)) << "\"...\" cannot open a second editor";
+    EXPECT_FALSE(IsWindowEnabled(frame->m_hWnd));
+    // As the editor's message loop shows it once it runs idle, and the user clicks it.
+    ShowWindow(editor, SW_SHOW);
+    SetActiveWindow(editor);
+    ClickButton(editor, IDC_WM_DELETE);
+    ClickButton(editor, IDOK);
+  }});
+  EXPECT_EQ(g_boxOwner, editorWindow) << "the question disables the editor under it";
+  EXPECT_TRUE(IsWindowEnabled(panel));
+  EXPECT_TRUE(IsWindowEnabled(frame->m_hWnd));
 }
 
 TEST_F(OptionsPanelWithWatermarks, OkSelectsTheEditorsRecordAndCancelLeavesThePanelAlone) {

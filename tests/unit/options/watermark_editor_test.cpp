@@ -143,6 +143,29 @@ TEST_F(WatermarkEditor, DeleteAsksFirstAndOnlyYesRemoves) {
   EXPECT_EQ(g_questionType & (MB_TYPEMASK | MB_ICONMASK), UINT{MB_YESNO | MB_ICONEXCLAMATION});
 }
 
+HWND g_editorUnderQuestion = nullptr;
+
+TEST_F(WatermarkEditor, AYesToAQuestionWhoseListChangedMeanwhileDeletesNothingMore) {
+  list = {{"A", "a", kWatermarkTypeHeader}, {"B", "b", kWatermarkTypeFooter}};
+  const MessageBoxHook answering = SetMessageBoxHook([](HWND, const char* text, const char*,
+                                                        UINT) {
+    g_questions.emplace_back(text);
+    // A second Delete while the first question is up, as a click into an editor still
+    // taking input would make it.
+    if (g_questions.size() == 1) ClickButton(g_editorUnderQuestion, IDC_WM_DELETE);
+    return IDYES;
+  });
+  Run({[&](HWND dialog) {
+    g_editorUnderQuestion = dialog;
+    ClickButton(dialog, IDC_WM_DELETE);
+    ClickButton(dialog, IDOK);
+  }});
+  SetMessageBoxHook(answering);
+  EXPECT_EQ(g_questions.size(), 2u);
+  ASSERT_EQ(list.size(), 1u) << "only the record the inner question named went";
+  EXPECT_EQ(list[0].name, "B");
+}
+
 TEST_F(WatermarkEditor, RenameKeepsPositionTypeAndTextAndIgnoresAnEmptyName) {
   list = {{"Confidential", "secret", kWatermarkTypeFooter}, {"Other", "o", kWatermarkTypeHeader}};
   std::string prompt;

@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "app_names.h"
 #include "folium_app.h"
 #include "folium_doc.h"
 #include "folium_view.h"
 #include "dib_info.h"
 #include "gdi_holders.h"
 #include "main_frame.h"
+#include "operation_scope.h"
 #include "print_dialog.h"
 #include "print_job.h"
 #include "printer_settings.h"
@@ -75,6 +77,12 @@ struct PrintScript {
   WORD fromPage = 0;  // 0: all pages
   WORD toPage = 0;
   int startDocResult = 1;
+  // The page (from 1) whose end the printer refuses, 0 for none; what ending the job gives.
+  int refusedPage = 0;
+  int endDocResult = 1;
+  // A second start's window message arrives while this page ends, when set.
+  int handOverAtPage = 0;
+  HWND mainWindow = nullptr;
   std::vector<PRINTDLGA> requests;
   // The printer each dialog started from, "" for the system's default.
   std::vector<std::string> offeredPrinters;
@@ -138,8 +146,15 @@ int WINAPI ScriptedStartDoc(HDC, const DOCINFOA* info) {
   return g_script->startDocResult;
 }
 int WINAPI ScriptedStartPage(HDC) { return ++g_script->pagesStarted; }
-int WINAPI ScriptedEndPage(HDC) { return ++g_script->pagesEnded; }
-int WINAPI ScriptedEndDoc(HDC) { return ++g_script->jobsEnded; }
+int WINAPI ScriptedEndPage(HDC) {
+  const int page = ++g_script->pagesEnded;
+  if (page == g_script->handOverAtPage) SendMessageA(g_script->mainWindow, WM_RELOADJOB, 0, 0);
+  return page == g_script->refusedPage ? SP_ERROR : page;
+}
+int WINAPI ScriptedEndDoc(HDC) {
+  ++g_script->jobsEnded;
+  return g_script->endDocResult;
+}
 int WINAPI ScriptedAbortDoc(HDC) { return ++g_script->jobsAborted; }
 
 const PrintJobCalls kScriptedJob = {ScriptedStartDoc, ScriptedStartPage, ScriptedEndPage,
@@ -153,6 +168,7 @@ class Printing : public ::testing::Test {
     frame = OpenViewerDocument(app, folder);
     ASSERT_NE(frame, nullptr);
     script.printer = &printer;
+    script.mainWindow = frame->m_hWnd;
     g_script = &script;
     previousDialog = SetPrintDialog(ScriptedPrintDialog);
     previousJob = SetPrintJobCalls(&kScriptedJob);
@@ -257,6 +273,73 @@ TEST_F(Printing, APrinterRefusingTheJobIsReportedOnceAndNothingPrints) {
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Could not start print job."});
   EXPECT_EQ(script.pagesStarted, 0);
   EXPECT_EQ(script.jobsEnded + script.jobsAborted, 0);
+}
+
+TEST_F(Printing, APrinterThatStopsTakingPagesIsNamedOnceAndTheWindowTakesInputAgain) {
+  LoadPages(9);
+  Command(ID_LAYOUT_4);
+  script.refusedPage = 2;
+  Command(ID_FILE_PRINT);
+  EXPECT_EQ(script.pagesStarted, 2) << "nothing more is sent after the refusal";
+  EXPECT_EQ(script.jobsAborted, 1);
+  EXPECT_EQ(script.jobsEnded, 0);
+  EXPECT_EQ(dialogs.messages,
+            std::vector<std::string>{"Printing on \"Scripted Printer\" stopped after 1 of 3 "
+                                     "pages: the printer is no longer there or refused the job. "
+                                     "Check the printer, then print again."});
+  EXPECT_TRUE(IsWindowEnabled(frame->m_hWnd));
+
+  dialogs.messages.clear();
+  script.refusedPage = 0;
+  script.endDocResult = SP_ERROR;
+  Command(ID_FILE_PRINT);
+  EXPECT_EQ(dialogs.messages,
+            std::vector<std::string>{"The printer \"Scripted Printer\" did not take the job of "
+                                     "3 pages: it is no longer there or refuses jobs. Check the "
+                                     "printer, then print again."})
+      << "a job the printer would not finish is no success";
+}
+
+TEST_F(Printing, AJobHandedOverWhilePrintingIsShownOnlyAfterTheSheetsOfTheFirst) {
+  LoadPages(9);
+  Command(ID_LAYOUT_4);
+  script.handOverAtPage = 1;
+  {
+    // As the message loop hands out the print command.
+    COperationScope printCommand;
+    Command(ID_FILE_PRINT);
+    EXPECT_EQ(app.m_pages.size(), 9u) << "the job printing stays until its end";
+  }
+  EXPECT_EQ(script.pagesEnded, 3);
+  EXPECT_EQ(script.jobsEnded, 1);
+  EXPECT_TRUE(printer.Shows(PageColour(8), printer.Whole())) << "the last sheet, page 9";
+  // This test's viewer has no work directory: the job handed over is an empty one.
+  EXPECT_TRUE(app.m_pages.empty()) << "shown once printing ended";
+}
+
+TEST_F(Printing, ADeleteConfirmedAfterAHandOverRemovesThePageTheUserSawThenShowsTheNewJob) {
+  LoadPages(3);
+  const HENHMETAFILE first = app.m_pages[0].hMetaFile;
+  const HENHMETAFILE third = app.m_pages[2].hMetaFile;
+  Command(ID_NEXT_PAGE);
+  const HWND view = frame->GetActiveView()->m_hWnd;
+  SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+  size_t pagesUnderTheQuestion = 0;
+  dialogs.whileMessageShown = [&] {
+    SendMessageA(frame->m_hWnd, WM_RELOADJOB, 0, 0);
+    pagesUnderTheQuestion = app.m_pages.size();
+  };
+  dialogs.messageAnswer = IDYES;
+  {
+    COperationScope deleteCommand;
+    Command(ID_PAGE_DELETE);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Are you sure to delete this page?"});
+    EXPECT_EQ(pagesUnderTheQuestion, 3u);
+    ASSERT_EQ(app.m_pages.size(), 2u);
+    EXPECT_EQ(app.m_pages[0].hMetaFile, first);
+    EXPECT_EQ(app.m_pages[1].hMetaFile, third) << "page 2, the one shown, went";
+  }
+  EXPECT_TRUE(app.m_pages.empty()) << "the job handed over, shown after the delete";
 }
 
 TEST_F(Printing, ThePrinterChosenInTheDialogIsKeptButTheScreenSheetIsNot) {
