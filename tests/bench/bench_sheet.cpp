@@ -144,16 +144,15 @@ void Measure(const char* target, const OffscreenBitmap& bitmap, POINT origin,
   std::printf("%s_%s_ms=%.2f\n", target, sheetCase.name, times[times.size() / 2]);
 }
 
-// A printer of A4 at 300 dpi with the PDF queue's margins, as the preview imitates one.
-constexpr PrinterPage kPrinterPage = {{2480, 3508}, {50, 50}, {2380, 3408}};
 
 using RenderedPages = std::vector<std::unique_ptr<CGdiObject<HBITMAP>>>;
 
 std::unique_ptr<CGdiObject<HBITMAP>> RenderPreviewPage(const CPageStore& store,
-                                                       const Case& sheetCase, SIZE size) {
+                                                       const Case& sheetCase, SIZE size,
+                                                       const PrinterImitation& printer) {
   const OptionSettings options = CaseOptions(sheetCase);
-  const RECT printable = {0, 0, kPrinterPage.printable.cx, kPrinterPage.printable.cy};
-  return RenderPrintedPage(size, kPrinterPage, [&](HDC dc) {
+  const RECT printable = {0, 0, printer.page.printable.cx, printer.page.printable.cy};
+  return RenderPrintedPage(size, printer, [&](HDC dc) {
     DrawSheet(dc, printable, store.m_pages, sheetCase.layout, 0, options,
               SelectedWatermark(options));
   });
@@ -184,20 +183,23 @@ void MeasurePreview(const OffscreenBitmap& window, const CPageStore& store,
                     const Case& sheetCase, int pagesShown) {
   SetViewportOrgEx(window.dc(), 0, 0, nullptr);
   SelectClipRgn(window.dc(), nullptr);
+  // A4 without a printer, as the preview shows it on a machine without one.
+  const PrinterImitation printer = ImitatePaper(kA4TenthsMm);
   const PreviewLayout layout =
-      LayOutPreview(window.size(), kPrinterPage.paper, pagesShown, PreviewZoom::Whole);
+      LayOutPreview(window.size(), printer.page.paper, pagesShown, PreviewZoom::Whole);
   const SIZE size = {layout.papers[0].right - layout.papers[0].left,
                      layout.papers[0].bottom - layout.papers[0].top};
   LARGE_INTEGER start;
   QueryPerformanceCounter(&start);
   RenderedPages pages;
-  for (int i = 0; i < layout.count; ++i) pages.push_back(RenderPreviewPage(store, sheetCase, size));
+  for (int i = 0; i < layout.count; ++i)
+    pages.push_back(RenderPreviewPage(store, sheetCase, size, printer));
   ShowPapers(window, layout, pages);
   const double first = Since(start);
   // A page turn renders the one page that was not on show and shows the others again.
   QueryPerformanceCounter(&start);
   pages.erase(pages.begin());
-  pages.push_back(RenderPreviewPage(store, sheetCase, size));
+  pages.push_back(RenderPreviewPage(store, sheetCase, size, printer));
   ShowPapers(window, layout, pages);
   const double next = Since(start);
   std::vector<double> times;

@@ -1,5 +1,22 @@
 #include "preview_dc.h"
 
+namespace {
+
+constexpr int kTenthsMmPerInch = 254;
+
+// The font a device context draws text in before anyone selects one.
+LOGFONTA CurrentFontOf(HDC dc) {
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  LOGFONTA font = {};
+  font.lfHeight = metrics.tmHeight;
+  font.lfWeight = metrics.tmWeight;
+  font.lfCharSet = metrics.tmCharSet;
+  font.lfPitchAndFamily = static_cast<BYTE>(metrics.tmPitchAndFamily & 0xF0);
+  GetTextFaceA(dc, LF_FACESIZE, font.lfFaceName);
+  return font;
+}
+
 PrinterPage ReadPrinterPage(HDC printer) {
   PrinterPage page;
   page.printable = {GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
@@ -13,8 +30,24 @@ PrinterPage ReadPrinterPage(HDC printer) {
   return page;
 }
 
-std::unique_ptr<CGdiObject<HBITMAP>> RenderPrintedPage(SIZE pixels, const PrinterPage& page,
+}  // namespace
+
+PrinterImitation ImitatePrinter(HDC printer) {
+  return PrinterImitation{ReadPrinterPage(printer), CurrentFontOf(printer)};
+}
+
+PrinterImitation ImitatePaper(SIZE tenthsMm) {
+  CClientDC screen(nullptr);
+  PrinterImitation imitation = {MarginlessPaper(tenthsMm), CurrentFontOf(screen.get())};
+  imitation.font.lfHeight = MulDiv(imitation.font.lfHeight, kTenthsMmPerInch,
+                                   GetDeviceCaps(screen.get(), LOGPIXELSY));
+  return imitation;
+}
+
+std::unique_ptr<CGdiObject<HBITMAP>> RenderPrintedPage(SIZE pixels,
+                                                       const PrinterImitation& printer,
                                                        const PrintedPageDrawing& drawing) {
+  const PrinterPage& page = printer.page;
   CClientDC screen(nullptr);
   CMemoryDC dc(screen.get());
   auto bitmap = std::make_unique<CGdiObject<HBITMAP>>(
@@ -34,6 +67,8 @@ std::unique_ptr<CGdiObject<HBITMAP>> RenderPrintedPage(SIZE pixels, const Printe
     const RECT printable = PrintableRectOnScreen(paper, page);
     CGdiObject<HRGN> clip(CreateRectRgnIndirect(&printable));
     SelectClipRgn(dc.get(), clip.get());
+    CGdiObject<HFONT> font(CreateFontIndirectA(&printer.font));
+    CScopedSelect selectedFont(dc.get(), font.get());
     drawing(dc.get());
     RestoreDC(dc.get(), saved);
   }

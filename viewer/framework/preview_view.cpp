@@ -4,7 +4,6 @@
 
 #include "frame_wnd.h"
 #include "framework_ids.h"
-#include "preview_dc.h"
 #include "preview_texts.h"
 #include "printer_settings.h"
 
@@ -33,18 +32,15 @@ bool CPreviewView::PreparePages() {
   info.m_nCurPage = ClampCurrentPage(m_info.m_nCurPage, info.GetMinPage(), info.GetMaxPage(),
                                      m_twoPages);
   m_info = info;
-  ReadPrinterPage();
+  ReadPrinter();
   return true;
 }
 
-void CPreviewView::ReadPrinterPage() {
+void CPreviewView::ReadPrinter() {
   CCreatedDC printer(AppPrinterSettings().CreatePrinterDC());
-  if (printer) {
-    m_page = ::ReadPrinterPage(printer.get());
-  } else {
-    m_page = MarginlessPaper(m_printView->PreviewPaperSize());
-  }
-  m_info.m_rectDraw = RECT{0, 0, m_page.printable.cx, m_page.printable.cy};
+  m_printer = printer ? ImitatePrinter(printer.get())
+                      : ImitatePaper(m_printView->PreviewPaperSize());
+  m_info.m_rectDraw = RECT{0, 0, m_printer.page.printable.cx, m_printer.page.printable.cy};
 }
 
 bool CPreviewView::Create(CFrameWnd* frame) {
@@ -76,7 +72,7 @@ SIZE CPreviewView::ClientSize() const {
 }
 
 PreviewLayout CPreviewView::Layout() const {
-  return LayOutPreview(ClientSize(), m_page.paper,
+  return LayOutPreview(ClientSize(), m_printer.page.paper,
                        PagesShown(m_info.m_nCurPage, m_info.GetMaxPage(), m_twoPages), m_zoom);
 }
 
@@ -211,7 +207,7 @@ HBITMAP CPreviewView::PageBitmap(UINT page, SIZE size) {
   for (const RenderedPage& rendered : m_rendered) {
     if (rendered.page == page && SameSize(rendered.size, size)) return rendered.bitmap->get();
   }
-  auto bitmap = RenderPrintedPage(size, m_page, [this, page](HDC dc) {
+  auto bitmap = RenderPrintedPage(size, m_printer, [this, page](HDC dc) {
     CPrintInfo info = m_info;
     info.m_nCurPage = page;
     m_printView->OnPrepareDC(dc, &info);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gdi_holders.h"
+#include "preview_dc.h"
 #include "preview_geometry.h"
 #include "print_info.h"
 #include "scroll_view.h"
@@ -32,7 +33,7 @@ class CPreviewView : public CScrollView {
   // "Page N", or "Pages N-M" while two show.
   std::string StatusText() const;
   const CPrintInfo& PrintInfo() const { return m_info; }
-  const PrinterPage& Page() const { return m_page; }
+  const PrinterPage& Page() const { return m_printer.page; }
   PreviewZoom Zoom() const { return m_zoom; }
   // The papers as the window shows them now, in its scrolled extent.
   PreviewLayout Layout() const;
@@ -49,7 +50,7 @@ class CPreviewView : public CScrollView {
     std::unique_ptr<CGdiObject<HBITMAP>> bitmap;
   };
 
-  void ReadPrinterPage();
+  void ReadPrinter();
   // Pages changed: the scroll extent, the status bar and the window follow.
   void ShowPages();
   void SetZoom(PreviewZoom zoom, const POINT* click);
@@ -75,7 +76,7 @@ class CPreviewView : public CScrollView {
 
   CView* m_printView;
   CPrintInfo m_info;
-  PrinterPage m_page = {};
+  PrinterImitation m_printer = {};
   bool m_twoPages = false;
   PreviewZoom m_zoom = PreviewZoom::Whole;
   // The last pages drawn, kept until the document or the zoom changes.

@@ -374,6 +374,17 @@ int PreviewInfo(int argc, char** argv) {
   return 0;
 }
 
+// A toolbar button's state: "enabled=" and "checked=" lines.
+int ButtonState(int argc, char** argv) {
+  if (argc < 4) return 2;
+  HWND toolbar = PreviewPart(RequireWindow(argv[2]), IDW_TOOLBAR);
+  if (!toolbar) return 1;
+  const WPARAM id = std::strtoul(argv[3], nullptr, 0);
+  std::printf("enabled=%d\nchecked=%d\n", SendMessageA(toolbar, TB_ISBUTTONENABLED, id, 0) ? 1 : 0,
+              SendMessageA(toolbar, TB_ISBUTTONCHECKED, id, 0) ? 1 : 0);
+  return 0;
+}
+
 // Presses the preview bar's button with this text, as a click does.
 int PressPreviewButton(int argc, char** argv) {
   if (argc < 4) return 2;
@@ -498,6 +509,7 @@ const CommandRow kCommands[] = {
     {"add-printer", AddTestPrinter, "NAME"},
     {"delete-printer", DeletePrinterNamed, "NAME"},
     {"preview-info", PreviewInfo, "CAPTION"},
+    {"button-state", ButtonState, "CAPTION ID"},
     {"preview-button", PressPreviewButton, "CAPTION TEXT"},
     {"preview-key", PreviewKey, "CAPTION VK"},
     {"click-toolbar", ClickToolbar, "CAPTION ID... (0 for a separator)"},
