@@ -107,7 +107,9 @@ bool CPreviewView::OnCmdMsg(UINT id, CCmdUI* ui) {
       {AFX_ID_PREVIEW_NUMPAGE, &CPreviewView::OnNumPage, &CPreviewView::OnUpdateNumPage},
       {AFX_ID_PREVIEW_ZOOMIN, &CPreviewView::OnZoomIn, &CPreviewView::OnUpdateZoomIn},
       {AFX_ID_PREVIEW_ZOOMOUT, &CPreviewView::OnZoomOut, &CPreviewView::OnUpdateZoomOut},
-      {ID_FILE_PRINT_PREVIEW, nullptr, &CPreviewView::OnUpdatePrintPreview},
+      {ID_FILE_PRINT_PREVIEW, nullptr, &CPreviewView::OnUpdateDisabled},
+      // The toolbar stays hidden until the preview closes: it comes back as it was.
+      {ID_VIEW_TOOLBAR, nullptr, &CPreviewView::OnUpdateDisabled},
   };
   // The rest goes on to the view being previewed, not to this view's printing.
   return DispatchCommand(this, kCommands, id, ui);
@@ -169,7 +171,7 @@ void CPreviewView::OnUpdateZoomIn(CCmdUI* ui) { ui->Enable(m_zoom != PreviewZoom
 
 void CPreviewView::OnUpdateZoomOut(CCmdUI* ui) { ui->Enable(m_zoom != PreviewZoom::Whole); }
 
-void CPreviewView::OnUpdatePrintPreview(CCmdUI* ui) { ui->Enable(false); }
+void CPreviewView::OnUpdateDisabled(CCmdUI* ui) { ui->Enable(false); }
 
 bool CPreviewView::PreTranslateMessage(MSG* msg) {
   if (msg->hwnd != m_hWnd || msg->message != WM_KEYDOWN) return false;

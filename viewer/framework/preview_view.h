@@ -72,7 +72,7 @@ class CPreviewView : public CScrollView {
   void OnUpdateNumPage(CCmdUI* ui);
   void OnUpdateZoomIn(CCmdUI* ui);
   void OnUpdateZoomOut(CCmdUI* ui);
-  void OnUpdatePrintPreview(CCmdUI* ui);
+  void OnUpdateDisabled(CCmdUI* ui);
 
   CView* m_printView;
   CPrintInfo m_info;

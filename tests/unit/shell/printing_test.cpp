@@ -343,6 +343,7 @@ TEST_F(PrintPreview, OpensWithoutADialogOnEverySheetInPlaceOfTheViewAndToolbar) 
   EXPECT_FALSE(IsWindowVisible(ViewWindow()));
   EXPECT_FALSE(IsWindowVisible(ToolBarWindow()));
   EXPECT_FALSE(Button(ID_FILE_PRINT_PREVIEW).enabled);
+  EXPECT_FALSE(Button(ID_VIEW_TOOLBAR).enabled);
   EXPECT_EQ(script.pagesStarted, 0);
 }
 
