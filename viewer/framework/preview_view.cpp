@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "frame_wnd.h"
 #include "framework_ids.h"
 #include "preview_texts.h"
@@ -206,8 +208,11 @@ bool CPreviewView::OnKeyDown(UINT key) {
 }
 
 HBITMAP CPreviewView::PageBitmap(UINT page, SIZE size) {
-  for (const RenderedPage& rendered : m_rendered) {
-    if (rendered.page == page && SameSize(rendered.size, size)) return rendered.bitmap->get();
+  for (auto it = m_rendered.begin(); it != m_rendered.end(); ++it) {
+    if (it->page != page || !SameSize(it->size, size)) continue;
+    // The last used goes last, so that the pages on show are the last to be dropped.
+    std::rotate(it, it + 1, m_rendered.end());
+    return m_rendered.back().bitmap->get();
   }
   auto bitmap = RenderPrintedPage(size, m_printer, [this, page](HDC dc) {
     CPrintInfo info = m_info;
@@ -219,6 +224,17 @@ HBITMAP CPreviewView::PageBitmap(UINT page, SIZE size) {
   if (m_rendered.size() >= kKeptPages) m_rendered.erase(m_rendered.begin());
   m_rendered.push_back(RenderedPage{page, size, std::move(bitmap)});
   return m_rendered.back().bitmap->get();
+}
+
+SIZE CPreviewView::PaperSize(const PreviewLayout& layout) {
+  return SIZE{layout.papers[0].right - layout.papers[0].left,
+              layout.papers[0].bottom - layout.papers[0].top};
+}
+
+void CPreviewView::RenderAhead() {
+  if (!m_hWnd || !CanShowNextPage(m_info.m_nCurPage, m_info.GetMaxPage(), m_twoPages)) return;
+  const PreviewLayout layout = Layout();
+  PageBitmap(m_info.m_nCurPage + static_cast<UINT>(layout.count), PaperSize(layout));
 }
 
 void CPreviewView::DrawPaper(HDC hdc, const RECT& paper, UINT page) {

@@ -30,6 +30,10 @@ class CPreviewView : public CScrollView {
   // Escape closes; the page keys turn pages at the whole-page zoom and scroll closer in.
   bool PreTranslateMessage(MSG* msg) override;
 
+  // Draws the page that Next would bring into view, while nothing else waits, so that the
+  // page turn only shows it.
+  void RenderAhead();
+
   // "Page N", or "Pages N-M" while two show.
   std::string StatusText() const;
   const CPrintInfo& PrintInfo() const { return m_info; }
@@ -57,6 +61,7 @@ class CPreviewView : public CScrollView {
   bool OnKeyDown(UINT key);
   void OnPaint();
   HBITMAP PageBitmap(UINT page, SIZE size);
+  static SIZE PaperSize(const PreviewLayout& layout);
   void DrawPaper(HDC hdc, const RECT& paper, UINT page);
   SIZE ClientSize() const;
 
