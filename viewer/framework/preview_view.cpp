@@ -83,9 +83,15 @@ std::string CPreviewView::StatusText() const {
                            PagesShown(m_info.m_nCurPage, m_info.GetMaxPage(), m_twoPages));
 }
 
+void CPreviewView::FitScrollSizes() {
+  SetScrollSizes(Layout().total);
+  // Once more in the client area that the scroll bars just shown or hidden leave.
+  SetScrollSizes(Layout().total);
+}
+
 void CPreviewView::ShowPages() {
   if (!m_hWnd) return;
-  SetScrollSizes(Layout().total);
+  FitScrollSizes();
   if (CFrameWnd* frame = GetParentFrame()) frame->SetMessageText(nullptr);
   InvalidateRect(m_hWnd, nullptr, FALSE);
 }
@@ -96,8 +102,8 @@ void CPreviewView::SetZoom(PreviewZoom zoom, const POINT* click) {
   const POINT scroll = GetScrollPosition();
   m_zoom = zoom;
   m_rendered.clear();
+  FitScrollSizes();
   const PreviewLayout after = Layout();
-  SetScrollSizes(after.total);
   ScrollToPosition(ScrollAfterZoom(before, scroll, click, after, ClientSize()));
   InvalidateRect(m_hWnd, nullptr, FALSE);
 }
@@ -271,8 +277,11 @@ void CPreviewView::OnPaint() {
   if (!buffer.IsReady()) return;
   const RECT area = {0, 0, client.cx, client.cy};
   FillRect(buffer.dc(), &area, GetSysColorBrush(COLOR_APPWORKSPACE));
+  const int saved = SaveDC(buffer.dc());
   OnPrepareDC(buffer.dc(), nullptr);
   OnDraw(buffer.dc());
+  // The copy to the window reads the buffer in its own pixels, not scrolled.
+  RestoreDC(buffer.dc(), saved);
   const RECT& dirty = paint.area();
   BitBlt(paint.get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
          buffer.dc(), dirty.left, dirty.top, SRCCOPY);
@@ -286,7 +295,7 @@ LRESULT CPreviewView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return TRUE;
     case WM_SIZE:
-      SetScrollSizes(Layout().total);
+      FitScrollSizes();
       break;
     case WM_KEYDOWN:
       if (OnKeyDown(static_cast<UINT>(wParam))) return 0;

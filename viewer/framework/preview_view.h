@@ -55,6 +55,7 @@ class CPreviewView : public CScrollView {
   };
 
   void ReadPrinter();
+  void FitScrollSizes();
   // Pages changed: the scroll extent, the status bar and the window follow.
   void ShowPages();
   void SetZoom(PreviewZoom zoom, const POINT* click);
