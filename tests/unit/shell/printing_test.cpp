@@ -490,6 +490,26 @@ TEST_F(PrintPreview, EachPaperShowsItsPrintedSheetInThePrintableArea) {
   }
   // Beside the papers: the grey background.
   EXPECT_EQ(PixelOf(dc.get(), POINT{2, 2}), GetSysColor(COLOR_APPWORKSPACE) & 0xFFFFFF);
+
+  // Closer in, scrolled to the first paper's middle: around it, its four pages.
+  Command(AFX_ID_PREVIEW_ZOOMIN);
+  UpdateWindow(Preview()->m_hWnd);
+  const PreviewLayout zoomed = Preview()->Layout();
+  const POINT scroll = Preview()->GetScrollPosition();
+  ASSERT_GT(scroll.y, 0);
+  const RECT& paper = zoomed.papers[0];
+  const POINT middle = {(paper.left + paper.right) / 2 - scroll.x,
+                        (paper.top + paper.bottom) / 2 - scroll.y};
+  const int dx = (paper.right - paper.left) / 8;
+  const int dy = (paper.bottom - paper.top) / 8;
+  const POINT around[] = {{middle.x - dx, middle.y - dy},
+                          {middle.x + dx, middle.y - dy},
+                          {middle.x - dx, middle.y + dy},
+                          {middle.x + dx, middle.y + dy}};
+  for (int quarter = 0; quarter < 4; ++quarter) {
+    EXPECT_EQ(PixelOf(dc.get(), around[quarter]), PageColour(quarter))
+        << "zoomed, quarter " << quarter + 1;
+  }
 }
 
 }  // namespace
