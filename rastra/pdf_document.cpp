@@ -39,7 +39,7 @@ Bytes GreyRows(const Image& image) {
   Bytes grey(std::size_t(image.width) * image.height);
   const std::uint8_t* rgb = image.rgb.data();
   for (std::size_t i = 0; i < grey.size(); ++i, rgb += 3)
-    grey[i] = static_cast<std::uint8_t>((rgb[0] * 299 + rgb[1] * 587 + rgb[2] * 114 + 500) / 1000);
+    grey[i] = GreyOf(rgb);
   return grey;
 }
 
@@ -51,7 +51,7 @@ long EncodePdfPixels(const Image& image, bool grey, PdfPixelFilter filter, PdfPa
   page.filter = filter;
   page.encoded.clear();
   if (filter == PdfPixelFilter::Dct) {
-    // The encoder writes three components; grey pixels stay grey in them.
+    // The encoder writes three components; pixels made grey before stay grey in them.
     page.grey = false;
     return WriteJpeg(image, page.encoded);
   }

@@ -11,6 +11,8 @@ namespace {
 
 constexpr char kTemporaryPrefix[] = "rst";
 
+}  // namespace
+
 // Deletes the temporary file unless the image has been moved into place.
 class TemporaryFile {
  public:
@@ -29,23 +31,32 @@ class TemporaryFile {
   bool m_kept = false;
 };
 
+namespace {
+
 std::string FolderOf(const char* path) {
   const PathParts parts = SplitPath(path);
   const std::string folder = parts.drive + parts.directory;
   return folder.empty() ? std::string(".") : folder;
 }
 
-bool WriteAll(const char* path, const Bytes& contents) {
-  ScopedFileHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return false;
+HANDLE CreateForWriting(const char* path) {
+  return CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+bool WriteBytes(HANDLE file, const Bytes& contents) {
   std::size_t done = 0;
   while (done < contents.size()) {
     DWORD written = 0;
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, 1 << 20));
-    if (!WriteFile(file.get(), contents.data() + done, chunk, &written, nullptr) || written == 0) return false;
+    if (!WriteFile(file, contents.data() + done, chunk, &written, nullptr) || written == 0) return false;
     done += written;
   }
   return true;
+}
+
+bool WriteAll(const char* path, const Bytes& contents) {
+  ScopedFileHandle file(CreateForWriting(path));
+  return file.valid() && WriteBytes(file.get(), contents);
 }
 
 }  // namespace
@@ -77,5 +88,27 @@ long WriteTargetFile(const char* targetPath, const Bytes& contents) {
   if (!WriteAll(temporary.path(), contents)) return RASTRA_ERROR_TARGET_UNWRITABLE;
   if (!MoveOverTarget(temporary.path(), targetPath)) return RASTRA_ERROR_TARGET_NOT_REPLACED;
   temporary.Keep();
+  return RASTRA_OK;
+}
+
+StreamedTargetFile::StreamedTargetFile(const char* targetPath) : m_target(targetPath) {
+  char temporaryName[MAX_PATH];
+  if (!GetTempFileNameA(FolderOf(targetPath).c_str(), kTemporaryPrefix, 0, temporaryName)) return;
+  m_temporary = std::make_unique<TemporaryFile>(temporaryName);
+  m_file = std::make_unique<ScopedFileHandle>(CreateForWriting(temporaryName));
+}
+
+StreamedTargetFile::~StreamedTargetFile() = default;
+
+bool StreamedTargetFile::Append(const Bytes& piece) {
+  m_failed = m_failed || !m_file || !m_file->valid() || !WriteBytes(m_file->get(), piece);
+  return !m_failed;
+}
+
+long StreamedTargetFile::Commit() {
+  if (m_failed || !m_file || !m_file->valid()) return RASTRA_ERROR_TARGET_UNWRITABLE;
+  m_file.reset();  // closed before it is renamed
+  if (!MoveOverTarget(m_temporary->path(), m_target.c_str())) return RASTRA_ERROR_TARGET_NOT_REPLACED;
+  m_temporary->Keep();
   return RASTRA_OK;
 }

@@ -4,6 +4,12 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
+
+class ScopedFileHandle;
+class TemporaryFile;
+
 using MoveFileExFunction = BOOL(WINAPI*)(LPCSTR existing, LPCSTR replacement, DWORD flags);
 
 // MoveFileExA found at run time: the first Windows 95 may not export it, and an import
@@ -20,3 +26,25 @@ bool MoveOverTarget(const char* from, const char* to,
 // to the target, so a failure leaves neither a partial image nor a changed target.
 // Returns a RastraResult code; the temporary file never survives a failure.
 long WriteTargetFile(const char* targetPath, const Bytes& contents);
+
+// A target written in pieces under a temporary name in its folder and renamed over the
+// target by Commit. Destroyed without a successful Commit, it leaves the target as it was
+// and no temporary file behind.
+class StreamedTargetFile {
+ public:
+  explicit StreamedTargetFile(const char* targetPath);
+  ~StreamedTargetFile();
+  StreamedTargetFile(const StreamedTargetFile&) = delete;
+  StreamedTargetFile& operator=(const StreamedTargetFile&) = delete;
+
+  // False once any piece could not be written (or the file not made).
+  bool Append(const Bytes& piece);
+  // Returns a RastraResult code.
+  long Commit();
+
+ private:
+  std::string m_target;
+  std::unique_ptr<TemporaryFile> m_temporary;
+  std::unique_ptr<ScopedFileHandle> m_file;
+  bool m_failed = false;
+};
