@@ -181,8 +181,7 @@ long WriteTiff(const Image& image, Bytes& out) {
 }
 
 Bytes TiffPagesWriter::Header() {
-  Bytes out;
-  PutText(out, "II");
+  Bytes out = {'I', 'I'};
   PutU16LE(out, 42);
   PutU32LE(out, kHeaderSize);  // the first directory follows at once
   m_written = kHeaderSize;

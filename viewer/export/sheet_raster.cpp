@@ -21,13 +21,15 @@ bool RasteriseSheet(const SheetDrawer& draw, int sheet, SIZE size, int dpi, Imag
   CMemoryDC dc(nullptr);
   CGdiObject<HBITMAP> bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!dc || !bitmap || !bits) return false;
-  CScopedSelect selected(dc.get(), bitmap.get());
-  if (!selected.selected()) return false;
-
-  const RECT area = {0, 0, size.cx, size.cy};
-  FillRect(dc.get(), &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  draw(dc.get(), area, sheet);
-  GdiFlush();
+  {
+    CScopedSelect selected(dc.get(), bitmap.get());
+    if (!selected.selected()) return false;
+    const RECT area = {0, 0, size.cx, size.cy};
+    FillRect(dc.get(), &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    draw(dc.get(), area, sheet);
+  }
+  // Selecting the bitmap out has made GDI finish any drawing it batched (GdiFlush is not
+  // in Windows 95's GDI), so the bits are complete.
 
   image.width = static_cast<std::uint32_t>(size.cx);
   image.height = static_cast<std::uint32_t>(size.cy);
