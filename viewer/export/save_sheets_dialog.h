@@ -7,7 +7,7 @@
 
 struct SheetExportRequest;
 
-// "Save Sheets": resolution, colour or grey, exact or smaller PDF pictures. Each value is
+// "Save Sheets": resolution, colour or grey, lossless or JPEG PDF pictures. Each value is
 // the index of the checked button of its group.
 class CSaveSheetsDlg : public CDialog {
  public:
@@ -21,6 +21,6 @@ class CSaveSheetsDlg : public CDialog {
   void DoDataExchange(CDataExchange* dx) override;
 };
 
-// Asks for the choices, starting from those last taken (300 dpi, colour, exact the first
+// Asks for the choices, starting from those last taken (300 dpi, colour, lossless the first
 // time), and puts them into `request`; false when cancelled. OK remembers them.
 bool AskSheetChoices(HWND owner, const CAppProfile& profile, SheetExportRequest& request);

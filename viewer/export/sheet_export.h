@@ -16,7 +16,9 @@ struct SheetExportRequest {
   SIZE sheetTenthsMm = {2100, 2970};
   int dpi = 300;
   bool grey = false;
-  bool smaller = false;  // PDF pages as JPEG instead of lossless
+  // PDF pages as JPEG instead of lossless: smaller only for photographic sheets; document
+  // sheets come out several times larger (tools/bench-sheets-pdf).
+  bool smaller = false;
 };
 
 // Told before each sheet is drawn, the sheet counted from 1; false stops the save.
