@@ -1,11 +1,11 @@
 #include "page_store.h"
 
-#include <climits>
-
 #include "app/app_names.h"
 #include "job_discovery.h"
 #include "message_box.h"
+#include "page_frame.h"
 #include "page_header.h"
+#include "page_playback.h"
 #include "program_directory.h"
 
 namespace {
@@ -14,25 +14,12 @@ void SystemDeleteMetafile(HENHMETAFILE metafile) { DeleteEnhMetaFile(metafile); 
 
 MetafileDeleter g_deleteMetafile = SystemDeleteMetafile;
 
-// (extent / hundredths-per-pixel + 0.5) truncated towards zero; false unless it is a
-// positive int.
-bool ScaleToPixels(long long extent, int sizeMm, int resolution, int& pixels) {
-  if (sizeMm <= 0 || resolution <= 0) return false;
-  const double hundredthsPerPixel = sizeMm * 100.0 / resolution;
-  const double scaled = static_cast<double>(extent) / hundredthsPerPixel + 0.5;
-  if (scaled < 1.0 || scaled >= static_cast<double>(INT_MAX)) return false;
-  pixels = static_cast<int>(scaled);
-  return true;
-}
-
 }  // namespace
 
 bool PageSizeInPixels(const RECTL& frame, const DisplayMetrics& metrics, int& width,
                       int& height) {
-  const long long frameWidth = static_cast<long long>(frame.right) - frame.left;
-  const long long frameHeight = static_cast<long long>(frame.bottom) - frame.top;
-  return ScaleToPixels(frameWidth, metrics.horzSizeMm, metrics.horzRes, width) &&
-         ScaleToPixels(frameHeight, metrics.vertSizeMm, metrics.vertRes, height);
+  return PageSizeInPixels(PageFrame{frame.left, frame.top, frame.right, frame.bottom}, metrics,
+                          width, height);
 }
 
 MetafileDeleter SetMetafileDeleter(MetafileDeleter deleter) {
@@ -55,7 +42,7 @@ bool CPageStore::LoadPageFile(const std::string& path, PageEntry& entry) {
   if (!PageSizeInPixels(frame, metrics, width, height)) return false;
   entry.nWidth = width;
   entry.nHeight = height;
-  entry.hMetaFile = GetEnhMetaFileA(path.c_str());
+  entry.hMetaFile = LoadCheckedMetafile(path);
   return true;
 }
 

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <new>
 
+#include "app/app_names.h"
 #include "message_box.h"
 #include "page_file_name.h"
 #include "path_parts.h"
@@ -68,6 +71,12 @@ class SpoolFileView {
   void* m_view = nullptr;
 };
 
+void ReportCutShort(std::size_t keptPages) {
+  char text[sizeof kJobCutShortFormat + 20];
+  std::snprintf(text, sizeof text, kJobCutShortFormat, static_cast<unsigned>(keptPages));
+  ShowMessageBox(nullptr, text, kAppTitle, MB_OK);
+}
+
 }  // namespace
 
 int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
@@ -76,7 +85,7 @@ int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
   PageSignature signature;
   if (!ReadSpoolSignature(spoolPath, signature)) return 0;
 
-  std::vector<std::size_t> starts;
+  int pageCount = 0;
   {
     SpoolFileView spool(spoolPath);
     if (!spool.opened()) return 0;
@@ -88,17 +97,24 @@ int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
       return 0;
     }
     const std::size_t size = static_cast<std::size_t>(length);
-    starts = FindPageStarts(bytes, size, signature);
+    JobPages job;
+    try {
+      job = SplitPages(FindPageStarts(bytes, size, signature), size, kMaxJobPages);
+    } catch (const std::bad_alloc&) {
+      ShowMessageBox(nullptr, kNoMemoryText, kNoMemoryCaption, MB_OK);
+      return 0;
+    }
     const std::string baseName = SplitPath(spoolPath).baseName;
-    for (std::size_t k = 0; k < starts.size(); ++k) {
+    for (std::size_t k = 0; k < job.pages.size(); ++k) {
       std::string pagePath;
       // A page path that would not fit a path buffer is refused, not cut short.
       if (!JoinPath(workDir, PageFileName(baseName, static_cast<int>(k)), pagePath)) continue;
       pageFiles.push_back(pagePath);
-      const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : size;
-      WritePageFile(pagePath, bytes + starts[k], end - starts[k]);
+      WritePageFile(pagePath, bytes + job.pages[k].offset, job.pages[k].size);
     }
+    pageCount = static_cast<int>(job.pages.size());
+    if (job.cutShort) ReportCutShort(job.pages.size());
   }
   DeleteFileA(spoolPath.c_str());
-  return static_cast<int>(starts.size());
+  return pageCount;
 }
