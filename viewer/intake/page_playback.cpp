@@ -1,5 +1,6 @@
 #include "page_playback.h"
 
+#include <new>
 #include <vector>
 
 #include "page_records.h"
@@ -19,7 +20,8 @@ int CALLBACK PlayCheckedRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* 
   return 1;
 }
 
-// The whole page file; false when it cannot be read (or is beyond what one read takes).
+// The whole page file; false when it cannot be read, is beyond what one read takes or
+// there is no memory for it.
 bool ReadPageBytes(const std::string& path, std::vector<unsigned char>& bytes) {
   ScopedFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -27,7 +29,11 @@ bool ReadPageBytes(const std::string& path, std::vector<unsigned char>& bytes) {
   DWORD high = 0;
   const DWORD size = GetFileSize(file.get(), &high);
   if (size == INVALID_FILE_SIZE || high != 0) return false;
-  bytes.resize(size);
+  try {
+    bytes.resize(size);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
   DWORD read = 0;
   return size == 0 || (ReadFile(file.get(), bytes.data(), size, &read, nullptr) && read == size);
 }

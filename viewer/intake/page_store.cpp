@@ -1,5 +1,7 @@
 #include "page_store.h"
 
+#include <new>
+
 #include "app/app_names.h"
 #include "job_discovery.h"
 #include "message_box.h"
@@ -7,6 +9,7 @@
 #include "page_header.h"
 #include "page_playback.h"
 #include "program_directory.h"
+#include "spool_extraction.h"
 
 namespace {
 
@@ -51,7 +54,15 @@ bool CPageStore::LoadBlankPage(PageEntry& entry) { return LoadPageFile(m_strBlan
 int CPageStore::LoadAllPages() {
   for (const std::string& path : m_pageFiles) {
     PageEntry entry;
-    if (LoadPageFile(path, entry)) m_pages.push_back(entry);
+    if (!LoadPageFile(path, entry)) continue;
+    try {
+      m_pages.push_back(entry);
+    } catch (const std::bad_alloc&) {
+      // The pages loaded so far are shown; the user hears why the rest are not.
+      if (entry.hMetaFile) g_deleteMetafile(entry.hMetaFile);
+      ShowMessageBox(nullptr, kNoMemoryText, kNoMemoryCaption, MB_OK);
+      break;
+    }
   }
   return static_cast<int>(m_pages.size());
 }

@@ -30,6 +30,15 @@ TEST(Zoom, SheetOnScreenIsHalfAMillimetrePerPixelAtNormal) {
   EXPECT_EQ(largest.cy, 5940);
 }
 
+TEST(Zoom, AHugeSheetIsHeldToWhatAWindowScrollsAndNeverOverflows) {
+  const SIZE largest = ZoomedSheetSize(kMaxSheetTenths, INT_MAX, kZoomIndexCount - 1);
+  EXPECT_EQ(largest.cx, kMaxSheetPixels);
+  EXPECT_EQ(largest.cy, kMaxSheetPixels);
+  const SIZE smallest = ZoomedSheetSize(INT_MAX, 2970, 0);
+  EXPECT_EQ(smallest.cx, kMaxSheetPixels);
+  EXPECT_EQ(smallest.cy, 29);
+}
+
 TEST(Zoom, AnIndexOutsideTheTableIsHeldAtItsEnds) {
   EXPECT_EQ(ZoomPercent(-1), 5);
   EXPECT_EQ(ZoomPercent(14), 1000);
