@@ -48,13 +48,10 @@ constexpr int kBarHeight = 6000;
 Bytes BarsPage() {
   const RECT frame = {0, 0, 21000, 29700};
   HDC dc = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);
-  // Recorded in 0.01 mm, the frame's own units.
-  SetMapMode(dc, MM_ANISOTROPIC);
-  SetWindowExtEx(dc, 2100, 2970, nullptr);
-  SetViewportExtEx(dc, GetDeviceCaps(dc, HORZRES) * 21 / GetDeviceCaps(dc, HORZSIZE),
-                   GetDeviceCaps(dc, VERTRES) * 297 / GetDeviceCaps(dc, VERTSIZE), nullptr);
+  // Recorded in 0.01 mm, the frame's own units, y upwards.
+  SetMapMode(dc, MM_HIMETRIC);
   SelectObject(dc, GetStockObject(BLACK_BRUSH));
-  for (int top : kBarTop) Rectangle(dc, 200, top / 10, 1900, (top + kBarHeight) / 10);
+  for (int top : kBarTop) Rectangle(dc, 2000, -top, 19000, -(top + kBarHeight));
   CScopedEnhMetaFile page(CloseEnhMetaFile(dc));
   Bytes bytes(GetEnhMetaFileBits(page.get(), 0, nullptr));
   GetEnhMetaFileBits(page.get(), static_cast<UINT>(bytes.size()), bytes.data());

@@ -1,3 +1,4 @@
+#include "sheet_layout.h"
 #include "sheet_navigation.h"
 
 #include <gtest/gtest.h>
