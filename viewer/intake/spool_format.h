@@ -33,8 +33,6 @@ bool SignatureFromFirstRecord(const unsigned char (&record)[kFirstRecordBytes],
 // Checks the spool header and first record and takes the page signature from the first
 // page. False when any check fails or the file is too short for it.
 bool ReadSpoolSignature(const std::string& spoolPath, PageSignature& signature);
-// The same rule on a spool file held in memory.
-bool SpoolSignatureOf(const unsigned char* data, std::size_t length, PageSignature& signature);
 
 // Offsets of every page start in a spool file held in memory, ascending: each offset
 // above 0 where the signature stands, the record type is EMR_HEADER and the metafile

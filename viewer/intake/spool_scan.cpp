@@ -34,18 +34,6 @@ bool SignatureFromFirstRecord(const unsigned char (&record)[kFirstRecordBytes],
   return true;
 }
 
-bool SpoolSignatureOf(const unsigned char* data, std::size_t length, PageSignature& signature) {
-  unsigned char head[kSpoolHeadBytes];
-  unsigned char record[kFirstRecordBytes];
-  std::uint32_t offset = 0;
-  if (length < sizeof head) return false;
-  std::memcpy(head, data, sizeof head);
-  if (!FirstRecordOffset(head, offset)) return false;
-  if (offset > length || length - offset < sizeof record) return false;
-  std::memcpy(record, data + offset, sizeof record);
-  return SignatureFromFirstRecord(record, signature);
-}
-
 std::vector<std::size_t> FindPageStarts(const unsigned char* data, std::size_t length,
                                         const PageSignature& signature) {
   std::vector<std::size_t> starts;

@@ -11,6 +11,19 @@ void Check(bool holds) {
   if (!holds) std::abort();
 }
 
+// The shell's two reads, from memory: the spool header, then the first record it names.
+bool SpoolSignatureOf(const unsigned char* data, std::size_t length, PageSignature& signature) {
+  unsigned char head[kSpoolHeadBytes];
+  unsigned char record[kFirstRecordBytes];
+  std::uint32_t offset = 0;
+  if (length < sizeof head) return false;
+  std::memcpy(head, data, sizeof head);
+  if (!FirstRecordOffset(head, offset)) return false;
+  if (offset > length || length - offset < sizeof record) return false;
+  std::memcpy(record, data + offset, sizeof record);
+  return SignatureFromFirstRecord(record, signature);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
