@@ -1,11 +1,12 @@
 #include "bmp_reader.h"
 
-#include "rastra.h"
-
-#include <windows.h>
+#include "rastra_result.h"
 
 namespace {
 
+// Compression values of the info header.
+constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiBitfields = 3;
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kMasksOffset = kFileHeaderSize + kInfoHeaderSize;
@@ -54,7 +55,7 @@ struct BmpLayout {
 
 long ReadMasks(const Bytes& file, std::uint32_t compression, BmpLayout& layout) {
   std::uint32_t masks[3];
-  if (compression == BI_BITFIELDS) {
+  if (compression == kBiBitfields) {
     if (file.size() < kMasksOffset + 12) return RASTRA_ERROR_SOURCE_MALFORMED;
     for (int i = 0; i < 3; ++i) masks[i] = GetU32LE(file.data() + kMasksOffset + 4 * i);
   } else if (layout.bitCount == 16) {
@@ -146,8 +147,8 @@ long ReadLayout(const Bytes& file, BmpLayout& layout, Palette& palette, std::uin
     case 1: case 4: case 8: case 16: case 24: case 32: break;
     default: return RASTRA_ERROR_SOURCE_UNSUPPORTED;
   }
-  const bool bitfields = compression == BI_BITFIELDS;
-  if (compression != BI_RGB && !bitfields) return RASTRA_ERROR_SOURCE_UNSUPPORTED;
+  const bool bitfields = compression == kBiBitfields;
+  if (compression != kBiRgb && !bitfields) return RASTRA_ERROR_SOURCE_UNSUPPORTED;
   if (bitfields && layout.bitCount != 16 && layout.bitCount != 32) return RASTRA_ERROR_SOURCE_MALFORMED;
 
   layout.width = static_cast<std::uint32_t>(width);

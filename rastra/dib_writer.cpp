@@ -1,6 +1,6 @@
 #include "image_writers.h"
 
-#include "rastra.h"
+#include "rastra_result.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "exact_palette.h"
 #include "gif_lzw.h"
 #include "median_cut.h"
-#include "rastra.h"
+#include "rastra_result.h"
 
 namespace {
 

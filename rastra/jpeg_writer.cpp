@@ -1,6 +1,6 @@
 #include "image_writers.h"
 
-#include "rastra.h"
+#include "rastra_result.h"
 
 // The encoder is third-party code: its own warnings are not ours to fix.
 #pragma GCC diagnostic push

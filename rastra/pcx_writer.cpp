@@ -1,7 +1,7 @@
 #include "image_writers.h"
 
 #include "exact_palette.h"
-#include "rastra.h"
+#include "rastra_result.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "deflate.h"
 #include "exact_palette.h"
-#include "rastra.h"
+#include "rastra_result.h"
 
 #include <cstdlib>
 

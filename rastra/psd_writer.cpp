@@ -1,7 +1,7 @@
 #include "image_writers.h"
 
 #include "packbits.h"
-#include "rastra.h"
+#include "rastra_result.h"
 
 namespace {
 

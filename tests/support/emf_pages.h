@@ -11,6 +11,8 @@ struct PageDrawing {
   std::string label = "Page";
   // The metafile's description; a different length changes the header record's size.
   std::string description;
+  // Lines of body text under the label, as a text-heavy document has.
+  int textLines = 0;
 };
 
 // The metafile's bytes, as GetEnhMetaFileBits returns them.

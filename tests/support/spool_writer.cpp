@@ -79,12 +79,13 @@ std::vector<std::size_t> PageOffsets(const SpoolJob& job) {
   return offsets;
 }
 
-SpoolJob MakeDrawnJob(int count, const std::string& documentName) {
+SpoolJob MakeDrawnJob(int count, const std::string& documentName, int textLines) {
   SpoolJob job;
   job.documentName = documentName;
   for (int i = 1; i <= count; ++i) {
     PageDrawing drawing;
     drawing.label = "Page " + std::to_string(i);
+    drawing.textLines = textLines;
     job.pages.push_back(DrawEmfPage(drawing));
   }
   return job;

@@ -28,5 +28,7 @@ std::vector<std::size_t> PageOffsets(const SpoolJob& job);
 // A record with a type, a data size and the data.
 void AppendRecord(Bytes& spool, std::uint32_t type, const Bytes& data);
 
-// A job of `count` A4 pages drawn with GDI, labelled "Page 1" and on.
-SpoolJob MakeDrawnJob(int count, const std::string& documentName = "Document");
+// A job of `count` A4 pages drawn with GDI, labelled "Page 1" and on, each with
+// `textLines` lines of body text.
+SpoolJob MakeDrawnJob(int count, const std::string& documentName = "Document",
+                      int textLines = 0);

@@ -1,5 +1,5 @@
-// Writes a sample print job as the spooler stores it: write_sample_job PATH [PAGES]
-// (three pages unless told otherwise).
+// Writes a sample print job as the spooler stores it: write_sample_job PATH [PAGES [LINES]]
+// (three pages unless told otherwise, each with LINES lines of body text, none by default).
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -8,16 +8,17 @@
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: write_sample_job PATH [PAGES]\n");
+    std::fprintf(stderr, "usage: write_sample_job PATH [PAGES [LINES]]\n");
     return 2;
   }
   const int pages = argc > 2 ? std::atoi(argv[2]) : 3;
-  if (pages < 1) {
-    std::fprintf(stderr, "write_sample_job: PAGES must be at least 1\n");
+  const int lines = argc > 3 ? std::atoi(argv[3]) : 0;
+  if (pages < 1 || lines < 0) {
+    std::fprintf(stderr, "write_sample_job: PAGES must be at least 1, LINES at least 0\n");
     return 2;
   }
   try {
-    WriteFileBytes(argv[1], BuildSpoolFile(MakeDrawnJob(pages, "Quillor sample job")));
+    WriteFileBytes(argv[1], BuildSpoolFile(MakeDrawnJob(pages, "Quillor sample job", lines)));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "write_sample_job: %s\n", error.what());
     return 1;

@@ -35,7 +35,7 @@ PageRenderResult RenderPage(const char* pagePath, const char* bmpPath) {
   int height = 0;
   if (!PageSizeInPixels(frame, metrics, width, height)) return PageRenderResult::Refused;
 
-  CScopedEnhMetaFile page(GetEnhMetaFileA(pagePath));
+  CScopedEnhMetaFile page(LoadCheckedMetafile(pagePath));
   if (!page) return PageRenderResult::NotWritten;
   CMemoryDC memory(nullptr);
   CPageBitmap bitmap;

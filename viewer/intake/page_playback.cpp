@@ -1,37 +1,17 @@
 #include "page_playback.h"
 
+#include <new>
+#include <vector>
+
+#include "page_records.h"
+#include "scoped_handle.h"
+
+static_assert(kEmrSelectObject == EMR_SELECTOBJECT && kEmrSelectPalette == EMR_SELECTPALETTE &&
+                  kEmrExtCreateFontIndirectW == EMR_EXTCREATEFONTINDIRECTW &&
+                  kEmrCreateColorSpaceW == EMR_CREATECOLORSPACEW && kEmrEof == EMR_EOF,
+              "record types as the platform numbers them");
+
 namespace {
-
-// Stock objects are named by their index with the high bit set.
-constexpr DWORD kStockObjectFlag = 0x80000000;
-
-enum class ObjectUse { None, TableOnly, TableOrStock };
-
-// How a record names an object in its first parameter.
-ObjectUse ObjectUseOf(DWORD type) {
-  switch (type) {
-    case EMR_SELECTOBJECT:
-    case EMR_SELECTPALETTE:
-      return ObjectUse::TableOrStock;
-    case EMR_CREATEPEN:
-    case EMR_CREATEBRUSHINDIRECT:
-    case EMR_DELETEOBJECT:
-    case EMR_CREATEPALETTE:
-    case EMR_SETPALETTEENTRIES:
-    case EMR_RESIZEPALETTE:
-    case EMR_EXTCREATEFONTINDIRECTW:
-    case EMR_CREATEMONOBRUSH:
-    case EMR_CREATEDIBPATTERNBRUSHPT:
-    case EMR_EXTCREATEPEN:
-    case EMR_CREATECOLORSPACE:
-    case EMR_SETCOLORSPACE:
-    case EMR_DELETECOLORSPACE:
-    case EMR_CREATECOLORSPACEW:
-      return ObjectUse::TableOnly;
-    default:
-      return ObjectUse::None;
-  }
-}
 
 int CALLBACK PlayCheckedRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
                                int tableSize, LPARAM) {
@@ -40,18 +20,41 @@ int CALLBACK PlayCheckedRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* 
   return 1;
 }
 
+// The whole page file; false when it cannot be read, is beyond what one read takes or
+// there is no memory for it.
+bool ReadPageBytes(const std::string& path, std::vector<unsigned char>& bytes) {
+  ScopedFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return false;
+  DWORD high = 0;
+  const DWORD size = GetFileSize(file.get(), &high);
+  if (size == INVALID_FILE_SIZE || high != 0) return false;
+  try {
+    bytes.resize(size);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  DWORD read = 0;
+  return size == 0 || (ReadFile(file.get(), bytes.data(), size, &read, nullptr) && read == size);
+}
+
 }  // namespace
 
 bool IsPlayableRecord(const ENHMETARECORD& record, UINT tableSize) {
-  const ObjectUse use = ObjectUseOf(record.iType);
-  if (use == ObjectUse::None) return true;
-  if (record.nSize < sizeof(EMR) + sizeof(DWORD)) return false;
-  const DWORD index = record.dParm[0];
-  if (index & kStockObjectFlag) return use == ObjectUse::TableOrStock;
-  // Slot 0 stands for the metafile itself.
-  return index > 0 && index < tableSize;
+  return IsPlayableRecord(reinterpret_cast<const unsigned char*>(&record), record.nSize,
+                          tableSize);
 }
 
 BOOL PlayPageMetafile(HDC dc, HENHMETAFILE page, const RECT& area) {
   return EnumEnhMetaFile(dc, page, PlayCheckedRecord, nullptr, &area);
+}
+
+HENHMETAFILE LoadCheckedMetafile(const std::string& path) {
+  std::vector<unsigned char> bytes;
+  if (!ReadPageBytes(path, bytes)) return nullptr;
+  const RecordChain chain = WalkRecordChain(bytes.data(), bytes.size());
+  if (!chain.broken) return GetEnhMetaFileA(path.c_str());
+  const std::vector<unsigned char> whole = CutAtBrokenRecord(bytes.data(), chain);
+  if (whole.empty()) return nullptr;
+  return SetEnhMetaFileBits(static_cast<UINT>(whole.size()), whole.data());
 }

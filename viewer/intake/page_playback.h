@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Plays a page's metafile into `area` like PlayEnhMetaFile, leaving out records that name
 // a slot outside the metafile's own object table: such a record cannot draw anything
 // meaningful, and some players read past the table on it (real spool pages select the
@@ -10,3 +12,8 @@ BOOL PlayPageMetafile(HDC dc, HENHMETAFILE page, const RECT& area);
 
 // True when the record can be played safely against an object table of `tableSize` slots.
 bool IsPlayableRecord(const ENHMETARECORD& record, UINT tableSize);
+
+// Opens a page file as a metafile the platform can walk: a page whose record chain breaks
+// keeps only its whole records before the break (the platform's own walk never ends on
+// some broken chains). nullptr when the file cannot be read or has no whole header.
+HENHMETAFILE LoadCheckedMetafile(const std::string& path);

@@ -2,14 +2,18 @@
 
 #include <climits>
 #include <cstdio>
+#include <new>
 
 #include "app/app_names.h"
 #include "file_search.h"
 #include "job_discovery.h"
 #include "message_box.h"
+#include "page_frame.h"
 #include "page_header.h"
+#include "page_playback.h"
 #include "path_parts.h"
 #include "program_directory.h"
+#include "spool_extraction.h"
 
 namespace {
 
@@ -17,25 +21,12 @@ void SystemDeleteMetafile(HENHMETAFILE metafile) { DeleteEnhMetaFile(metafile); 
 
 MetafileDeleter g_deleteMetafile = SystemDeleteMetafile;
 
-// (extent / hundredths-per-pixel + 0.5) truncated towards zero; false unless it is a
-// positive int.
-bool ScaleToPixels(long long extent, int sizeMm, int resolution, int& pixels) {
-  if (sizeMm <= 0 || resolution <= 0) return false;
-  const double hundredthsPerPixel = sizeMm * 100.0 / resolution;
-  const double scaled = static_cast<double>(extent) / hundredthsPerPixel + 0.5;
-  if (scaled < 1.0 || scaled >= static_cast<double>(INT_MAX)) return false;
-  pixels = static_cast<int>(scaled);
-  return true;
-}
-
 }  // namespace
 
 bool PageSizeInPixels(const RECTL& frame, const DisplayMetrics& metrics, int& width,
                       int& height) {
-  const long long frameWidth = static_cast<long long>(frame.right) - frame.left;
-  const long long frameHeight = static_cast<long long>(frame.bottom) - frame.top;
-  return ScaleToPixels(frameWidth, metrics.horzSizeMm, metrics.horzRes, width) &&
-         ScaleToPixels(frameHeight, metrics.vertSizeMm, metrics.vertRes, height);
+  return PageSizeInPixels(PageFrame{frame.left, frame.top, frame.right, frame.bottom}, metrics,
+                          width, height);
 }
 
 MetafileDeleter SetMetafileDeleter(MetafileDeleter deleter) {
@@ -58,7 +49,7 @@ bool CPageStore::LoadPageFile(const std::string& path, PageEntry& entry) {
   if (!PageSizeInPixels(frame, metrics, width, height)) return false;
   entry.nWidth = width;
   entry.nHeight = height;
-  entry.hMetaFile = GetEnhMetaFileA(path.c_str());
+  entry.hMetaFile = LoadCheckedMetafile(path);
   return true;
 }
 
@@ -67,7 +58,15 @@ bool CPageStore::LoadBlankPage(PageEntry& entry) { return LoadPageFile(m_strBlan
 int CPageStore::LoadAllPages() {
   for (const std::string& path : m_pageFiles) {
     PageEntry entry;
-    if (LoadPageFile(path, entry)) m_pages.push_back(entry);
+    if (!LoadPageFile(path, entry)) continue;
+    try {
+      m_pages.push_back(entry);
+    } catch (const std::bad_alloc&) {
+      // The pages loaded so far are shown; the user hears why the rest are not.
+      if (entry.hMetaFile) g_deleteMetafile(entry.hMetaFile);
+      ShowMessageBox(nullptr, kNoMemoryText, kNoMemoryCaption, MB_OK);
+      break;
+    }
   }
   return static_cast<int>(m_pages.size());
 }
@@ -164,11 +163,11 @@ void CPageStore::ReportUnwrittenPages() {
   m_shownUnwritten = UnwrittenPages();
   if (unwritten.count <= 0) return;
   const int kept = unwritten.of - unwritten.count;
-  const int length = std::snprintf(nullptr, 0, kJobCutShortFormat, kept, unwritten.of,
+  const int length = std::snprintf(nullptr, 0, kDiskFullCutShortFormat, kept, unwritten.of,
                                    m_strWorkDir.c_str());
   if (length < 0) return;
   std::vector<char> text(static_cast<std::size_t>(length) + 1);
-  std::snprintf(text.data(), text.size(), kJobCutShortFormat, kept, unwritten.of,
+  std::snprintf(text.data(), text.size(), kDiskFullCutShortFormat, kept, unwritten.of,
                 m_strWorkDir.c_str());
   ShowStoreMessage(text.data());
 }

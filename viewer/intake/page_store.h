@@ -16,7 +16,7 @@ constexpr const char kBlankMissingFormat[] =
     "package back into that folder to insert blank pages.";
 constexpr const char kBlankPageFile[] = "blank.emf";
 // Said once the pages that could be kept are shown: kept, found, the work directory.
-constexpr const char kJobCutShortFormat[] =
+constexpr const char kDiskFullCutShortFormat[] =
     "Only %d of the %d pages of this job could be kept: the disk holding \"%s\" is full. "
     "Free some space on it and print the job again to see the rest.";
 // The folder inside the work directory where a handed-over job waits to be shown.

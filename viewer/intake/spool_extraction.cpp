@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <new>
 
+#include "app/app_names.h"
 #include "message_box.h"
 #include "page_file_name.h"
 #include "path_parts.h"
@@ -78,6 +81,12 @@ class SpoolFileView {
   void* m_view = nullptr;
 };
 
+void ReportCutShort(std::size_t keptPages) {
+  char text[sizeof kTooManyPagesFormat + 20];
+  std::snprintf(text, sizeof text, kTooManyPagesFormat, static_cast<unsigned>(keptPages));
+  ShowMessageBox(nullptr, text, kAppTitle, MB_OK);
+}
+
 }  // namespace
 
 int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
@@ -86,7 +95,7 @@ int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
   PageSignature signature;
   if (!ReadSpoolSignature(spoolPath, signature)) return 0;
 
-  std::vector<std::size_t> starts;
+  int pageCount = 0;
   {
     SpoolFileView spool(spoolPath);
     if (!spool.opened()) return 0;
@@ -98,23 +107,31 @@ int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
       return 0;
     }
     const std::size_t size = static_cast<std::size_t>(length);
-    starts = FindPageStarts(bytes, size, signature);
+    JobPages job;
+    try {
+      job = SplitPages(FindPageStarts(bytes, size, signature), size, kMaxJobPages);
+    } catch (const std::bad_alloc&) {
+      ShowMessageBox(nullptr, kNoMemoryText, kNoMemoryCaption, MB_OK);
+      return 0;
+    }
     const std::string baseName = SplitPath(spoolPath).baseName;
-    for (std::size_t k = 0; k < starts.size(); ++k) {
+    for (std::size_t k = 0; k < job.pages.size(); ++k) {
       std::string pagePath;
       // A page path that would not fit a path buffer is refused, not cut short.
       if (!JoinPath(workDir, PageFileName(baseName, static_cast<int>(k)), pagePath)) continue;
       pageFiles.push_back(pagePath);
-      const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : size;
-      if (WritePageFile(pagePath, bytes + starts[k], end - starts[k]) == PageWrite::cutShort) {
+      if (WritePageFile(pagePath, bytes + job.pages[k].offset, job.pages[k].size) ==
+          PageWrite::cutShort) {
         // The disk is full: the pages cut so far are the job that can be shown.
         pageFiles.pop_back();
-        if (unwritten) unwritten->count += static_cast<int>(starts.size() - k);
+        if (unwritten) unwritten->count += static_cast<int>(job.pages.size() - k);
         break;
       }
     }
-    if (unwritten) unwritten->of += static_cast<int>(starts.size());
+    if (unwritten) unwritten->of += static_cast<int>(job.pages.size());
+    pageCount = static_cast<int>(job.pages.size());
+    if (job.cutShort) ReportCutShort(job.pages.size());
   }
   DeleteFileA(spoolPath.c_str());
-  return static_cast<int>(starts.size());
+  return pageCount;
 }

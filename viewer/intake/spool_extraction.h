@@ -6,6 +6,10 @@
 
 constexpr const char kNoMemoryText[] = "Can not malloc memory.";
 constexpr const char kNoMemoryCaption[] = "Error";
+// Takes the number of pages kept.
+constexpr const char kTooManyPagesFormat[] =
+    "This job has more pages than the viewer can hold at once; only its first %u pages "
+    "are shown.";
 
 // Pages of a job that found no room: cutting stops at the first page file that cannot be
 // written whole (a full disk), removes that file and leaves it and every later page out.
@@ -17,6 +21,7 @@ struct UnwrittenPages {
 // Cuts a private copy of a spool file into page files "<base>NNNN.emf" in the work
 // directory, appending each page file's path to `pageFiles`, and deletes the copy.
 // Returns the number of pages found (0 on any failure; the copy then stays). Pages left
-// out for want of room are added to `unwritten` when it is given.
+// out for want of room are added to `unwritten` when it is given. A job beyond
+// kMaxJobPages keeps its first pages and the user is told that it was cut short.
 int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
                       PathList& pageFiles, UnwrittenPages* unwritten = nullptr);

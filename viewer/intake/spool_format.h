@@ -19,6 +19,17 @@ constexpr std::size_t kMinEmfHeaderBytes = 44;  // up to and including the signa
 constexpr std::size_t kPageSignatureLength = 6;
 using PageSignature = unsigned char[kPageSignatureLength + 1];
 
+// The spool header's first bytes (version, header size) and the first record's first bytes
+// (type, data size, the page's first six bytes).
+constexpr std::size_t kSpoolHeadBytes = 8;
+constexpr std::size_t kFirstRecordBytes = 8 + kPageSignatureLength;
+
+// Where the first record starts, from the spool header; false unless the version is ours.
+bool FirstRecordOffset(const unsigned char (&head)[kSpoolHeadBytes], std::uint32_t& offset);
+// The page signature from the first record; false unless it is a page's metafile data.
+bool SignatureFromFirstRecord(const unsigned char (&record)[kFirstRecordBytes],
+                              PageSignature& signature);
+
 // Checks the spool header and first record and takes the page signature from the first
 // page. False when any check fails or the file is too short for it.
 bool ReadSpoolSignature(const std::string& spoolPath, PageSignature& signature);
@@ -28,5 +39,24 @@ bool ReadSpoolSignature(const std::string& spoolPath, PageSignature& signature);
 // signature follows 40 bytes on, with at least 44 bytes of the file left there.
 std::vector<std::size_t> FindPageStarts(const unsigned char* data, std::size_t length,
                                         const PageSignature& signature);
+
+// One job holds at most this many pages: each shown page keeps a metafile handle, and a
+// process on NT gets 10,000 GDI objects (9x far fewer), some of which the viewer needs itself.
+constexpr std::size_t kMaxJobPages = 4000;
+
+struct PageRange {
+  std::size_t offset;
+  std::size_t size;
+};
+
+// The pages of a job: each runs from its start to the next start (the last to the end of
+// the file), at most `maxPages` of them; `cutShort` when page starts were left over.
+struct JobPages {
+  std::vector<PageRange> pages;
+  bool cutShort = false;
+};
+
+JobPages SplitPages(const std::vector<std::size_t>& starts, std::size_t length,
+                    std::size_t maxPages);
 
 std::uint32_t ReadLittleEndian32(const unsigned char* bytes);

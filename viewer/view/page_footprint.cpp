@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -18,6 +19,14 @@ struct Extent {
   double right;
   double bottom;
 };
+
+// A footprint never reaches beyond the coordinates GDI takes on NT (2^27), so no far-flung
+// recorded bounds can overflow what follows.
+constexpr double kMaxCoordinate = 1 << 27;
+
+LONG Coordinate(double value) {
+  return static_cast<LONG>(std::clamp(value, -kMaxCoordinate, kMaxCoordinate));
+}
 
 bool ReadHeader(HENHMETAFILE metafile, ENHMETAHEADER& header) {
   return metafile && GetEnhMetaFileHeader(metafile, sizeof header, &header) >= sizeof header;
@@ -57,17 +66,21 @@ RECT PageFootprint(HENHMETAFILE metafile, const RECT& page) {
   if (ReadHeader(metafile, header) && HasFrame(header) && RecordedExtent(header, extent)) {
     // Mapped as the player maps the frame onto the page rectangle.
     const RECTL& frame = header.rclFrame;
-    const double scaleX = static_cast<double>(page.right - page.left) / (frame.right - frame.left);
-    const double scaleY = static_cast<double>(page.bottom - page.top) / (frame.bottom - frame.top);
+    const double scaleX = (static_cast<double>(page.right) - page.left) /
+                          (static_cast<double>(frame.right) - frame.left);
+    const double scaleY = (static_cast<double>(page.bottom) - page.top) /
+                          (static_cast<double>(frame.bottom) - frame.top);
     const RECT reached = {
-        page.left + static_cast<LONG>(std::floor((extent.left - frame.left) * scaleX)),
-        page.top + static_cast<LONG>(std::floor((extent.top - frame.top) * scaleY)),
-        page.left + static_cast<LONG>(std::ceil((extent.right - frame.left) * scaleX)),
-        page.top + static_cast<LONG>(std::ceil((extent.bottom - frame.top) * scaleY))};
+        Coordinate(page.left + std::floor((extent.left - frame.left) * scaleX)),
+        Coordinate(page.top + std::floor((extent.top - frame.top) * scaleY)),
+        Coordinate(page.left + std::ceil((extent.right - frame.left) * scaleX)),
+        Coordinate(page.top + std::ceil((extent.bottom - frame.top) * scaleY))};
     UnionRect(&footprint, &page, &reached);
   }
-  const int marginX = std::max<int>(kMinimumMargin, (page.right - page.left) / kMarginDivisor);
-  const int marginY = std::max<int>(kMinimumMargin, (page.bottom - page.top) / kMarginDivisor);
+  const int marginX = static_cast<int>(std::max<std::int64_t>(
+      kMinimumMargin, (static_cast<std::int64_t>(page.right) - page.left) / kMarginDivisor));
+  const int marginY = static_cast<int>(std::max<std::int64_t>(
+      kMinimumMargin, (static_cast<std::int64_t>(page.bottom) - page.top) / kMarginDivisor));
   InflateRect(&footprint, marginX, marginY);
   return footprint;
 }

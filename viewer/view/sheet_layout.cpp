@@ -13,9 +13,11 @@ int CellCount(const SheetLayout& layout) {
   return grid.columns * grid.rows;
 }
 
-// The MulDiv(mm, 10000, 1000) of the sheet-size rule, without its rounding ever mattering.
-int TenthsOfMm(int mm) {
-  return static_cast<int>(static_cast<std::int64_t>(mm) * 10000 / 1000);
+// The MulDiv(mm, 10000, 1000) of the sheet-size rule, without its rounding ever mattering,
+// held to kMaxSheetTenths.
+LONG TenthsOfMm(int mm) {
+  return static_cast<LONG>(
+      std::min<std::int64_t>(static_cast<std::int64_t>(mm) * 10000 / 1000, kMaxSheetTenths));
 }
 
 }  // namespace

@@ -54,6 +54,11 @@ RECT CellRect(const RECT& sheet, const SheetLayout& layout, const CellPosition& 
 // pageMargins eighths of the spare room. Empty at the cell's corner when the page has no size.
 RECT PageRectInCell(const RECT& cell, int pageWidth, int pageHeight, int pageMargins);
 
+// The longest sheet side kept, in tenths of a millimetre (100 m): a printer reporting more
+// reports nonsense, and the zoomed sheet must stay within reach of 64-bit arithmetic.
+constexpr int kMaxSheetTenths = 1000000;
+
 // The sheet size in tenths of a millimetre from a printer's printable area in whole
-// millimetres; false (keep the old size) when the printer reports no area.
+// millimetres, each side at most kMaxSheetTenths; false (keep the old size) when the
+// printer reports no area.
 bool SheetSizeFromPrintableArea(int horzSizeMm, int vertSizeMm, SIZE& sheet);

@@ -1,6 +1,7 @@
 #include "sheet_navigation.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 int ZoomPercent(int zoomIndex) {
@@ -14,8 +15,11 @@ bool CanZoomIn(int zoomIndex) { return zoomIndex < kZoomIndexCount - 1; }
 bool CanZoomNormal(int zoomIndex) { return zoomIndex != kZoomIndexNormal; }
 
 SIZE ZoomedSheetSize(int sheetWidth, int sheetHeight, int zoomIndex) {
-  const int zoom = ZoomPercent(zoomIndex);
-  return {sheetWidth * zoom / 500, sheetHeight * zoom / 500};
+  const std::int64_t zoom = ZoomPercent(zoomIndex);
+  const auto side = [zoom](int tenths) {
+    return static_cast<LONG>(std::clamp<std::int64_t>(tenths * zoom / 500, 0, kMaxSheetPixels));
+  };
+  return {side(sheetWidth), side(sheetHeight)};
 }
 
 int ClampSheet(int sheet, int sheetCount) {

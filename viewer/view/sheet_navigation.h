@@ -16,7 +16,11 @@ bool CanZoomOut(int zoomIndex);
 bool CanZoomIn(int zoomIndex);
 bool CanZoomNormal(int zoomIndex);
 
+// The largest side of the sheet on screen: what a scroll range and a coordinate of 9x hold.
+constexpr int kMaxSheetPixels = 32767;
+
 // The sheet on screen: one pixel is half a millimetre at 100 %; sizes in tenths of a mm.
+// Each side is held within 0 .. kMaxSheetPixels.
 SIZE ZoomedSheetSize(int sheetWidth, int sheetHeight, int zoomIndex);
 
 // The sheet GoToSheet settles on: below 0 becomes 0, past the end the last sheet (never

@@ -11,30 +11,10 @@ namespace {
 
 constexpr char kWatermarkFace[] = "Times New Roman";
 constexpr int kFontSearchStep = 10;
-// A single narrow character is about a quarter as wide as it is tall, so a text that has
-// not reached the smaller side at four times the larger side never will.
-constexpr int kFontHeightLimitPerSheetSide = 4;
-
-int HeightLimitFor(const RECT& r) {
-  const std::int64_t side = std::max(r.right - r.left, r.bottom - r.top);
-  const std::int64_t limit = side * kFontHeightLimitPerSheetSide;
-  return static_cast<int>(std::min<std::int64_t>(limit, std::numeric_limits<int>::max() / 2));
-}
-
-FontSearchKey KeyFor(HDC dc, const char* text, const RECT& r) {
-  FontSearchKey key;
-  key.text = text;
-  key.targetWidth = std::min(r.right - r.left, r.bottom - r.top);
-  key.heightLimit = HeightLimitFor(r);
-  key.mapMode = GetMapMode(dc);
-  GetWindowExtEx(dc, &key.windowExtent);
-  GetViewportExtEx(dc, &key.viewportExtent);
-  key.logPixelsX = GetDeviceCaps(dc, LOGPIXELSX);
-  key.logPixelsY = GetDeviceCaps(dc, LOGPIXELSY);
-  key.technology = GetDeviceCaps(dc, TECHNOLOGY);
-  key.characterExtra = GetTextCharacterExtra(dc);
-  return key;
-}
+// Text widths grow about in proportion to the height, give or take the hinting of small
+// sizes: the search may go this many times past the height the proportion names.
+constexpr std::int64_t kFontHeightSlack = 2;
+constexpr std::int64_t kMaxFontHeightLimit = std::numeric_limits<int>::max() / 2;
 
 // The text's width in an upright watermark font of `height`, -1 when no font is made.
 int MeasureTextWidth(HDC dc, const std::string& text, int height) {
@@ -45,6 +25,35 @@ int MeasureTextWidth(HDC dc, const std::string& text, int height) {
   SIZE extent = {};
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
   return extent.cx;
+}
+
+// Where the search gives up, from the text's width at a probe height as tall as the sheet:
+// a text of any width, the narrowest single character too, reaches the target before it.
+// A text with no width there never will, so the first step ends the search.
+int HeightLimitFor(HDC dc, const std::string& text, const RECT& r, int targetWidth) {
+  const std::int64_t side = std::max<std::int64_t>(
+      kFontSearchStep, std::max(r.right - r.left, r.bottom - r.top));
+  const int probeHeight = static_cast<int>(std::min(side, kMaxFontHeightLimit));
+  const int probeWidth = MeasureTextWidth(dc, text, probeHeight);
+  if (probeWidth <= 0) return kFontSearchStep;
+  const std::int64_t limit =
+      kFontHeightSlack * probeHeight * std::max(targetWidth, 1) / probeWidth + kFontSearchStep;
+  return static_cast<int>(std::min(limit, kMaxFontHeightLimit));
+}
+
+FontSearchKey KeyFor(HDC dc, const char* text, const RECT& r) {
+  FontSearchKey key;
+  key.text = text;
+  key.targetWidth = std::min(r.right - r.left, r.bottom - r.top);
+  key.heightLimit = HeightLimitFor(dc, key.text, r, key.targetWidth);
+  key.mapMode = GetMapMode(dc);
+  GetWindowExtEx(dc, &key.windowExtent);
+  GetViewportExtEx(dc, &key.viewportExtent);
+  key.logPixelsX = GetDeviceCaps(dc, LOGPIXELSX);
+  key.logPixelsY = GetDeviceCaps(dc, LOGPIXELSY);
+  key.technology = GetDeviceCaps(dc, TECHNOLOGY);
+  key.characterExtra = GetTextCharacterExtra(dc);
+  return key;
 }
 
 }  // namespace

@@ -58,9 +58,9 @@ prepare_case() {
   find "$(spool_dir)" -maxdepth 1 -iname '*.spl' -delete
 }
 
-spool_job() {  # number pages
-  timeout 60 "$wine_run" "$wine_dir" "$build/bin/write_sample_job.exe" \
-    "C:\\windows\\system32\\spool\\PRINTERS\\$1.SPL" "$2" </dev/null >/dev/null ||
+spool_job() {  # number pages [text lines per page]
+  timeout 300 "$wine_run" "$wine_dir" "$build/bin/write_sample_job.exe" \
+    "C:\\windows\\system32\\spool\\PRINTERS\\$1.SPL" "$2" "${3:-0}" </dev/null >/dev/null ||
     fail "could not write the sample job"
 }
 

@@ -163,6 +163,20 @@ TEST_F(SpoolExtraction, AJobWhoseHeaderPassesButHoldsNoWholePageYieldsNothing) {
   EXPECT_FALSE(FileExists(m_copy)) << "a readable copy is deleted even with no pages";
 }
 
+TEST_F(SpoolExtraction, AJobBeyondThePageCapKeepsItsFirstPagesAndSaysSo) {
+  SpoolJob job = MakeDrawnJob(1);
+  job.pages.resize(kMaxJobPages + 3, job.pages[0]);
+  const Bytes spool = BuildSpoolFile(job);
+  EXPECT_EQ(Extract(spool), static_cast<int>(kMaxJobPages));
+  ASSERT_EQ(m_pages.size(), kMaxJobPages);
+  const std::vector<std::size_t> starts = PageRecordOffsets(spool);
+  EXPECT_EQ(ReadFileBytes(m_pages.back()), ExpectedPage(spool, starts, kMaxJobPages - 1))
+      << "the last page kept still ends where the next one starts";
+  EXPECT_FALSE(FileExists(m_work.file("000124000.emf")));
+  EXPECT_EQ(g_messageBoxes, 1) << "the user is told the job was cut short";
+  g_messageBoxes = 0;
+}
+
 TEST_F(SpoolExtraction, AppendsToTheListAndAddsNoSecondBackslash) {
   m_pages.push_back("earlier job's page");
   const Bytes first = BuildSpoolFile(MakeDrawnJob(1));

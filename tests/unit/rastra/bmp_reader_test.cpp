@@ -1,5 +1,5 @@
 #include "bmp_reader.h"
-#include "rastra.h"
+#include "rastra_result.h"
 #include "sample_bmp.h"
 
 #include <gtest/gtest.h>

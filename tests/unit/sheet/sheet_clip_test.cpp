@@ -1,10 +1,14 @@
 // Drawing only what the screen repaints: clipped sheets, left-out cells and the page cache.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "framework/gdi_holders.h"
 #include "page_bitmap_cache.h"
+#include "page_footprint.h"
 #include "sheet_canvas.h"
 #include "sheet_renderer.h"
 #include "test_pages.h"
@@ -120,6 +124,51 @@ TEST(ClippedSheet, LeavesOutOnlyPagesThatCannotReachTheClip) {
   // ...but every page is played where the caller did not clip: printers and export.
   EXPECT_TRUE(SpillShowsInBottomRightCell(true, false));
   EXPECT_TRUE(SpillShowsInBottomRightCell(false, false));
+}
+
+// A metafile of nothing but a header with this frame and these recorded bounds.
+HENHMETAFILE BareMetafile(const RECTL& frame, const RECTL& bounds) {
+  ENHMETAHEADER header = {};
+  header.iType = EMR_HEADER;
+  header.nSize = sizeof header;
+  header.rclBounds = bounds;
+  header.rclFrame = frame;
+  header.dSignature = ENHMETA_SIGNATURE;
+  header.nVersion = 0x10000;
+  header.nBytes = sizeof header + sizeof(EMREOF);
+  header.nRecords = 2;
+  header.nHandles = 1;
+  header.szlDevice = {1024, 768};
+  header.szlMillimeters = {320, 240};
+  EMREOF end = {};
+  end.emr = {EMR_EOF, sizeof end};
+  end.offPalEntries = sizeof end - sizeof(DWORD);
+  end.nSizeLast = sizeof end;
+  std::vector<BYTE> bytes(header.nBytes);
+  std::memcpy(bytes.data(), &header, sizeof header);
+  std::memcpy(bytes.data() + sizeof header, &end, sizeof end);
+  return SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), bytes.data());
+}
+
+TEST(PageFootprint, FramesAndBoundsAtTheEndsOfTheIntRangeStayWithinGdiCoordinates) {
+  const RECT page = {100, 100, 400, 500};
+  const RECTL widest = {INT_MIN + 1, INT_MIN + 1, INT_MAX, INT_MAX};
+  const RECTL narrow = {0, 0, 1, 1};
+  for (const RECTL& frame : {widest, narrow}) {
+    for (const RECTL& bounds : {widest, narrow}) {
+      CScopedEnhMetaFile metafile(BareMetafile(frame, bounds));
+      ASSERT_TRUE(metafile);
+      const RECT footprint = PageFootprint(metafile.get(), page);
+      RECT joined;
+      UnionRect(&joined, &footprint, &page);
+      EXPECT_TRUE(EqualRect(&joined, &footprint)) << "the footprint holds the page";
+      constexpr LONG kReach = (1 << 27) + 1000;
+      EXPECT_GE(footprint.left, -kReach);
+      EXPECT_GE(footprint.top, -kReach);
+      EXPECT_LE(footprint.right, kReach);
+      EXPECT_LE(footprint.bottom, kReach);
+    }
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "option_settings.h"
 
 namespace {
@@ -177,6 +179,13 @@ TEST(SheetSize, PrintableAreaInMillimetresBecomesTenths) {
   EXPECT_EQ(sheet.cy, 2890);
   ASSERT_TRUE(SheetSizeFromPrintableArea(289, 203, sheet));
   EXPECT_EQ(sheet.cx, 2890);
+}
+
+TEST(SheetSize, AnAbsurdPrintableAreaIsHeldToTheLongestSheet) {
+  SIZE sheet;
+  ASSERT_TRUE(SheetSizeFromPrintableArea(INT_MAX, 214748365, sheet));
+  EXPECT_EQ(sheet.cx, kMaxSheetTenths);
+  EXPECT_EQ(sheet.cy, kMaxSheetTenths);
 }
 
 TEST(SheetSize, APrinterWithoutPrintableAreaKeepsTheOldSize) {

@@ -1,3 +1,4 @@
+#include "sheet_layout.h"
 #include "sheet_navigation.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,15 @@ TEST(Zoom, SheetOnScreenIsHalfAMillimetrePerPixelAtNormal) {
   const SIZE largest = ZoomedSheetSize(2100, 2970, 13);
   EXPECT_EQ(largest.cx, 4200);
   EXPECT_EQ(largest.cy, 5940);
+}
+
+TEST(Zoom, AHugeSheetIsHeldToWhatAWindowScrollsAndNeverOverflows) {
+  const SIZE largest = ZoomedSheetSize(kMaxSheetTenths, INT_MAX, kZoomIndexCount - 1);
+  EXPECT_EQ(largest.cx, kMaxSheetPixels);
+  EXPECT_EQ(largest.cy, kMaxSheetPixels);
+  const SIZE smallest = ZoomedSheetSize(INT_MAX, 2970, 0);
+  EXPECT_EQ(smallest.cx, kMaxSheetPixels);
+  EXPECT_EQ(smallest.cy, 29);
 }
 
 TEST(Zoom, AnIndexOutsideTheTableIsHeldAtItsEnds) {

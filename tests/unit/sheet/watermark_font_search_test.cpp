@@ -90,6 +90,20 @@ TEST(WatermarkFontHeightOnADevice, GrowsUntilTheTextIsAsWideAsTheSmallerSide) {
   }
 }
 
+TEST(WatermarkFontHeightOnADevice, ANarrowTextIsDrawnAsWideAsTheSmallerSideToo) {
+  SheetCanvas canvas(10, 10);
+  for (const std::string text : {"'", "l", "1", "i!"}) {
+    // At four times the larger side these are still narrower than the smaller one.
+    for (const RECT& r : {RECT{0, 0, 300, 300}, RECT{0, 0, 900, 120}}) {
+      const int side = std::min(r.right - r.left, r.bottom - r.top);
+      const int height = WatermarkFontHeight(canvas.dc(), text.c_str(), r);
+      ASSERT_GT(height, 0) << '"' << text << '"';
+      EXPECT_GE(WidthAt(canvas.dc(), text, height), side) << '"' << text << '"';
+    }
+  }
+  EXPECT_EQ(WatermarkFontHeight(canvas.dc(), "", RECT{0, 0, 300, 300}), 0);
+}
+
 TEST(WatermarkFontHeightOnADevice, TheFontStartsAllZeroButHeightAngleAndFace) {
   const LOGFONTA font = WatermarkLogFont(130, 450);
   EXPECT_EQ(font.lfHeight, 130);
