@@ -15,12 +15,10 @@
 #include <string>
 
 #include "app/app_names.h"
-#include "display_metrics.h"
 #include "emf_pages.h"
 #include "file_search.h"
 #include "job_discovery.h"
 #include "page_file_name.h"
-#include "page_header.h"
 #include "page_store.h"
 #include "path_parts.h"
 #include "spool_extraction.h"
@@ -73,6 +71,13 @@ std::string Joined(const std::string& directory, const std::string& name) {
   return path;
 }
 
+class QuietStore : public CPageStore {
+ protected:
+  void ShowStoreMessage(const std::string& text) override {
+    std::printf("message=%s\n", text.c_str());
+  }
+};
+
 // Each step the store takes, on its own, in the order it takes them.
 int TimeSteps(const std::string& workDir) {
   const std::string spool = SpoolJobPath();
@@ -110,25 +115,14 @@ int TimeSteps(const std::string& workDir) {
   }
   Report("move", moveClock.Seconds());
 
-  Stopwatch frameClock;
-  for (const std::string& file : pageFiles) {
-    RECTL frame;
-    ReadPageFrame(file, frame);
-  }
-  Report("frames", frameClock.Seconds());
-
-  Stopwatch metricsClock;
-  for (std::size_t i = 0; i < pageFiles.size(); ++i) {
-    DisplayMetrics metrics;
-    ReadDisplayMetrics(metrics);
-  }
-  Report("metrics", metricsClock.Seconds());
-
-  Stopwatch metafileClock;
-  std::vector<HENHMETAFILE> metafiles;
-  for (const std::string& file : pageFiles) metafiles.push_back(GetEnhMetaFileA(file.c_str()));
-  Report("metafiles", metafileClock.Seconds());
-  for (HENHMETAFILE metafile : metafiles) DeleteEnhMetaFile(metafile);
+  QuietStore store;
+  store.m_pageFiles = pageFiles;
+  Stopwatch loadClock;
+  store.LoadAllPages();
+  Report("load", loadClock.Seconds());
+  Stopwatch releaseClock;
+  store.ReleaseAllPages();
+  Report("release", releaseClock.Seconds());
 
   Stopwatch sweepClock;
   DeleteMatchingFiles(workDir, kPageFilePattern);
@@ -154,13 +148,6 @@ std::size_t PrivateBytes() {
   if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
   return counters.PagefileUsage;
 }
-
-class QuietStore : public CPageStore {
- protected:
-  void ShowStoreMessage(const std::string& text) override {
-    std::printf("message=%s\n", text.c_str());
-  }
-};
 
 int TimeStore(const std::string& workDir) {
   CreateDirectoryA(workDir.c_str(), nullptr);
