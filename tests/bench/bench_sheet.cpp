@@ -6,11 +6,15 @@
 // screen's page cache, emptied before each case as a layout change empties it; it prints
 // "<case>_first_ms" (the first paint) and "<case>_ms" (the median of the repaints after
 // it), and "bounded_search_ms": a font search for a text that never gets wide enough, to
-// its bound.
+// its bound. The preview cases draw printed pages as the print preview does at its
+// whole-page zoom in a window-sized bitmap, one or two at a time: "preview_<case>_<n>_first_ms"
+// renders and shows them, "_next_ms" renders the next page and shows it, "_ms" repaints
+// from the rendered pages.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +22,8 @@
 #include "framework/gdi_holders.h"
 #include "page_bitmap_cache.h"
 #include "page_store.h"
+#include "preview_dc.h"
+#include "preview_geometry.h"
 #include "sheet_navigation.h"
 #include "sheet_renderer.h"
 #include "watermark_font_search.h"
@@ -95,9 +101,8 @@ struct Case {
   bool watermark;
 };
 
-// Paints the case's sheet into `target` with its origin at `origin`; returns milliseconds.
-double Paint(const OffscreenBitmap& target, POINT origin, const CPageStore& store,
-             const Case& sheetCase, SIZE sheet, CPageBitmapCache& cache) {
+// Frame, page numbers at the bottom right and, for watermark cases, an outline watermark.
+OptionSettings CaseOptions(const Case& sheetCase) {
   OptionSettings options;
   options.pageBorder = kPageBorderFrame;
   options.pageNumberPos = kPageNumberRightBottom;
@@ -105,6 +110,13 @@ double Paint(const OffscreenBitmap& target, POINT origin, const CPageStore& stor
     options.watermarks = {{"bench", "CONFIDENTIAL DRAFT", kWatermarkTypeOutline}};
     options.watermarkSel = 1;
   }
+  return options;
+}
+
+// Paints the case's sheet into `target` with its origin at `origin`; returns milliseconds.
+double Paint(const OffscreenBitmap& target, POINT origin, const CPageStore& store,
+             const Case& sheetCase, SIZE sheet, CPageBitmapCache& cache) {
+  const OptionSettings options = CaseOptions(sheetCase);
   SetViewportOrgEx(target.dc(), -origin.x, -origin.y, nullptr);
   const RECT r = {0, 0, sheet.cx, sheet.cy};
   LARGE_INTEGER start, end;
@@ -130,6 +142,76 @@ void Measure(const char* target, const OffscreenBitmap& bitmap, POINT origin,
   std::sort(times.begin(), times.end());
   std::printf("%s_%s_first_ms=%.2f\n", target, sheetCase.name, first);
   std::printf("%s_%s_ms=%.2f\n", target, sheetCase.name, times[times.size() / 2]);
+}
+
+
+using RenderedPages = std::vector<std::unique_ptr<CGdiObject<HBITMAP>>>;
+
+std::unique_ptr<CGdiObject<HBITMAP>> RenderPreviewPage(const CPageStore& store,
+                                                       const Case& sheetCase, SIZE size,
+                                                       const PrinterImitation& printer) {
+  const OptionSettings options = CaseOptions(sheetCase);
+  const RECT printable = {0, 0, printer.page.printable.cx, printer.page.printable.cy};
+  return RenderPrintedPage(size, printer, [&](HDC dc) {
+    DrawSheet(dc, printable, store.m_pages, sheetCase.layout, 0, options,
+              SelectedWatermark(options));
+  });
+}
+
+// Puts the rendered papers on the window's grey, as the preview paints.
+void ShowPapers(const OffscreenBitmap& window, const PreviewLayout& layout,
+                const RenderedPages& pages) {
+  const RECT all = {0, 0, window.size().cx, window.size().cy};
+  FillRect(window.dc(), &all, GetSysColorBrush(COLOR_APPWORKSPACE));
+  CMemoryDC source(window.dc());
+  for (int i = 0; i < layout.count && i < static_cast<int>(pages.size()); ++i) {
+    const RECT& paper = layout.papers[i];
+    CScopedSelect selected(source.get(), pages[static_cast<size_t>(i)]->get());
+    BitBlt(window.dc(), paper.left, paper.top, paper.right - paper.left,
+           paper.bottom - paper.top, source.get(), 0, 0, SRCCOPY);
+  }
+  GdiFlush();
+}
+
+double Since(LARGE_INTEGER start) {
+  LARGE_INTEGER end;
+  QueryPerformanceCounter(&end);
+  return Milliseconds(start, end);
+}
+
+void MeasurePreview(const OffscreenBitmap& window, const CPageStore& store,
+                    const Case& sheetCase, int pagesShown) {
+  SetViewportOrgEx(window.dc(), 0, 0, nullptr);
+  SelectClipRgn(window.dc(), nullptr);
+  // A4 without a printer, as the preview shows it on a machine without one.
+  const PrinterImitation printer = ImitatePaper(kA4TenthsMm);
+  const PreviewLayout layout =
+      LayOutPreview(window.size(), printer.page.paper, pagesShown, PreviewZoom::Whole);
+  const SIZE size = {layout.papers[0].right - layout.papers[0].left,
+                     layout.papers[0].bottom - layout.papers[0].top};
+  LARGE_INTEGER start;
+  QueryPerformanceCounter(&start);
+  RenderedPages pages;
+  for (int i = 0; i < layout.count; ++i)
+    pages.push_back(RenderPreviewPage(store, sheetCase, size, printer));
+  ShowPapers(window, layout, pages);
+  const double first = Since(start);
+  // A page turn renders the one page that was not on show and shows the others again.
+  QueryPerformanceCounter(&start);
+  pages.erase(pages.begin());
+  pages.push_back(RenderPreviewPage(store, sheetCase, size, printer));
+  ShowPapers(window, layout, pages);
+  const double next = Since(start);
+  std::vector<double> times;
+  for (int i = 0; i < kRepaints; ++i) {
+    QueryPerformanceCounter(&start);
+    ShowPapers(window, layout, pages);
+    times.push_back(Since(start));
+  }
+  std::sort(times.begin(), times.end());
+  std::printf("preview_%s_%d_first_ms=%.2f\n", sheetCase.name, pagesShown, first);
+  std::printf("preview_%s_%d_next_ms=%.2f\n", sheetCase.name, pagesShown, next);
+  std::printf("preview_%s_%d_ms=%.2f\n", sheetCase.name, pagesShown, times[times.size() / 2]);
 }
 
 // The worst case of the watermark font search on the 1000 % sheet: every step up to the
@@ -180,6 +262,10 @@ int main(int argc, char** argv) {
   for (const Case& sheetCase : cases) {
     Measure("whole", whole, {0, 0}, store, sheetCase, sheet);
     Measure("window", window, middle, store, sheetCase, sheet);
+  }
+  for (const int pagesShown : {1, 2}) {
+    MeasurePreview(window, store, cases[0], pagesShown);
+    MeasurePreview(window, store, cases[3], pagesShown);
   }
   MeasureBoundedSearch(window.dc(), sheet);
   return 0;

@@ -15,6 +15,8 @@ class CCmdUI {
   virtual void Enable(bool on = true) = 0;
   // 0 clear, 1 checked.
   virtual void SetCheck(int check = 1) = 0;
+  // Only elements that show a text of their own (a push button) take one.
+  virtual void SetText(const char* text) { (void)text; }
 
   const UINT m_nID;
 };

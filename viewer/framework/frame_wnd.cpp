@@ -85,7 +85,8 @@ void CFrameWnd::OnUpdateFrameTitle() {
 
 void CFrameWnd::SetMessageText(const char* text) {
   if (CStatusBar* bar = FindStatusBar()) {
-    const std::string idle = LoadResourceString(IDS_IDLE_MESSAGE);
+    const std::string idle =
+        m_preview ? m_preview->StatusText() : LoadResourceString(IDS_IDLE_MESSAGE);
     bar->SetPaneText(0, text ? text : idle.c_str());
   }
 }
@@ -129,6 +130,40 @@ void CFrameWnd::RecalcLayout() {
       LayOutFrame(client, StatusBarHeight(), side, docked ? toolBar->DockedThickness(side) : 0);
   if (docked) MoveToRect(toolBar->m_hWnd, layout.bar);
   if (m_view && m_view->m_hWnd) MoveToRect(m_view->m_hWnd, layout.view);
+  if (m_preview && m_previewBar) {
+    const FrameLayout preview =
+        LayOutFrame(client, StatusBarHeight(), DockSide::Top, m_previewBar->Height());
+    MoveToRect(m_previewBar->m_hWnd, preview.bar);
+    MoveToRect(m_preview->m_hWnd, preview.view);
+  }
+}
+
+void CFrameWnd::BeginPreview(std::unique_ptr<CPreviewView> preview) {
+  auto bar = std::make_unique<CPreviewBar>();
+  if (m_preview || !preview || !bar->Create(this)) return;
+  m_previewBar = std::move(bar);
+  m_preview = std::move(preview);
+  CToolBar* toolBar = FindToolBar();
+  m_toolBarShownBeforePreview = toolBar && toolBar->IsShown();
+  if (toolBar) toolBar->Show(false);
+  if (m_view) m_view->ShowWindow(SW_HIDE);
+  RecalcLayout();
+  m_previewBar->ShowWindow(SW_SHOW);
+  m_preview->ShowWindow(SW_SHOW);
+  m_preview->OnInitialUpdate();
+  m_previewBar->UpdateButtons(this);
+  SetFocus(m_preview->m_hWnd);
+}
+
+void CFrameWnd::EndPreview() {
+  if (!m_preview) return;
+  m_preview.reset();
+  m_previewBar.reset();
+  if (m_view) m_view->ShowWindow(SW_SHOW);
+  if (CToolBar* toolBar = FindToolBar()) toolBar->Show(m_toolBarShownBeforePreview);
+  RecalcLayout();
+  SetMessageText(nullptr);
+  if (m_view) SetFocus(m_view->m_hWnd);
 }
 
 RECT CFrameWnd::GetDockingArea() const {
@@ -159,10 +194,12 @@ void CFrameWnd::ShowControlBar(CToolBar* bar, bool show) {
 void CFrameWnd::OnIdleUpdateCmdUI() {
   if (!m_hWnd || !::IsWindowVisible(m_hWnd)) return;
   if (CToolBar* toolBar = FindToolBar()) toolBar->UpdateButtons(this);
+  if (m_previewBar) m_previewBar->UpdateButtons(this);
   if (CStatusBar* statusBar = FindStatusBar()) statusBar->UpdateIndicators(this);
 }
 
 bool CFrameWnd::RouteCommand(UINT id, CCmdUI* ui) {
+  if (m_preview && m_preview->OnCmdMsg(id, ui)) return true;
   if (m_view && m_view->OnCmdMsg(id, ui)) return true;
   if (OnCmdMsg(id, ui)) return true;
   CWinApp* app = AfxGetApp();
@@ -177,6 +214,8 @@ bool CFrameWnd::OnCmdMsg(UINT id, CCmdUI* ui) {
       {ID_INDICATOR_NUM, nullptr, &CFrameWnd::OnUpdateKeyIndicator},
       {ID_INDICATOR_SCRL, nullptr, &CFrameWnd::OnUpdateKeyIndicator},
       {ID_APP_EXIT, &CFrameWnd::OnAppExit, nullptr},
+      {AFX_ID_PREVIEW_CLOSE, &CFrameWnd::OnPreviewClose, nullptr},
+      {AFX_ID_PREVIEW_PRINT, &CFrameWnd::OnPreviewPrint, nullptr},
   };
   return DispatchCommand(this, kCommands, id, ui);
 }
@@ -266,6 +305,13 @@ void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* ui) {
 
 void CFrameWnd::OnAppExit() { PostMessageA(m_hWnd, WM_CLOSE, 0, 0); }
 
+void CFrameWnd::OnPreviewClose() { EndPreview(); }
+
+void CFrameWnd::OnPreviewPrint() {
+  EndPreview();
+  RouteCommand(ID_FILE_PRINT, nullptr);
+}
+
 LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
@@ -274,7 +320,11 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam != SIZE_MINIMIZED) RecalcLayout();
       return 0;
     case WM_SETFOCUS:
-      if (m_view && m_view->m_hWnd) SetFocus(m_view->m_hWnd);
+      if (m_preview && m_preview->m_hWnd) {
+        SetFocus(m_preview->m_hWnd);
+      } else if (m_view && m_view->m_hWnd) {
+        SetFocus(m_view->m_hWnd);
+      }
       return 0;
     case WM_COMMAND:
       // Menu items (0), accelerators (1) and toolbar buttons (BN_CLICKED, 0) are commands.

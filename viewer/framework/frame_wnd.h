@@ -7,6 +7,8 @@
 
 #include "control_bars.h"
 #include "dock_layout.h"
+#include "preview_bar.h"
+#include "preview_view.h"
 #include "wnd.h"
 
 class CDocument;
@@ -29,12 +31,20 @@ class CFrameWnd : public CWnd {
   void InitialUpdateFrame();
 
   CView* GetActiveView() const { return m_view.get(); }
+
+  // Print preview: `preview` with its bar takes the view's place and the toolbar hides;
+  // EndPreview puts the view and the toolbar back as they were.
+  void BeginPreview(std::unique_ptr<CPreviewView> preview);
+  void EndPreview();
+  bool IsPreviewing() const { return m_preview != nullptr; }
+  CPreviewView* GetPreview() const { return m_preview.get(); }
   CDocument* GetActiveDocument() const { return m_document; }
   const std::string& GetTitle() const { return m_strTitle; }
 
   // The caption: the document's title, " - ", the application's title.
   void OnUpdateFrameTitle();
-  // The message pane's text; the idle message when `text` is null.
+  // The message pane's text; when `text` is null the idle message, or the pages shown
+  // while previewing.
   void SetMessageText(const char* text);
   // Shows a command's status-bar prompt.
   void ShowCommandPrompt(UINT id);
@@ -84,10 +94,16 @@ class CFrameWnd : public CWnd {
   void OnUpdateViewStatusBar(CCmdUI* ui);
   void OnUpdateKeyIndicator(CCmdUI* ui);
   void OnAppExit();
+  void OnPreviewClose();
+  // Leaves the preview for the print command, dialog and all.
+  void OnPreviewPrint();
 
   CDocument* m_document = nullptr;
   ViewFactory m_makeView = nullptr;
   std::unique_ptr<CView> m_view;
+  std::unique_ptr<CPreviewBar> m_previewBar;
+  std::unique_ptr<CPreviewView> m_preview;
+  bool m_toolBarShownBeforePreview = false;
   HACCEL m_accelerators = nullptr;
   HICON m_icon = nullptr;
   HWND m_hWndToolBar = nullptr;

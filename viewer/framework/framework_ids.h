@@ -21,6 +21,15 @@
 #define ID_VIEW_TOOLBAR 59392
 #define ID_VIEW_STATUS_BAR 59393
 
+// The print preview's bar.
+#define AFX_ID_PREVIEW_CLOSE 0xE300
+#define AFX_ID_PREVIEW_NUMPAGE 0xE301
+#define AFX_ID_PREVIEW_NEXT 0xE302
+#define AFX_ID_PREVIEW_PREV 0xE303
+#define AFX_ID_PREVIEW_PRINT 0xE304
+#define AFX_ID_PREVIEW_ZOOMIN 0xE305
+#define AFX_ID_PREVIEW_ZOOMOUT 0xE306
+
 // The framework's standard strings and status-bar panes.
 #define IDS_APP_TITLE 57344
 #define IDS_IDLE_MESSAGE 57345
@@ -32,6 +41,8 @@
 #define IDW_TOOLBAR 0xE800
 #define IDW_STATUS_BAR 0xE801
 #define IDW_PANE_FIRST 0xE900
+#define IDW_PREVIEW_BAR 0xE805
+#define IDW_PREVIEW_VIEW 0xE9FF
 
 // Resource types the framework reads: the item lists of a dialog's combo boxes, and a
 // toolbar's button size and command list.

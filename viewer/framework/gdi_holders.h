@@ -146,3 +146,20 @@ class CScopedEnhMetaFile {
  private:
   HENHMETAFILE m_metafile;
 };
+
+// A bitmap like `target`'s to paint a window's area into before it is shown in one go.
+class CBitmapBuffer {
+ public:
+  CBitmapBuffer(HDC target, int width, int height)
+      : m_dc(target),
+        m_bitmap(CreateCompatibleBitmap(target, width, height)),
+        m_selected(m_dc.get(), m_bitmap.get()) {}
+
+  bool IsReady() const { return m_dc && m_bitmap && m_selected.selected(); }
+  HDC dc() const { return m_dc.get(); }
+
+ private:
+  CMemoryDC m_dc;
+  CGdiObject<HBITMAP> m_bitmap;
+  CScopedSelect m_selected;
+};

@@ -1,11 +1,14 @@
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "document.h"
+#include "frame_wnd.h"
 #include "gdi_holders.h"
 #include "print_dialog.h"
 #include "print_info.h"
+#include "preview_view.h"
 #include "print_job.h"
 #include "print_status_dlg.h"
 #include "print_texts.h"
@@ -70,6 +73,7 @@ bool CView::OnPreparePrinting(CPrintInfo* info) { return DoPreparePrinting(info)
 bool CView::DoPreparePrinting(CPrintInfo* info) {
   info->m_fromPage = info->m_minPage;
   info->m_toPage = info->m_maxPage;
+  if (info->m_bPreview) return true;
   if (info->m_bDirect) {
     info->m_printerDC = AppPrinterSettings().CreatePrinterDC();
     return info->m_printerDC != nullptr;
@@ -103,6 +107,19 @@ void CView::OnPrint(HDC hdc, CPrintInfo* info) {
 void CView::OnEndPrinting(HDC hdc, CPrintInfo* info) {
   (void)hdc;
   (void)info;
+}
+
+SIZE CView::PreviewPaperSize() const { return SIZE{kA4WidthTenthsMm, kA4HeightTenthsMm}; }
+
+void CView::OnFilePrintPreview() {
+  if (!m_pFrame || m_pFrame->IsPreviewing()) return;
+  auto preview = std::make_unique<CPreviewView>(this);
+  if (!preview->PreparePages() || !preview->Create(m_pFrame)) return;
+  m_pFrame->BeginPreview(std::move(preview));
+}
+
+void CView::OnUpdateFilePrintPreview(CCmdUI* ui) {
+  ui->Enable(m_pFrame && !m_pFrame->IsPreviewing());
 }
 
 void CView::PrintDocument(bool direct) {

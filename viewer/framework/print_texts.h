@@ -14,3 +14,7 @@ constexpr char kPrintJobStoppedFormat[] =
 constexpr char kPrintJobRefusedFormat[] =
     "The printer \"%s\" did not take the job of %u pages: it is no longer there or refuses "
     "jobs. Check the printer, then print again.";
+
+// The paper the preview shows without a printer, A4 in tenths of a millimetre.
+constexpr int kA4WidthTenthsMm = 2100;
+constexpr int kA4HeightTenthsMm = 2970;

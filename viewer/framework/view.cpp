@@ -52,6 +52,7 @@ bool CView::OnCmdMsg(UINT id, CCmdUI* ui) {
   static const CommandEntry<CView> kCommands[] = {
       {ID_FILE_PRINT, &CView::OnFilePrint, nullptr},
       {ID_FILE_PRINT_DIRECT, &CView::OnFilePrintDirect, nullptr},
+      {ID_FILE_PRINT_PREVIEW, &CView::OnFilePrintPreview, &CView::OnUpdateFilePrintPreview},
   };
   return DispatchCommand(this, kCommands, id, ui) ||
          (m_pDocument && m_pDocument->OnCmdMsg(id, ui));

@@ -30,6 +30,9 @@ class CView : public CWnd {
   void OnFilePrint();
   // The same to the current printer, every page, without the dialog.
   void OnFilePrintDirect();
+  // The print preview: the printed pages in the frame, in this view's place.
+  void OnFilePrintPreview();
+  void OnUpdateFilePrintPreview(CCmdUI* ui);
 
  protected:
   virtual void OnDraw(HDC hdc) = 0;
@@ -50,6 +53,9 @@ class CView : public CWnd {
   // Draws page info->m_nCurPage into info->m_rectDraw.
   virtual void OnPrint(HDC hdc, CPrintInfo* info);
   virtual void OnEndPrinting(HDC hdc, CPrintInfo* info);
+  // The paper the preview shows when there is no printer to imitate, in tenths of a
+  // millimetre.
+  virtual SIZE PreviewPaperSize() const;
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -61,4 +67,7 @@ class CView : public CWnd {
 
   CDocument* m_pDocument = nullptr;
   CFrameWnd* m_pFrame = nullptr;
+
+  // The preview draws with this view's printing hooks.
+  friend class CPreviewView;
 };

@@ -79,7 +79,10 @@ int CWinApp::Run() {
 }
 
 void CWinApp::OnIdle() {
-  if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd)) frame->OnIdleUpdateCmdUI();
+  auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd);
+  if (!frame) return;
+  frame->OnIdleUpdateCmdUI();
+  if (CPreviewView* preview = frame->GetPreview()) preview->RenderAhead();
 }
 
 bool CWinApp::PreTranslateMessage(MSG* msg) {

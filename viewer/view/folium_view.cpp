@@ -29,23 +29,6 @@ constexpr int kShadowWidth = 2;
 
 constexpr char kFoliumViewClass[] = "QuillorSheetView";
 
-// A bitmap to paint a window's area into before it is shown in one go.
-class COffscreenBuffer {
- public:
-  COffscreenBuffer(HDC target, int width, int height)
-      : m_dc(target),
-        m_bitmap(CreateCompatibleBitmap(target, width, height)),
-        m_selected(m_dc.get(), m_bitmap.get()) {}
-
-  bool IsReady() const { return m_dc && m_bitmap && m_selected.selected(); }
-  HDC dc() const { return m_dc.get(); }
-
- private:
-  CMemoryDC m_dc;
-  CGdiObject<HBITMAP> m_bitmap;
-  CScopedSelect m_selected;
-};
-
 void FillWithSystemColour(HDC dc, const RECT& area, int colourIndex) {
   FillRect(dc, &area, GetSysColorBrush(colourIndex));
 }
@@ -141,12 +124,17 @@ void CFoliumView::OnPrint(HDC hdc, CPrintInfo* info) {
             static_cast<int>(info->m_nCurPage) - 1, Options(), SelectedWatermark(Options()));
 }
 
+SIZE CFoliumView::PreviewPaperSize() const {
+  const CFoliumApp& app = FoliumApp();
+  return SIZE{app.m_nSheetWidth, app.m_nSheetHeight};
+}
+
 void CFoliumView::OnPaint() {
   CPaintDC paint(m_hWnd);
   RECT client;
   GetClientRect(m_hWnd, &client);
   if (IsRectEmpty(&client)) return;
-  COffscreenBuffer buffer(paint.get(), client.right, client.bottom);
+  CBitmapBuffer buffer(paint.get(), client.right, client.bottom);
   if (!buffer.IsReady()) return;
   // Everything the sheet does not cover is the grey background.
   FillWithSystemColour(buffer.dc(), client, COLOR_BTNSHADOW);

@@ -27,6 +27,8 @@ class CFoliumView : public CScrollView {
   // The sheet of the current page fills the printable area; a sheet the job does not
   // have prints empty.
   void OnPrint(HDC hdc, CPrintInfo* info) override;
+  // Without a printer the preview's paper is the screen's sheet.
+  SIZE PreviewPaperSize() const override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

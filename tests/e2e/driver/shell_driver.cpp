@@ -22,6 +22,7 @@ namespace {
 constexpr char kMenuWindowClass[] = "#32768";
 // The static control that holds a message box's text.
 constexpr int kMessageBoxTextId = 0xFFFF;
+constexpr char kDialogClass[] = "#32770";
 
 std::string Text(HWND hwnd) {
   char buffer[512] = "";
@@ -392,6 +393,152 @@ int HoverToolbar(int argc, char** argv) {
   return ParkMouse(argc, argv);
 }
 
+
+HWND PreviewPart(HWND frame, int id) { return frame ? GetDlgItem(frame, id) : nullptr; }
+
+bool Shown(HWND hwnd) { return hwnd && IsWindowVisible(hwnd); }
+
+// The print preview as a user sees it: whether it shows in place of the view and the
+// toolbar, the status bar's message, each bar button's text and state, and where the
+// preview lies in the frame's window (for cutting it out of a capture).
+int PreviewInfo(int argc, char** argv) {
+  if (argc < 3) return 2;
+  HWND frame = RequireWindow(argv[2]);
+  if (!frame) return 1;
+  HWND preview = PreviewPart(frame, IDW_PREVIEW_VIEW);
+  std::printf("previewing=%d\n", Shown(preview) ? 1 : 0);
+  std::printf("view_visible=%d\n", Shown(PreviewPart(frame, IDW_PANE_FIRST)) ? 1 : 0);
+  std::printf("toolbar_visible=%d\n", Shown(PreviewPart(frame, IDW_TOOLBAR)) ? 1 : 0);
+  std::printf("status_text=%s\n", Text(PreviewPart(frame, IDW_STATUS_BAR)).c_str());
+  std::printf("enabled=%d\n", IsWindowEnabled(frame) ? 1 : 0);
+  if (HWND bar = PreviewPart(frame, IDW_PREVIEW_BAR)) {
+    for (HWND button = GetWindow(bar, GW_CHILD); button; button = GetWindow(button, GW_HWNDNEXT)) {
+      std::printf("button=%s\t%s\n", Text(button).c_str(),
+                  IsWindowEnabled(button) ? "enabled" : "grayed");
+    }
+  }
+  if (preview) {
+    RECT window;
+    RECT client;
+    GetWindowRect(frame, &window);
+    GetClientRect(preview, &client);
+    MapWindowPoints(preview, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    OffsetRect(&client, -window.left, -window.top);
+    PrintRect("preview_rect", client);
+  }
+  return 0;
+}
+
+// A toolbar button's state: "enabled=" and "checked=" lines.
+int ButtonState(int argc, char** argv) {
+  if (argc < 4) return 2;
+  HWND toolbar = PreviewPart(RequireWindow(argv[2]), IDW_TOOLBAR);
+  if (!toolbar) return 1;
+  const WPARAM id = std::strtoul(argv[3], nullptr, 0);
+  std::printf("enabled=%d\nchecked=%d\n", SendMessageA(toolbar, TB_ISBUTTONENABLED, id, 0) ? 1 : 0,
+              SendMessageA(toolbar, TB_ISBUTTONCHECKED, id, 0) ? 1 : 0);
+  return 0;
+}
+
+// Presses the preview bar's button with this text, as a click does.
+int PressPreviewButton(int argc, char** argv) {
+  if (argc < 4) return 2;
+  HWND bar = PreviewPart(RequireWindow(argv[2]), IDW_PREVIEW_BAR);
+  for (HWND button = bar ? GetWindow(bar, GW_CHILD) : nullptr; button;
+       button = GetWindow(button, GW_HWNDNEXT)) {
+    if (Text(button) != argv[3]) continue;
+    PostMessageA(button, BM_CLICK, 0, 0);
+    return 0;
+  }
+  std::fprintf(stderr, "no preview button \"%s\"\n", argv[3]);
+  return 1;
+}
+
+// A key pressed in the preview (a virtual-key code).
+int PreviewKey(int argc, char** argv) {
+  if (argc < 4) return 2;
+  HWND preview = PreviewPart(RequireWindow(argv[2]), IDW_PREVIEW_VIEW);
+  if (!preview) return 1;
+  const WPARAM key = std::strtoul(argv[3], nullptr, 0);
+  PostMessageA(preview, WM_KEYDOWN, key, 1);
+  PostMessageA(preview, WM_KEYUP, key, 0xC0000001);
+  return 0;
+}
+
+// Clicks the toolbar's button for the last of the commands listed in toolbar order (0 for
+// a separator), as hover-toolbar places them.
+int ClickToolbar(int argc, char** argv) {
+  if (argc < 4) return 2;
+  HWND frame = RequireWindow(argv[2]);
+  HWND toolbar = PreviewPart(frame, IDW_TOOLBAR);
+  if (!toolbar) return 1;
+  const LRESULT size = SendMessageA(toolbar, TB_GETBUTTONSIZE, 0, 0);
+  constexpr int kSeparatorWidth = 8;
+  constexpr int kIndent = 8;
+  RECT bar;
+  GetWindowRect(toolbar, &bar);
+  POINT at = {bar.left + kIndent, bar.top + HIWORD(size) / 2};
+  for (int i = 3; i < argc - 1; ++i)
+    at.x += std::strtoul(argv[i], nullptr, 0) == 0 ? kSeparatorWidth : LOWORD(size);
+  at.x += LOWORD(size) / 2;
+  ScreenToClient(toolbar, &at);
+  PostMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageA(toolbar, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+  return 0;
+}
+
+// Presses a button of the dialog with this caption (the system's print dialog, say) once it
+// shows.
+int AnswerDialog(int argc, char** argv) {
+  if (argc < 5) return 2;
+  HWND dialog = nullptr;
+  if (!WaitFor(
+          [&] {
+            dialog = FindWindowA(kDialogClass, argv[2]);
+            return dialog && IsWindowVisible(dialog);
+          },
+          std::atoi(argv[4])))
+    return 1;
+  PostMessageA(dialog, WM_COMMAND, std::strtoul(argv[3], nullptr, 0), 0);
+  return 0;
+}
+
+// Sends a print command and reads the printing status box once it shows a page: its
+// caption and texts; with "cancel" its Cancel button is pressed then. Watching starts
+// before the command, so that a short job's box is not missed.
+int PrintStatus(int argc, char** argv) {
+  if (argc < 6) return 2;
+  HWND frame = RequireWindow(argv[2]);
+  if (!frame) return 1;
+  PostMessageA(frame, WM_COMMAND, std::strtoul(argv[3], nullptr, 0), 0);
+  HWND box = nullptr;
+  std::string page;
+  HWND pageText = nullptr;
+  const bool found = WaitFor(
+      [&] {
+        box = FindOwnedWindow(frame, "Printing");
+        if (!box) return false;
+        // The page line is the last static control.
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+          char cls[32] = "";
+          GetClassNameA(child, cls, sizeof cls);
+          if (lstrcmpiA(cls, "Static") == 0) pageText = child;
+        }
+        page = pageText ? Text(pageText) : std::string();
+        return !page.empty();
+      },
+      std::atoi(argv[5]));
+  if (!found) {
+    std::fprintf(stderr, "no printing box showing a page\n");
+    return 1;
+  }
+  if (std::strcmp(argv[4], "cancel") == 0) PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+  std::printf("caption=%s\n", Text(box).c_str());
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    std::printf("text=%s\n", Text(child).c_str());
+  return 0;
+}
+
 struct CommandRow {
   const char* name;
   int (*run)(int argc, char** argv);
@@ -420,6 +567,13 @@ const CommandRow kCommands[] = {
     {"write-9x-pages", Write9xPages, "COUNT"},
     {"add-printer", AddTestPrinter, "NAME"},
     {"delete-printer", DeletePrinterNamed, "NAME"},
+    {"preview-info", PreviewInfo, "CAPTION"},
+    {"button-state", ButtonState, "CAPTION ID"},
+    {"preview-button", PressPreviewButton, "CAPTION TEXT"},
+    {"preview-key", PreviewKey, "CAPTION VK"},
+    {"click-toolbar", ClickToolbar, "CAPTION ID... (0 for a separator)"},
+    {"answer-dialog", AnswerDialog, "CAPTION BUTTON_ID TIMEOUT_MS"},
+    {"print-status", PrintStatus, "CAPTION COMMAND show|cancel TIMEOUT_MS"},
 };
 
 }  // namespace

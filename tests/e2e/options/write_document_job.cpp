@@ -1,8 +1,9 @@
 // Writes a print job of document-like pages as the spooler stores it:
-//   write_document_job PATH PAGES
+//   write_document_job PATH PAGES [empty]
 // Each A4 page carries a heading, a grey figure and lines of body text in a TrueType font,
 // which scale with the page, and no border of its own: the only lines across a sheet are
-// the viewer's separators and frame.
+// the viewer's separators and frame. With "empty" the pages carry nothing at all, so that
+// a sheet shows only the viewer's own marks.
 #include <windows.h>
 
 #include <cstdio>
@@ -40,13 +41,13 @@ void WriteLine(HDC dc, HFONT font, int x, int y, const std::string& text) {
   TextOutA(dc, x, -y, text.c_str(), static_cast<int>(text.size()));
 }
 
-Bytes DrawDocumentPage(int number, int count) {
+Bytes DrawDocumentPage(int number, int count, bool empty) {
   const RECT frame = {0, 0, kPageWidth, kPageHeight};
   HDC dc = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);
   if (!dc) throw std::runtime_error("CreateEnhMetaFileA failed");
   SetMapMode(dc, MM_HIMETRIC);
   SetBkMode(dc, TRANSPARENT);
-  {
+  if (!empty) {
     CGdiObject<HFONT> heading(MakeFont(kHeadingHeight, FW_BOLD));
     CGdiObject<HFONT> body(MakeFont(kBodyHeight, FW_NORMAL));
     CGdiObject<HBRUSH> figure(CreateSolidBrush(RGB(0xC8, 0xD4, 0xE6)));
@@ -73,13 +74,15 @@ Bytes DrawDocumentPage(int number, int count) {
 int main(int argc, char** argv) {
   const int pages = argc > 2 ? std::atoi(argv[2]) : 0;
   if (argc < 3 || pages < 1) {
-    std::fprintf(stderr, "usage: write_document_job PATH PAGES (at least 1)\n");
+    std::fprintf(stderr, "usage: write_document_job PATH PAGES (at least 1) [empty]\n");
     return 2;
   }
   try {
     SpoolJob job;
     job.documentName = "Quillor document";
-    for (int page = 1; page <= pages; ++page) job.pages.push_back(DrawDocumentPage(page, pages));
+    const bool empty = argc > 3 && std::string(argv[3]) == "empty";
+    for (int page = 1; page <= pages; ++page)
+      job.pages.push_back(DrawDocumentPage(page, pages, empty));
     WriteFileBytes(argv[1], BuildSpoolFile(job));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "write_document_job: %s\n", error.what());

@@ -9,9 +9,12 @@
 #include "folium_doc.h"
 #include "folium_view.h"
 #include "dib_info.h"
+#include "framework_ids.h"
 #include "gdi_holders.h"
 #include "main_frame.h"
 #include "operation_scope.h"
+#include "preview_geometry.h"
+#include "preview_view.h"
 #include "print_dialog.h"
 #include "print_job.h"
 #include "printer_settings.h"
@@ -372,6 +375,224 @@ TEST_F(Printing, PrintSetupRereadsTheSheetAndRepaintsOnOkAndOnCancel) {
         << (confirm ? "OK" : "Cancel");
   }
   EXPECT_EQ(script.pagesStarted, 0);
+}
+
+// A bar button as the preview's update handlers see it.
+struct RecordedButton : CCmdUI {
+  explicit RecordedButton(UINT id) : CCmdUI(id) {}
+  void Enable(bool on) override { enabled = on; }
+  void SetCheck(int) override {}
+  void SetText(const char* shown) override { text = shown; }
+  bool enabled = false;
+  std::string text;
+};
+
+class PrintPreview : public Printing {
+ protected:
+  void Open(int pageCount, UINT layout) {
+    LoadPages(pageCount);
+    Command(layout);
+    frame->ShowWindow(SW_SHOW);
+    Command(ID_FILE_PRINT_PREVIEW);
+  }
+  CPreviewView* Preview() const { return frame->GetPreview(); }
+  struct ButtonState {
+    bool enabled;
+    std::string text;
+  };
+  ButtonState Button(UINT id) {
+    RecordedButton button(id);
+    EXPECT_TRUE(frame->RouteCommand(id, &button));
+    return ButtonState{button.enabled, button.text};
+  }
+  void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  }
+  HWND ViewWindow() const { return frame->GetActiveView()->m_hWnd; }
+  HWND ToolBarWindow() const { return GetDlgItem(frame->m_hWnd, IDW_TOOLBAR); }
+};
+
+TEST_F(PrintPreview, OpensWithoutADialogOnEverySheetInPlaceOfTheViewAndToolbar) {
+  Open(9, ID_LAYOUT_4);
+  EXPECT_TRUE(script.requests.empty());
+  ASSERT_TRUE(frame->IsPreviewing());
+  const CPrintInfo& info = Preview()->PrintInfo();
+  EXPECT_TRUE(info.m_bPreview);
+  EXPECT_EQ(info.GetMinPage(), 1u);
+  EXPECT_EQ(info.GetMaxPage(), 3u);
+  EXPECT_EQ(info.m_nCurPage, 1u);
+  EXPECT_TRUE(IsWindowVisible(Preview()->m_hWnd));
+  EXPECT_FALSE(IsWindowVisible(ViewWindow()));
+  EXPECT_FALSE(IsWindowVisible(ToolBarWindow()));
+  EXPECT_FALSE(Button(ID_FILE_PRINT_PREVIEW).enabled);
+  EXPECT_FALSE(Button(ID_VIEW_TOOLBAR).enabled);
+  EXPECT_EQ(script.pagesStarted, 0);
+}
+
+TEST_F(PrintPreview, AJobWithoutPagesPreviewsOneEmptyPage) {
+  Open(0, ID_LAYOUT_1);
+  ASSERT_TRUE(frame->IsPreviewing());
+  EXPECT_EQ(Preview()->PrintInfo().GetMinPage(), 1u);
+  EXPECT_EQ(Preview()->PrintInfo().GetMaxPage(), 1u);
+  EXPECT_TRUE(script.requests.empty());
+}
+
+TEST_F(PrintPreview, TheBarFollowsTheJobAtOneTwoAndThreeSheets) {
+  Open(1, ID_LAYOUT_1);
+  ASSERT_TRUE(frame->IsPreviewing());
+  EXPECT_FALSE(Button(AFX_ID_PREVIEW_NUMPAGE).enabled);
+  EXPECT_EQ(Button(AFX_ID_PREVIEW_NUMPAGE).text, "&Two Page");
+  EXPECT_FALSE(Button(AFX_ID_PREVIEW_NEXT).enabled);
+  EXPECT_FALSE(Button(AFX_ID_PREVIEW_PREV).enabled);
+  EXPECT_TRUE(Button(AFX_ID_PREVIEW_ZOOMIN).enabled);
+  EXPECT_FALSE(Button(AFX_ID_PREVIEW_ZOOMOUT).enabled);
+
+  // The job grows under the preview: it takes the new page count at once.
+  LoadPages(1);
+  frame->GetActiveDocument()->UpdateAllViews(nullptr);
+  EXPECT_EQ(Preview()->PrintInfo().GetMaxPage(), 2u);
+  EXPECT_TRUE(Button(AFX_ID_PREVIEW_NUMPAGE).enabled);
+  Command(AFX_ID_PREVIEW_NUMPAGE);
+  EXPECT_EQ(Button(AFX_ID_PREVIEW_NUMPAGE).text, "&One Page");
+  EXPECT_FALSE(Button(AFX_ID_PREVIEW_NEXT).enabled);
+  EXPECT_EQ(Preview()->Layout().count, 2);
+
+  LoadPages(1);
+  frame->GetActiveDocument()->UpdateAllViews(nullptr);
+  EXPECT_TRUE(Button(AFX_ID_PREVIEW_NEXT).enabled);
+  Command(AFX_ID_PREVIEW_NEXT);
+  EXPECT_EQ(Preview()->PrintInfo().m_nCurPage, 2u);
+  EXPECT_EQ(Preview()->StatusText(), "Pages 2-3");
+  EXPECT_FALSE(Button(AFX_ID_PREVIEW_NEXT).enabled);
+  EXPECT_TRUE(Button(AFX_ID_PREVIEW_PREV).enabled);
+  Command(AFX_ID_PREVIEW_NUMPAGE);
+  EXPECT_TRUE(Button(AFX_ID_PREVIEW_NEXT).enabled);
+  EXPECT_EQ(Preview()->StatusText(), "Page 2");
+
+  // A shrinking job never leaves the preview beyond its last page.
+  for (int i = 0; i < 2; ++i) {
+    DeleteEnhMetaFile(app.m_pages.back().hMetaFile);
+    app.m_pages.pop_back();
+  }
+  frame->GetActiveDocument()->UpdateAllViews(nullptr);
+  EXPECT_EQ(Preview()->PrintInfo().GetMaxPage(), 1u);
+  EXPECT_EQ(Preview()->PrintInfo().m_nCurPage, 1u);
+}
+
+TEST_F(PrintPreview, KeysTurnPagesAtTheWholeZoomAndScrollCloserIn) {
+  Open(12, ID_LAYOUT_4);
+  ASSERT_TRUE(frame->IsPreviewing());
+  const HWND preview = Preview()->m_hWnd;
+  SendMessageA(preview, WM_KEYDOWN, VK_NEXT, 0);
+  EXPECT_EQ(Preview()->PrintInfo().m_nCurPage, 2u);
+  SendMessageA(preview, WM_KEYDOWN, VK_END, 0);
+  EXPECT_EQ(Preview()->PrintInfo().m_nCurPage, 3u);
+  SendMessageA(preview, WM_KEYDOWN, VK_HOME, 0);
+  EXPECT_EQ(Preview()->PrintInfo().m_nCurPage, 1u);
+  Command(AFX_ID_PREVIEW_ZOOMIN);
+  Command(AFX_ID_PREVIEW_ZOOMIN);
+  EXPECT_EQ(Preview()->Zoom(), PreviewZoom::Closest);
+  EXPECT_FALSE(Button(AFX_ID_PREVIEW_ZOOMIN).enabled);
+  const LONG top = Preview()->GetScrollPosition().y;
+  SendMessageA(preview, WM_KEYDOWN, VK_NEXT, 0);
+  EXPECT_GT(Preview()->GetScrollPosition().y, top);
+  EXPECT_EQ(Preview()->PrintInfo().m_nCurPage, 1u);
+  SendMessageA(preview, WM_KEYDOWN, VK_HOME, 0);
+  EXPECT_EQ(Preview()->GetScrollPosition().y, 0);
+  Command(AFX_ID_PREVIEW_ZOOMOUT);
+  Command(AFX_ID_PREVIEW_ZOOMOUT);
+  EXPECT_EQ(Preview()->Zoom(), PreviewZoom::Whole);
+  EXPECT_EQ(Preview()->GetScrollPosition().y, 0);
+}
+
+TEST_F(PrintPreview, EscapeAndCloseBringBackTheViewAndToolbarAsTheyWere) {
+  LoadPages(3);
+  frame->ShowWindow(SW_SHOW);
+  Command(ID_ZOOM_IN);
+  Command(ID_ZOOM_IN);
+  auto* view = static_cast<CScrollView*>(frame->GetActiveView());
+  view->ScrollToPosition(POINT{30, 40});
+  const POINT scrolled = view->GetScrollPosition();
+  Command(ID_VIEW_TOOLBAR);
+  ASSERT_FALSE(IsWindowVisible(ToolBarWindow()));
+
+  Command(ID_FILE_PRINT_PREVIEW);
+  ASSERT_TRUE(frame->IsPreviewing());
+  SendMessageA(Preview()->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
+  PumpMessages();
+  ASSERT_FALSE(frame->IsPreviewing());
+  EXPECT_TRUE(IsWindowVisible(ViewWindow()));
+  EXPECT_FALSE(IsWindowVisible(ToolBarWindow()));
+  EXPECT_EQ(view->GetScrollPosition().x, scrolled.x);
+  EXPECT_EQ(view->GetScrollPosition().y, scrolled.y);
+
+  Command(ID_VIEW_TOOLBAR);
+  Command(ID_FILE_PRINT_PREVIEW);
+  Command(AFX_ID_PREVIEW_CLOSE);
+  EXPECT_FALSE(frame->IsPreviewing());
+  EXPECT_TRUE(IsWindowVisible(ToolBarWindow()));
+  EXPECT_TRUE(IsWindowVisible(ViewWindow()));
+}
+
+TEST_F(PrintPreview, PrintLeavesThePreviewAndPrintsThroughTheDialog) {
+  Open(9, ID_LAYOUT_4);
+  Command(AFX_ID_PREVIEW_PRINT);
+  EXPECT_FALSE(frame->IsPreviewing());
+  ASSERT_EQ(script.requests.size(), 1u);
+  EXPECT_EQ(script.pagesEnded, 3);
+  EXPECT_EQ(script.jobsEnded, 1);
+}
+
+// The colour of a screen point of the window.
+COLORREF PixelOf(HDC dc, POINT at) { return GetPixel(dc, at.x, at.y) & 0xFFFFFF; }
+
+TEST_F(PrintPreview, EachPaperShowsItsPrintedSheetInThePrintableArea) {
+  Open(8, ID_LAYOUT_4);
+  ASSERT_TRUE(frame->IsPreviewing());
+  // Nothing may stand in front of the papers.
+  static_cast<CMainFrame*>(frame)->OptionsPanel().ShowWindow(SW_HIDE);
+  Command(AFX_ID_PREVIEW_NUMPAGE);
+  UpdateWindow(Preview()->m_hWnd);
+  const PreviewLayout layout = Preview()->Layout();
+  ASSERT_EQ(layout.count, 2);
+  CClientDC dc(Preview()->m_hWnd);
+  for (int paper = 0; paper < 2; ++paper) {
+    const RECT area = PrintableRectOnScreen(layout.papers[paper], Preview()->Page());
+    const int w = area.right - area.left;
+    const int h = area.bottom - area.top;
+    // The middle of each quarter of the printable area carries one page of the sheet.
+    const POINT middles[] = {{area.left + w / 4, area.top + h / 4},
+                             {area.left + 3 * w / 4, area.top + h / 4},
+                             {area.left + w / 4, area.top + 3 * h / 4},
+                             {area.left + 3 * w / 4, area.top + 3 * h / 4}};
+    for (int quarter = 0; quarter < 4; ++quarter) {
+      EXPECT_EQ(PixelOf(dc.get(), middles[quarter]), PageColour(4 * paper + quarter))
+          << "paper " << paper + 1 << " quarter " << quarter + 1;
+    }
+  }
+  // Beside the papers: the grey background.
+  EXPECT_EQ(PixelOf(dc.get(), POINT{2, 2}), GetSysColor(COLOR_APPWORKSPACE) & 0xFFFFFF);
+
+  // Closer in, scrolled to the first paper's middle: around it, its four pages.
+  Command(AFX_ID_PREVIEW_ZOOMIN);
+  UpdateWindow(Preview()->m_hWnd);
+  const PreviewLayout zoomed = Preview()->Layout();
+  const POINT scroll = Preview()->GetScrollPosition();
+  ASSERT_GT(scroll.y, 0);
+  const RECT& paper = zoomed.papers[0];
+  const POINT middle = {(paper.left + paper.right) / 2 - scroll.x,
+                        (paper.top + paper.bottom) / 2 - scroll.y};
+  const int dx = (paper.right - paper.left) / 8;
+  const int dy = (paper.bottom - paper.top) / 8;
+  const POINT around[] = {{middle.x - dx, middle.y - dy},
+                          {middle.x + dx, middle.y - dy},
+                          {middle.x - dx, middle.y + dy},
+                          {middle.x + dx, middle.y + dy}};
+  for (int quarter = 0; quarter < 4; ++quarter) {
+    EXPECT_EQ(PixelOf(dc.get(), around[quarter]), PageColour(quarter))
+        << "zoomed, quarter " << quarter + 1;
+  }
 }
 
 }  // namespace
