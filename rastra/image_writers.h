@@ -17,3 +17,16 @@ long WriteTga(const Image& image, Bytes& out);
 long WriteDib(const Image& image, Bytes& out);
 long WritePict(const Image& image, Bytes& out);
 long WritePhotoCd(const Image& image, Bytes& out);
+
+// A multi-page TIFF written front to back, one page at a time, each as WriteTiff writes
+// it (Deflate, resolution tags). The caller appends the pieces to the file in order.
+class TiffPagesWriter {
+ public:
+  static constexpr std::uint32_t kHeaderSize = 8;
+  Bytes Header();
+  // Appends the page to `out`; `last` ends the chain of pages. Returns a RastraResult code.
+  long Page(const Image& image, bool last, Bytes& out);
+
+ private:
+  std::uint32_t m_written = 0;
+};

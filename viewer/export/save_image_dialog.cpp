@@ -10,24 +10,24 @@ namespace {
 SaveFileDialog g_dialog = GetSaveFileNameA;
 
 // The dialog wants the filter's parts separated and ended by 0 characters.
-std::string DialogFilter() {
-  std::string filter = kSaveImageFilter;
+std::string DialogFilter(const char* patterns) {
+  std::string filter = patterns;
   std::replace(filter.begin(), filter.end(), '|', '\0');
   return filter;
 }
 
-std::string RememberedFolder() {
+std::string RememberedFolder(const char* key) {
   char folder[kSaveImagePathChars] = "";
-  GetProfileStringA(kProfileSection, kSaveImagePathKey, kDefaultSaveImagePath, folder,
+  GetProfileStringA(kProfileSection, key, kDefaultSaveImagePath, folder,
                     sizeof folder);
   return folder;
 }
 
 }  // namespace
 
-std::string AskSaveImageName(HWND owner, const CAppProfile& profile) {
-  const std::string folder = RememberedFolder();
-  const std::string filter = DialogFilter();
+std::string AskSaveName(HWND owner, const CAppProfile& profile, const SaveDialogKind& kind) {
+  const std::string folder = RememberedFolder(kind.folderKey);
+  const std::string filter = DialogFilter(kind.filter);
   char path[MAX_PATH] = "";
 
   OPENFILENAMEA request = {};
@@ -35,21 +35,26 @@ std::string AskSaveImageName(HWND owner, const CAppProfile& profile) {
   request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
   request.hwndOwner = owner;
   request.lpstrFilter = filter.c_str();
-  request.nFilterIndex = profile.GetInt(kProfileSection, kSaveImageFilterKey, 0);
+  request.nFilterIndex = profile.GetInt(kProfileSection, kind.filterKey, 0);
   request.lpstrFile = path;
   request.nMaxFile = sizeof path;
   request.lpstrInitialDir = folder.c_str();
-  request.lpstrTitle = kSaveImageTitle;
+  request.lpstrTitle = kind.title;
   request.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
   // Empty rather than absent: a name typed without extension gets the selected filter's.
   request.lpstrDefExt = "";
   if (!g_dialog(&request)) return std::string();
 
   const PathParts chosen = SplitPath(path);
-  WriteProfileStringA(kProfileSection, kSaveImagePathKey,
+  WriteProfileStringA(kProfileSection, kind.folderKey,
                       (chosen.drive + chosen.directory).c_str());
-  profile.WriteInt(kProfileSection, kSaveImageFilterKey, static_cast<int>(request.nFilterIndex));
+  profile.WriteInt(kProfileSection, kind.filterKey, static_cast<int>(request.nFilterIndex));
   return path;
+}
+
+std::string AskSaveImageName(HWND owner, const CAppProfile& profile) {
+  return AskSaveName(owner, profile,
+                     SaveDialogKind{kSaveImageFilter, kSaveImageTitle, kSaveImagePathKey, kSaveImageFilterKey});
 }
 
 SaveFileDialog SetSaveFileDialog(SaveFileDialog dialog) {

@@ -244,6 +244,7 @@ bool CFoliumView::OnCmdMsg(UINT id, CCmdUI* ui) {
       {ID_PAGE_INSERT_BEFORE, &CFoliumView::OnPageInsertBefore, nullptr},
       {ID_PAGE_INSERT_AFTER, &CFoliumView::OnPageInsertAfter, nullptr},
       {ID_PAGE_COPY, &CFoliumView::OnPageCopy, nullptr},
+      {ID_FILE_SAVE_SHEETS, &CFoliumView::OnFileSaveSheets, &CFoliumView::OnUpdateFileSaveSheets},
   };
   return DispatchCommand(this, kCommands, id, ui) || CScrollView::OnCmdMsg(id, ui);
 }

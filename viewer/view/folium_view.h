@@ -82,6 +82,10 @@ class CFoliumView : public CScrollView {
   void OnPageInsertAfter();
   void OnPageCopy();
 
+  // Writes every sheet of the layout into one PDF or TIFF file, drawn as printing draws it.
+  void OnFileSaveSheets();
+  void OnUpdateFileSaveSheets(CCmdUI* ui);
+
   SheetViewState m_state;
   // Emptied on every update of the document: page list, layout, zoom, sheet or settings.
   CPageBitmapCache m_pageCache;
