@@ -1,6 +1,5 @@
 #include "page_store.h"
 
-#include <climits>
 #include <cstdio>
 #include <new>
 
@@ -14,12 +13,23 @@
 #include "path_parts.h"
 #include "program_directory.h"
 #include "spool_extraction.h"
+#include "spool_format.h"
 
 namespace {
 
 void SystemDeleteMetafile(HENHMETAFILE metafile) { DeleteEnhMetaFile(metafile); }
 
 MetafileDeleter g_deleteMetafile = SystemDeleteMetafile;
+
+// The frame of a metafile the platform loaded; false unless its header record is an
+// enhanced metafile's, as the page file check demands.
+bool LoadedFrame(HENHMETAFILE metafile, RECTL& frame) {
+  ENHMETAHEADER header;
+  if (GetEnhMetaFileHeader(metafile, sizeof header, &header) < kMinEmfHeaderBytes) return false;
+  if (header.iType != kEmrHeaderType || header.dSignature != kEnhMetaSignature) return false;
+  frame = header.rclFrame;
+  return true;
+}
 
 }  // namespace
 
@@ -40,25 +50,38 @@ CPageStore::CPageStore() : m_strBlankFile(ProgramDirectory() + kBlankPageFile) {
 CPageStore::~CPageStore() { ReleaseAllPages(); }
 
 bool CPageStore::LoadPageFile(const std::string& path, PageEntry& entry) {
-  RECTL frame;
-  if (!ReadPageFrame(path, frame)) return false;
   DisplayMetrics metrics;
-  if (!ReadDisplayMetrics(metrics)) return false;
+  return ReadDisplayMetrics(metrics) && LoadPageFile(path, metrics, entry);
+}
+
+bool CPageStore::LoadPageFile(const std::string& path, const DisplayMetrics& metrics,
+                              PageEntry& entry) {
+  // The frame comes from the header the platform has just read and checked; the file's
+  // own header is read only when the platform refuses the page.
+  const HENHMETAFILE metafile = LoadCheckedMetafile(path);
+  RECTL frame;
+  const bool framed = metafile ? LoadedFrame(metafile, frame) : ReadPageFrame(path, frame);
   int width = 0;
   int height = 0;
-  if (!PageSizeInPixels(frame, metrics, width, height)) return false;
+  if (!framed || !PageSizeInPixels(frame, metrics, width, height)) {
+    if (metafile) DeleteEnhMetaFile(metafile);
+    return false;
+  }
   entry.nWidth = width;
   entry.nHeight = height;
-  entry.hMetaFile = LoadCheckedMetafile(path);
+  entry.hMetaFile = metafile;
   return true;
 }
 
 bool CPageStore::LoadBlankPage(PageEntry& entry) { return LoadPageFile(m_strBlankFile, entry); }
 
 int CPageStore::LoadAllPages() {
+  // The display is asked once per job, not once per page: each asking costs a round trip.
+  DisplayMetrics metrics;
+  if (!ReadDisplayMetrics(metrics)) return static_cast<int>(m_pages.size());
   for (const std::string& path : m_pageFiles) {
     PageEntry entry;
-    if (!LoadPageFile(path, entry)) continue;
+    if (!LoadPageFile(path, metrics, entry)) continue;
     try {
       m_pages.push_back(entry);
     } catch (const std::bad_alloc&) {
@@ -95,9 +118,15 @@ void CPageStore::DeletePage(int index) {
 }
 
 int CPageStore::ReloadJob() {
-  SecureJob();
-  AdoptSecuredJob();
-  return static_cast<int>(m_pages.size());
+  // No job is shown whose files must be kept apart from the new one's, so the job is cut
+  // straight into the work directory: a move per page saved.
+  DiscardSecuredJob();
+  ReleaseAllPages();
+  m_pageFiles.clear();
+  UnwrittenPages unwritten;
+  DiscoverJob(m_strWorkDir, m_pageFiles, &unwritten);
+  m_shownUnwritten = unwritten;
+  return LoadAllPages();
 }
 
 std::string LoadBlankFailedMessage(const std::string& blankFile) {

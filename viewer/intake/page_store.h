@@ -52,7 +52,8 @@ class CPageStore {
   CPageStore(const CPageStore&) = delete;
   CPageStore& operator=(const CPageStore&) = delete;
 
-  // Discovers the job afresh and loads its pages; returns the page count.
+  // Discovers the job afresh and loads its pages, dropping any job secured and not shown;
+  // returns the page count.
   int ReloadJob();
   // A job handed over while the user may be working on the shown one, in two steps.
   // SecureJob finds the newest job and cuts it into page files of its own at once, so
@@ -71,6 +72,7 @@ class CPageStore {
   // Deletes the page at `index` and its metafile; out of range does nothing.
   void DeletePage(int index);
   bool LoadPageFile(const std::string& path, PageEntry& entry);
+  bool LoadPageFile(const std::string& path, const DisplayMetrics& metrics, PageEntry& entry);
   bool LoadBlankPage(PageEntry& entry);
 
   std::vector<PageEntry> m_pages;

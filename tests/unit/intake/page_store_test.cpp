@@ -19,6 +19,11 @@ bool FixedDisplay(DisplayMetrics& metrics) {
   return true;
 }
 bool NoDisplay(DisplayMetrics&) { return false; }
+int g_displayQueries = 0;
+bool CountedDisplay(DisplayMetrics& metrics) {
+  ++g_displayQueries;
+  return FixedDisplay(metrics);
+}
 
 std::map<HENHMETAFILE, int> g_deletions;
 void RecordDeletion(HENHMETAFILE metafile) {
@@ -159,8 +164,16 @@ TEST_F(PageStoreTest, LoadsRealMetafilesWhateverTheirFrames) {
 }
 
 TEST_F(PageStoreTest, LoadAllPagesSkipsUnusablePageFilesSilently) {
-  m_store.m_pageFiles = {WritePage("a.emf"), WorkFile("gone.emf"), WritePage("b.emf")};
+  Bytes flat = DrawEmfPage(PageDrawing());
+  PutU32(flat, 32, GetU32(flat, 24));  // loads, but its frame has no width
+  WriteFileBytes(WorkFile("flat.emf"), flat);
+  m_store.m_pageFiles = {WritePage("a.emf"), WorkFile("gone.emf"), WorkFile("flat.emf"),
+                         WritePage("b.emf")};
+  g_displayQueries = 0;
+  SetDisplayMetricsSource(CountedDisplay);
   EXPECT_EQ(m_store.LoadAllPages(), 2);
+  EXPECT_EQ(g_displayQueries, 1) << "the display is asked once per job";
+  EXPECT_EQ(m_store.m_pages[1].nWidth, 672);
   EXPECT_TRUE(g_messages.empty());
   Remember();
   m_store.ReleaseAllPages();
@@ -242,6 +255,19 @@ TEST_F(PageStoreTest, ReloadReplacesTheJobAndReleasesThePreviousPagesOnce) {
   EXPECT_EQ(m_store.ReloadJob(), 2);
   EXPECT_EQ(m_store.m_pageFiles, (PathList{WorkFile("SECOND0000.emf"), WorkFile("SECOND0001.emf")}));
   EXPECT_FALSE(FileExists(WorkFile("FIRST0000.emf")));
+  Remember();
+
+  // A job secured and never shown is dropped with its files; a reload needs no folder
+  // for the job on its way in.
+  DeleteFileA(SpoolFile("SECOND.SPL").c_str());
+  WriteSpoolJob("THIRD.SPL", 2);
+  m_store.SecureJob();
+  DeleteFileA(SpoolFile("THIRD.SPL").c_str());
+  WriteSpoolJob("FOURTH.SPL", 1);
+  EXPECT_EQ(m_store.ReloadJob(), 1);
+  EXPECT_FALSE(m_store.AdoptSecuredJob());
+  EXPECT_EQ(m_store.m_pageFiles, PathList{WorkFile("FOURTH0000.emf")});
+  EXPECT_EQ(GetFileAttributesA(WorkFile(kSecuredJobFolder).c_str()), INVALID_FILE_ATTRIBUTES);
   Remember();
   m_store.ReleaseAllPages();
   m_store.ReleaseAllPages();

@@ -1,0 +1,188 @@
+// Where the time of loading a large job goes, step by step, and the page store's whole
+// reload of the same job, against floors measured in the same process:
+//   bench_reload job PAGES [EMF_DIR]   writes spool job 00001.SPL of PAGES pages into the
+//                                      spool directory: the EMF_DIR pages repeated, or
+//                                      drawn pages
+//   bench_reload steps WORKDIR         times each step on that job (the job stays)
+//   bench_reload store WORKDIR         times CPageStore's start-up reload and a hand-over
+//                                      reload of the same job; prints private memory
+// Figures are printed as "name=value" lines; tools/bench-reload lays them out.
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/app_names.h"
+#include "emf_pages.h"
+#include "file_search.h"
+#include "job_discovery.h"
+#include "page_file_name.h"
+#include "page_store.h"
+#include "path_parts.h"
+#include "spool_extraction.h"
+#include "spool_format.h"
+#include "spool_writer.h"
+
+namespace {
+
+class Stopwatch {
+ public:
+  Stopwatch() { QueryPerformanceCounter(&m_start); }
+  double Seconds() const {
+    LARGE_INTEGER now;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(now.QuadPart - m_start.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+  }
+
+ private:
+  LARGE_INTEGER m_start;
+};
+
+void Report(const char* name, double seconds) { std::printf("%s=%.3f\n", name, seconds); }
+
+std::string SpoolJobPath() {
+  char windows[MAX_PATH];
+  const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
+  return std::string(windows, length) + "\\system32\\spool\\PRINTERS\\00001.SPL";
+}
+
+int WriteJob(int pages, const char* emfDirectory) {
+  SpoolJob job;
+  if (emfDirectory) {
+    PathList sources;
+    ListMatchingFiles(emfDirectory, "*.emf", sources);
+    if (sources.empty()) return 1;
+    for (int i = 0; i < pages; ++i) job.pages.push_back(ReadFileBytes(sources[i % sources.size()]));
+  } else {
+    job = MakeDrawnJob(pages);
+  }
+  WriteFileBytes(SpoolJobPath(), BuildSpoolFile(job));
+  return 0;
+}
+
+std::string Joined(const std::string& directory, const std::string& name) {
+  std::string path;
+  JoinPath(directory, name, path);
+  return path;
+}
+
+class QuietStore : public CPageStore {
+ protected:
+  void ShowStoreMessage(const std::string& text) override {
+    std::printf("message=%s\n", text.c_str());
+  }
+};
+
+// Each step the store takes, on its own, in the order it takes them.
+int TimeSteps(const std::string& workDir) {
+  const std::string spool = SpoolJobPath();
+  const std::string copy = TemporaryDirectory() + "00001.SPL";
+  const std::string incoming = Joined(workDir, kSecuredJobFolder);
+  CreateDirectoryA(workDir.c_str(), nullptr);
+  CreateDirectoryA(incoming.c_str(), nullptr);
+
+  Stopwatch copyClock;
+  CopyFileA(spool.c_str(), copy.c_str(), FALSE);
+  Report("copy", copyClock.Seconds());
+
+  {
+    const Bytes bytes = ReadFileBytes(copy);
+    PageSignature signature;
+    ReadSpoolSignature(copy, signature);
+    Stopwatch scanClock;
+    const std::size_t found = FindPageStarts(bytes.data(), bytes.size(), signature).size();
+    Report("scan", scanClock.Seconds());
+    std::printf("spool_bytes=%zu\npages_found=%zu\n", bytes.size(), found);
+  }
+
+  PathList secured;
+  Stopwatch cutClock;
+  ExtractSpoolPages(copy, incoming, secured);
+  Report("cut", cutClock.Seconds());
+
+  PathList pageFiles;
+  Stopwatch moveClock;
+  for (const std::string& file : secured) {
+    const PathParts parts = SplitPath(file);
+    const std::string path = Joined(workDir, parts.baseName + parts.extension);
+    MoveFileA(file.c_str(), path.c_str());
+    pageFiles.push_back(path);
+  }
+  Report("move", moveClock.Seconds());
+
+  QuietStore store;
+  store.m_pageFiles = pageFiles;
+  Stopwatch loadClock;
+  store.LoadAllPages();
+  Report("load", loadClock.Seconds());
+  Stopwatch releaseClock;
+  store.ReleaseAllPages();
+  Report("release", releaseClock.Seconds());
+
+  Stopwatch sweepClock;
+  DeleteMatchingFiles(workDir, kPageFilePattern);
+  Report("sweep", sweepClock.Seconds());
+
+  // The platform's floor for this many page files: creating them empty.
+  Stopwatch createClock;
+  for (std::size_t k = 0; k < pageFiles.size(); ++k) {
+    const std::string path = Joined(incoming, PageFileName("00001", static_cast<int>(k)));
+    CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+  }
+  Report("floor_create", createClock.Seconds());
+  DeleteMatchingFiles(incoming, kPageFilePattern);
+  RemoveDirectoryA(incoming.c_str());
+  return 0;
+}
+
+// Private bytes now, as the system counts them for this process.
+std::size_t PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS counters;
+  counters.cb = sizeof counters;
+  if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
+  return counters.PagefileUsage;
+}
+
+int TimeStore(const std::string& workDir) {
+  CreateDirectoryA(workDir.c_str(), nullptr);
+  const std::size_t before = PrivateBytes();
+  QuietStore store;
+  store.m_strWorkDir = workDir;
+  Stopwatch startClock;
+  const int pages = store.ReloadJob();
+  Report("start_reload", startClock.Seconds());
+  std::printf("pages_loaded=%d\n", pages);
+  std::printf("private_after_start=%zu\n", PrivateBytes() - before);
+  Stopwatch handOverClock;
+  store.SecureJob();
+  store.AdoptSecuredJob();
+  Report("hand_over_reload", handOverClock.Seconds());
+  std::printf("private_after_hand_over=%zu\n", PrivateBytes() - before);
+  store.ReleaseAllPages();
+  DeleteMatchingFiles(workDir, kPageFilePattern);
+  store.DiscardSecuredJob();
+  return pages > 0 ? 0 : 1;
+}
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: bench_reload job PAGES [EMF_DIR] | steps WORKDIR | store WORKDIR\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return Usage();
+  const std::string mode = argv[1];
+  if (mode == "job") return WriteJob(std::atoi(argv[2]), argc > 3 ? argv[3] : nullptr);
+  if (mode == "steps") return TimeSteps(argv[2]);
+  if (mode == "store") return TimeStore(argv[2]);
+  return Usage();
+}
