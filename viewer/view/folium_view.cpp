@@ -142,8 +142,11 @@ void CFoliumView::OnPaint() {
   // Only the area to repaint is drawn: a sheet at high zoom is far larger than the window.
   CGdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
   SelectClipRgn(buffer.dc(), clip.get());
+  const int saved = SaveDC(buffer.dc());
   OnPrepareDC(buffer.dc(), nullptr);
   OnDraw(buffer.dc());
+  // The copy to the window reads the buffer in its own pixels, not scrolled.
+  RestoreDC(buffer.dc(), saved);
   BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
          buffer.dc(), area.left, area.top, SRCCOPY);
 }

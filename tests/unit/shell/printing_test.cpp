@@ -387,6 +387,25 @@ struct RecordedButton : CCmdUI {
   std::string text;
 };
 
+// The screen's view, zoomed and scrolled, shows the part of the sheet under the window (the
+// same buffered paint as the preview's).
+TEST_F(Printing, TheZoomedScrolledViewShowsThePageUnderItsMiddle) {
+  LoadPages(1);
+  frame->ShowWindow(SW_SHOW);
+  static_cast<CMainFrame*>(frame)->OptionsPanel().ShowWindow(SW_HIDE);
+  for (int step = 0; step < 6; ++step) Command(ID_ZOOM_IN);
+  auto* view = static_cast<CScrollView*>(frame->GetActiveView());
+  RECT client;
+  GetClientRect(view->m_hWnd, &client);
+  const SIZE total = view->GetTotalSize();
+  view->ScrollToPosition(POINT{(total.cx - client.right) / 2, (total.cy - client.bottom) / 2});
+  ASSERT_GT(view->GetScrollPosition().y, 0);
+  InvalidateRect(view->m_hWnd, nullptr, FALSE);
+  UpdateWindow(view->m_hWnd);
+  CClientDC dc(view->m_hWnd);
+  EXPECT_EQ(GetPixel(dc.get(), client.right / 2, client.bottom / 2) & 0xFFFFFF, PageColour(0));
+}
+
 class PrintPreview : public Printing {
  protected:
   void Open(int pageCount, UINT layout) {
