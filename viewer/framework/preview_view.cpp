@@ -67,12 +67,6 @@ void CPreviewView::OnUpdate(CView* sender, LPARAM hint) {
   ShowPages();
 }
 
-SIZE CPreviewView::ClientSize() const {
-  RECT client = {0, 0, 0, 0};
-  if (m_hWnd) GetClientRect(m_hWnd, &client);
-  return SIZE{client.right, client.bottom};
-}
-
 PreviewLayout CPreviewView::Layout() const {
   return LayOutPreview(ClientSize(), m_printer.page.paper,
                        PagesShown(m_info.m_nCurPage, m_info.GetMaxPage(), m_twoPages), m_zoom);
@@ -269,28 +263,10 @@ void CPreviewView::OnDraw(HDC hdc) {
   }
 }
 
-void CPreviewView::OnPaint() {
-  CPaintDC paint(m_hWnd);
-  const SIZE client = ClientSize();
-  if (client.cx <= 0 || client.cy <= 0) return;
-  CBitmapBuffer buffer(paint.get(), client.cx, client.cy);
-  if (!buffer.IsReady()) return;
-  const RECT area = {0, 0, client.cx, client.cy};
-  FillRect(buffer.dc(), &area, GetSysColorBrush(COLOR_APPWORKSPACE));
-  const int saved = SaveDC(buffer.dc());
-  OnPrepareDC(buffer.dc(), nullptr);
-  OnDraw(buffer.dc());
-  // The copy to the window reads the buffer in its own pixels, not scrolled.
-  RestoreDC(buffer.dc(), saved);
-  const RECT& dirty = paint.area();
-  BitBlt(paint.get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
-         buffer.dc(), dirty.left, dirty.top, SRCCOPY);
-}
-
 LRESULT CPreviewView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
-      OnPaint();
+      PaintBuffered(COLOR_APPWORKSPACE);
       return 0;
     case WM_ERASEBKGND:
       return TRUE;

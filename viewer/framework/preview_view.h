@@ -60,11 +60,9 @@ class CPreviewView : public CScrollView {
   void ShowPages();
   void SetZoom(PreviewZoom zoom, const POINT* click);
   bool OnKeyDown(UINT key);
-  void OnPaint();
   HBITMAP PageBitmap(UINT page, SIZE size);
   static SIZE PaperSize(const PreviewLayout& layout);
   void DrawPaper(HDC hdc, const RECT& paper, UINT page);
-  SIZE ClientSize() const;
 
   void OnNextPage();
   void OnPrevPage();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gdi_holders.h"
+
 void CScrollView::SetScrollSizes(SIZE total, SIZE page, SIZE line) {
   m_total.cx = std::max<LONG>(0, total.cx);
   m_total.cy = std::max<LONG>(0, total.cy);
@@ -13,6 +15,27 @@ SIZE CScrollView::ClientSize() const {
   RECT client = {0, 0, 0, 0};
   if (m_hWnd) GetClientRect(m_hWnd, &client);
   return SIZE{client.right, client.bottom};
+}
+
+void CScrollView::PaintBuffered(int backgroundColour) {
+  CPaintDC paint(m_hWnd);
+  const SIZE client = ClientSize();
+  if (client.cx <= 0 || client.cy <= 0) return;
+  CBitmapBuffer buffer(paint.get(), client.cx, client.cy);
+  if (!buffer.IsReady()) return;
+  const RECT whole = {0, 0, client.cx, client.cy};
+  FillRect(buffer.dc(), &whole, GetSysColorBrush(backgroundColour));
+  const RECT& area = paint.area();
+  // Only the area to repaint is drawn: a page at high zoom is far larger than the window.
+  CGdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
+  SelectClipRgn(buffer.dc(), clip.get());
+  const int saved = SaveDC(buffer.dc());
+  OnPrepareDC(buffer.dc(), nullptr);
+  OnDraw(buffer.dc());
+  // The copy to the window reads the buffer in its own pixels, not scrolled.
+  RestoreDC(buffer.dc(), saved);
+  BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+         buffer.dc(), area.left, area.top, SRCCOPY);
 }
 
 void CScrollView::ScrollToPosition(POINT position) {

@@ -22,12 +22,15 @@ class CScrollView : public CView {
  protected:
   void OnPrepareDC(HDC hdc, CPrintInfo* info) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Paints the area to repaint into an off-screen bitmap first, so the window never shows
+  // a half-drawn page: the background in a system colour, then OnDraw clipped to the area.
+  void PaintBuffered(int backgroundColour);
+  SIZE ClientSize() const;
 
  private:
   void UpdateBars();
   void OnScroll(int bar, int request);
   void OnMouseWheel(int delta);
-  SIZE ClientSize() const;
 
   SIZE m_total = {0, 0};
   ScrollSteps m_steps = {{1, 1}, {1, 1}};

@@ -129,32 +129,11 @@ SIZE CFoliumView::PreviewPaperSize() const {
   return SIZE{app.m_nSheetWidth, app.m_nSheetHeight};
 }
 
-void CFoliumView::OnPaint() {
-  CPaintDC paint(m_hWnd);
-  RECT client;
-  GetClientRect(m_hWnd, &client);
-  if (IsRectEmpty(&client)) return;
-  CBitmapBuffer buffer(paint.get(), client.right, client.bottom);
-  if (!buffer.IsReady()) return;
-  // Everything the sheet does not cover is the grey background.
-  FillWithSystemColour(buffer.dc(), client, COLOR_BTNSHADOW);
-  const RECT& area = paint.area();
-  // Only the area to repaint is drawn: a sheet at high zoom is far larger than the window.
-  CGdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
-  SelectClipRgn(buffer.dc(), clip.get());
-  const int saved = SaveDC(buffer.dc());
-  OnPrepareDC(buffer.dc(), nullptr);
-  OnDraw(buffer.dc());
-  // The copy to the window reads the buffer in its own pixels, not scrolled.
-  RestoreDC(buffer.dc(), saved);
-  BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-         buffer.dc(), area.left, area.top, SRCCOPY);
-}
-
 LRESULT CFoliumView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
-      OnPaint();
+      // Everything the sheet does not cover is the grey background.
+      PaintBuffered(COLOR_BTNSHADOW);
       return 0;
     case WM_ERASEBKGND:
       // The paint fills every pixel itself.

@@ -36,8 +36,6 @@ class CFoliumView : public CScrollView {
   SIZE ZoomedSheet() const;
   const OptionSettings& Options() const;
   void UpdateDocument();
-  // Paints into an off-screen bitmap first, so the window never shows a half-drawn sheet.
-  void OnPaint();
   void OnMouseWheel(WPARAM wParam, LPARAM lParam);
   void OnLeftButtonDown(LPARAM lParam);
   void OnRightButtonUp(LPARAM lParam);
