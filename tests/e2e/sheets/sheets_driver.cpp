@@ -31,9 +31,12 @@ constexpr char kGotoCaption[] = "Go to a special page";
 constexpr int kGotoNumberEdit = 1001;
 constexpr char kIntegerMessage[] = "Please enter an integer.";
 
+// Waits until the window is shown: a dialog exists before its initialisation has filled
+// its fields, and is shown only after it.
 HWND WaitTopWindow(const char* className, const char* caption, int timeoutMs) {
   for (int waited = 0; waited <= timeoutMs; waited += 50) {
-    if (HWND hwnd = FindWindowA(className, caption)) return hwnd;
+    HWND hwnd = FindWindowA(className, caption);
+    if (hwnd && IsWindowVisible(hwnd)) return hwnd;
     Sleep(50);
   }
   return nullptr;
