@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/app_names.h"
+#include "format_text.h"
 #include "export_texts.h"
 #include "image_writer.h"
 #include "message_box.h"
@@ -46,17 +47,10 @@ bool WriteBesideAndReplace(TargetKind kind, const std::string& pageFile, const s
   return written && temporary.MoveOver();
 }
 
-template <class... Args>
-std::string Format(const char* format, Args... args) {
-  char text[128];
-  std::snprintf(text, sizeof text, format, args...);
-  return text;
-}
-
 }  // namespace
 
 std::string ExportTargetName(const PathParts& chosen, int pageIndex) {
-  return chosen.drive + chosen.directory + chosen.baseName + Format(kPageNumberFormat, pageIndex) +
+  return chosen.drive + chosen.directory + chosen.baseName + FormatText(kPageNumberFormat, pageIndex) +
          chosen.extension;
 }
 
@@ -100,12 +94,12 @@ ExportSummary ExportPages(const PathList& pageFiles, const std::string& chosenPa
 }
 
 std::string SavingPageText(int page, int pageCount) {
-  return Format(kSavingPageFormat, page, pageCount);
+  return FormatText(kSavingPageFormat, page, pageCount);
 }
 
 void ReportUnsavedPages(HWND owner, const ExportSummary& summary) {
   if (summary.failedPages == 0) return;
-  std::string text = Format(kPagesNotSavedFormat, summary.failedPages, summary.pageCount);
+  std::string text = FormatText(kPagesNotSavedFormat, summary.failedPages, summary.pageCount);
   if (summary.writerMissing) {
     char missing[512];
     std::snprintf(missing, sizeof missing, kImageWriterMissingFormat, ImageWriterLibraryPath().c_str());

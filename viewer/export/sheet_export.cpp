@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/app_names.h"
+#include "format_text.h"
 #include "image_writers.h"
 #include "message_box.h"
 #include "path_parts.h"
@@ -73,13 +74,6 @@ std::unique_ptr<SheetDocument> MakeDocument(const SheetExportRequest& request) {
   return std::make_unique<PdfSheets>(request);
 }
 
-template <class... Args>
-std::string Format(const char* format, Args... args) {
-  char text[512];
-  std::snprintf(text, sizeof text, format, args...);
-  return text;
-}
-
 }  // namespace
 
 SheetExportResult ExportSheets(const SheetExportRequest& request, const SheetDrawer& draw,
@@ -103,7 +97,7 @@ SheetExportResult ExportSheets(const SheetExportRequest& request, const SheetDra
   return file.Commit() == RASTRA_OK ? SheetExportResult::Saved : SheetExportResult::Failed;
 }
 
-std::string SavingSheetText(int sheet, int sheetCount) { return Format(kSavingSheetFormat, sheet, sheetCount); }
+std::string SavingSheetText(int sheet, int sheetCount) { return FormatText(kSavingSheetFormat, sheet, sheetCount); }
 
 void SaveSheetsAs(HWND owner, const CAppProfile& profile, int sheetCount, SIZE sheetTenthsMm,
                   const SheetDrawer& draw, const SheetProgress& progress) {
@@ -114,6 +108,6 @@ void SaveSheetsAs(HWND owner, const CAppProfile& profile, int sheetCount, SIZE s
   request.sheetCount = sheetCount;
   request.sheetTenthsMm = sheetTenthsMm;
   if (ExportSheets(request, draw, progress) != SheetExportResult::Failed) return;
-  const std::string text = Format(kSheetsNotSavedFormat, request.path.c_str());
+  const std::string text = FormatText(kSheetsNotSavedFormat, request.path.c_str());
   ShowMessageBox(owner, text.c_str(), kAppTitle, MB_OK | MB_ICONEXCLAMATION);
 }
