@@ -79,3 +79,14 @@
 #define IDC_SHEETS_GREY 1164
 #define IDC_SHEETS_LOSSLESS 1165
 #define IDC_SHEETS_SMALLER 1166
+
+// Arranging beyond the six layouts: page order and turns, booklets, printing on both
+// sides and gathering several jobs into one.
+#define ID_PAGE_MOVE_EARLIER 32861
+#define ID_PAGE_MOVE_LATER 32862
+#define ID_PAGE_TURN_CLOCKWISE 32863
+#define ID_PAGE_TURN_ANTICLOCKWISE 32864
+#define ID_LAYOUT_BOOKLET 32865
+#define ID_FILE_PRINT_BOTH_SIDES 32866
+#define ID_FILE_OUTPUT_FACE_UP 32867
+#define ID_FILE_GATHER_JOBS 32868

@@ -1,6 +1,5 @@
 #include "folium_app.h"
 
-
 #include <cstdio>
 
 #include "about_dlg.h"
@@ -87,6 +86,10 @@ bool CFoliumApp::OnCmdMsg(UINT id, CCmdUI* ui) {
       {ID_FILE_OPEN, &CWinApp::OnFileOpen, nullptr},
       {ID_FILE_SAVE_AS_IMAGE, &CFoliumApp::OnSaveAsImage, nullptr},
       {ID_FILE_PRINT_SETUP, &CFoliumApp::OnFilePrintSetup, nullptr},
+      {ID_FILE_PRINT_BOTH_SIDES, &CFoliumApp::OnPrintBothSides,
+       &CFoliumApp::OnUpdatePrintBothSides},
+      {ID_FILE_OUTPUT_FACE_UP, &CFoliumApp::OnOutputFaceUp, &CFoliumApp::OnUpdateOutputFaceUp},
+      {ID_FILE_GATHER_JOBS, &CFoliumApp::OnGatherJobs, &CFoliumApp::OnUpdateGatherJobs},
   };
   return DispatchCommand(this, kCommands, id, ui);
 }

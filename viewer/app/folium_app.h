@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page_store.h"
+#include "print_info.h"
 #include "win_app.h"
 
 // Path of "option.ini" beside the program, set when the application object is made.
@@ -20,6 +21,11 @@ class CFoliumApp : public CWinApp, public CPageStore {
   // false, the size kept, without a printer.
   bool UpdateSheetSize();
 
+  // How the job prints: on both sides when the user chose so or the sheets make a booklet.
+  TwoSidedPrinting TwoSidedChoice(bool booklet, bool landscape) const;
+  // Whether a job handed over is added after the pages shown instead of replacing them.
+  bool GathersJobs() const { return m_gatherJobs; }
+
   // Sheet size in tenths of a millimetre (A4 until the printer's printable area is read).
   int m_nSheetWidth = 2100;
   int m_nSheetHeight = 2970;
@@ -33,6 +39,17 @@ class CFoliumApp : public CWinApp, public CPageStore {
   void OnFilePrintSetup();
   // Writes the job's page files as numbered image files in the format the user picks.
   void OnSaveAsImage();
+
+  bool ProfileSwitch(const char* entry) const;
+  void FlipProfileSwitch(const char* entry);
+  void OnPrintBothSides();
+  void OnUpdatePrintBothSides(CCmdUI* ui);
+  void OnOutputFaceUp();
+  void OnUpdateOutputFaceUp(CCmdUI* ui);
+  void OnGatherJobs();
+  void OnUpdateGatherJobs(CCmdUI* ui);
+
+  bool m_gatherJobs = false;
 };
 
 // The application object, for the parts of the viewer that reach the page store.

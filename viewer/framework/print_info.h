@@ -26,3 +26,13 @@ struct CPrintInfo {
   // Set by the print dialog; the printing loop takes the device context over.
   HDC m_printerDC = nullptr;
 };
+
+// Printing on both sides: by the printer's duplex unit where it has one, else by hand, the
+// fronts first and the restacked sheets' backs after.
+struct TwoSidedPrinting {
+  bool bothSides = false;
+  // Bound at the short edge (landscape sheets, booklets), else at the long one.
+  bool shortEdge = false;
+  // The printer puts its sheets out face up, so the restacked backs run backwards.
+  bool faceUp = false;
+};

@@ -12,6 +12,7 @@
 #include "print_job.h"
 #include "print_status_dlg.h"
 #include "print_texts.h"
+#include "two_sided_order.h"
 #include "printer_settings.h"
 #include "view.h"
 #include "win_app.h"
@@ -132,6 +133,22 @@ void CView::PrintDocument(bool direct) {
   const HDC hdc = printer.get();
   info.m_rectDraw = RECT{0, 0, GetDeviceCaps(hdc, HORZRES), GetDeviceCaps(hdc, VERTRES)};
 
+  const TwoSidedPrinting twoSided = TwoSidedRequest();
+  const UINT from = info.GetFromPage();
+  const UINT to = info.GetToPage();
+  if (!twoSided.bothSides || AppPrinterSettings().ResetForDuplex(hdc, twoSided.shortEdge)) {
+    std::vector<UINT> pages;
+    for (UINT page = from; page >= from && page <= to; ++page) pages.push_back(page);
+    PrintJob(hdc, info, pages);
+    return;
+  }
+  // By hand: the fronts as one job, so they come out before the user turns them.
+  if (!PrintJob(hdc, info, FrontSides(from, to))) return;
+  if (AfxMessageBox(kTurnStackText, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) return;
+  PrintJob(hdc, info, BackSides(from, to, twoSided.faceUp));
+}
+
+bool CView::PrintJob(HDC hdc, CPrintInfo& info, const std::vector<UINT>& pages) {
   const std::string title = m_pDocument ? m_pDocument->GetTitle() : std::string();
   DOCINFOA document = {};
   document.cbSize = sizeof document;
@@ -140,7 +157,7 @@ void CView::PrintDocument(bool direct) {
   SetAbortProc(hdc, PrintAbortProc);
   if (job.startDoc(hdc, &document) <= 0) {
     AfxMessageBox(kStartPrintJobFailed);
-    return;
+    return false;
   }
 
   CWnd* mainWindow = AfxGetMainWnd();
@@ -149,38 +166,45 @@ void CView::PrintDocument(bool direct) {
   CPrintStatusDlg status;
   status.Create(owner, title, settings.PrinterName(), settings.PortName());
   bool printed;
+  UINT pagesTaken = 0;
   {
     CPrintingSession session(owner, status);
     OnBeginPrinting(hdc, &info);
-    printed = PrintPages(hdc, info, status);
+    printed = PrintPages(hdc, info, pages, status, pagesTaken);
     OnEndPrinting(hdc, &info);
   }
   const bool cancelled = status.IsCancelled();
   status.DestroyWindow();
-  const UINT pageCount = info.GetToPage() - info.GetFromPage() + 1;
+  const UINT pageCount = static_cast<UINT>(pages.size());
   if (printed) {
-    if (job.endDoc(hdc) <= 0)
-      ReportPrintJobFailed(kPrintJobRefusedFormat, settings.PrinterName(), pageCount, pageCount);
-    return;
+    if (job.endDoc(hdc) > 0) return true;
+    ReportPrintJobFailed(kPrintJobRefusedFormat, settings.PrinterName(), pageCount, pageCount);
+    return false;
   }
   job.abortDoc(hdc);
-  // The page being printed when the printer failed is the first it did not take.
   if (!cancelled)
-    ReportPrintJobFailed(kPrintJobStoppedFormat, settings.PrinterName(),
-                         info.m_nCurPage - info.GetFromPage(), pageCount);
+    ReportPrintJobFailed(kPrintJobStoppedFormat, settings.PrinterName(), pagesTaken, pageCount);
+  return false;
 }
 
-bool CView::PrintPages(HDC hdc, CPrintInfo& info, CPrintStatusDlg& status) {
+bool CView::PrintPages(HDC hdc, CPrintInfo& info, const std::vector<UINT>& pages,
+                       CPrintStatusDlg& status, UINT& printed) {
   const PrintJobCalls& job = CurrentPrintJobCalls();
-  for (UINT page = info.GetFromPage(); page <= info.GetToPage(); ++page) {
-    info.m_nCurPage = page;
-    status.SetPage(page);
+  // The page being printed when the printer fails is the first it did not take.
+  for (printed = 0; printed < pages.size(); ++printed) {
+    const UINT page = pages[printed];
+    if (page != kBlankSide) {
+      info.m_nCurPage = page;
+      status.SetPage(page);
+    }
     status.PumpMessages();
     if (status.IsCancelled() || job.startPage(hdc) <= 0) return false;
-    const int saved = SaveDC(hdc);
-    OnPrepareDC(hdc, &info);
-    OnPrint(hdc, &info);
-    RestoreDC(hdc, saved);
+    if (page != kBlankSide) {
+      const int saved = SaveDC(hdc);
+      OnPrepareDC(hdc, &info);
+      OnPrint(hdc, &info);
+      RestoreDC(hdc, saved);
+    }
     if (job.endPage(hdc) <= 0) return false;
   }
   return true;

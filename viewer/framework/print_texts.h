@@ -15,6 +15,10 @@ constexpr char kPrintJobRefusedFormat[] =
     "The printer \"%s\" did not take the job of %u pages: it is no longer there or refuses "
     "jobs. Check the printer, then print again.";
 
+// Between the fronts and the backs of a job printed on both sides by hand.
+constexpr char kTurnStackText[] =
+    "Turn the printed pages over and put them back in the tray, then press OK";
+
 // The paper the preview shows without a printer, A4 in tenths of a millimetre.
 constexpr int kA4WidthTenthsMm = 2100;
 constexpr int kA4HeightTenthsMm = 2970;

@@ -122,6 +122,18 @@ HDC CPrinterSettings::CreatePrinterDC() {
                    reinterpret_cast<const DEVMODEA*>(m_devMode.data()));
 }
 
+bool CPrinterSettings::ResetForDuplex(HDC dc, bool shortEdge) {
+  if (!EnsureDefaults()) return false;
+  if (DeviceCapabilitiesA(m_printerName.c_str(), m_portName.c_str(), DC_DUPLEX, nullptr,
+                          nullptr) != 1)
+    return false;
+  std::vector<BYTE> duplex(m_devMode);
+  DEVMODEA& mode = *reinterpret_cast<DEVMODEA*>(duplex.data());
+  mode.dmDuplex = static_cast<short>(shortEdge ? DMDUP_HORIZONTAL : DMDUP_VERTICAL);
+  mode.dmFields |= DM_DUPLEX;
+  return ResetDCA(dc, &mode) != nullptr;
+}
+
 bool CPrinterSettings::ReadPrintableArea(SIZE& millimetres) {
   CCreatedDC dc(CreatePrinterDC());
   if (!dc.get()) return false;

@@ -19,6 +19,9 @@ class CPrinterSettings {
   // A device context for the printer with these settings (the caller deletes it); null
   // without a printer.
   HDC CreatePrinterDC();
+  // Where the printer has a duplex unit, sets `dc` to print both sides, bound at the long
+  // edge or the short one; false, dc unchanged, where it has none or refuses.
+  bool ResetForDuplex(HDC dc, bool shortEdge);
 
   // Gives the dialog request movable copies of the settings (hDevMode, hDevNames) that
   // the caller frees; both stay null without a printer, so the dialog starts from the

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "print_info.h"
 #include "wnd.h"
 
 class CDocument;
 class CFrameWnd;
-struct CPrintInfo;
 class CPrintStatusDlg;
 
 // A child window of the frame that shows the document. Commands reach the view first,
@@ -56,14 +58,20 @@ class CView : public CWnd {
   // The paper the preview shows when there is no printer to imitate, in tenths of a
   // millimetre.
   virtual SIZE PreviewPaperSize() const;
+  // Whether and how the job goes on both sides of the paper; one-sided by default.
+  virtual TwoSidedPrinting TwoSidedRequest() const { return TwoSidedPrinting(); }
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void PrintDocument(bool direct);
-  // The pages of the chosen range, each its own printer page; false when the printer
-  // failed or the user cancelled.
-  bool PrintPages(HDC hdc, CPrintInfo& info, CPrintStatusDlg& status);
+  // One spooler job of the given pages, in order, with its status box and its failure
+  // messages; false when it was cancelled or failed.
+  bool PrintJob(HDC hdc, CPrintInfo& info, const std::vector<UINT>& pages);
+  // Each page its own printer page, kBlankSide a page left empty; false when the printer
+  // failed or the user cancelled, `printed` then telling how many it took.
+  bool PrintPages(HDC hdc, CPrintInfo& info, const std::vector<UINT>& pages,
+                  CPrintStatusDlg& status, UINT& printed);
 
   CDocument* m_pDocument = nullptr;
   CFrameWnd* m_pFrame = nullptr;

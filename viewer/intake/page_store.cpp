@@ -1,5 +1,6 @@
 #include "page_store.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 
@@ -20,6 +21,9 @@ namespace {
 void SystemDeleteMetafile(HENHMETAFILE metafile) { DeleteEnhMetaFile(metafile); }
 
 MetafileDeleter g_deleteMetafile = SystemDeleteMetafile;
+
+// Names tried for a gathered page file before it is left out.
+constexpr int kMaxNameCopies = 999;
 
 // The frame of a metafile the platform loaded; false unless its header record is an
 // enhanced metafile's, as the page file check demands.
@@ -75,11 +79,13 @@ bool CPageStore::LoadPageFile(const std::string& path, const DisplayMetrics& met
 
 bool CPageStore::LoadBlankPage(PageEntry& entry) { return LoadPageFile(m_strBlankFile, entry); }
 
-int CPageStore::LoadAllPages() {
+int CPageStore::LoadAllPages() { return LoadPages(m_pageFiles); }
+
+int CPageStore::LoadPages(const PathList& files) {
   // The display is asked once per job, not once per page: each asking costs a round trip.
   DisplayMetrics metrics;
   if (!ReadDisplayMetrics(metrics)) return static_cast<int>(m_pages.size());
-  for (const std::string& path : m_pageFiles) {
+  for (const std::string& path : files) {
     PageEntry entry;
     if (!LoadPageFile(path, metrics, entry)) continue;
     try {
@@ -115,6 +121,24 @@ void CPageStore::DeletePage(int index) {
   if (index < 0 || index >= static_cast<int>(m_pages.size())) return;
   if (m_pages[index].hMetaFile) g_deleteMetafile(m_pages[index].hMetaFile);
   m_pages.erase(m_pages.begin() + index);
+}
+
+bool CPageStore::MovePage(int from, int to) {
+  const int count = static_cast<int>(m_pages.size());
+  if (from < 0 || from >= count || to < 0 || to >= count) return false;
+  const auto first = m_pages.begin();
+  if (from < to) {
+    std::rotate(first + from, first + from + 1, first + to + 1);
+  } else {
+    std::rotate(first + to, first + from, first + from + 1);
+  }
+  return true;
+}
+
+void CPageStore::TurnPage(int index, bool clockwise) {
+  if (index < 0 || index >= static_cast<int>(m_pages.size())) return;
+  int& turns = m_pages[static_cast<size_t>(index)].quarterTurns;
+  turns = (turns + (clockwise ? 1 : 3)) % 4;
 }
 
 int CPageStore::ReloadJob() {
@@ -159,22 +183,41 @@ void CPageStore::SecureJob() {
   m_jobSecured = true;
 }
 
-bool CPageStore::AdoptSecuredJob() {
+bool CPageStore::AdoptSecuredJob(bool append) {
   if (!m_jobSecured) return false;
   m_jobSecured = false;
-  ReleaseAllPages();
-  DeleteMatchingFiles(m_strWorkDir, kPageFilePattern);
-  m_pageFiles.clear();
+  if (!append) {
+    ReleaseAllPages();
+    DeleteMatchingFiles(m_strWorkDir, kPageFilePattern);
+    m_pageFiles.clear();
+  }
+  PathList adopted;
   for (const std::string& secured : m_securedFiles) {
-    const PathParts parts = SplitPath(secured);
     std::string path;
-    if (!JoinPath(m_strWorkDir, parts.baseName + parts.extension, path)) continue;
+    if (!FreePathInWorkDirectory(secured, append, path)) continue;
     MoveFileA(secured.c_str(), path.c_str());
-    m_pageFiles.push_back(path);
+    adopted.push_back(path);
   }
   m_securedFiles.clear();
   m_shownUnwritten = m_securedUnwritten;
-  LoadAllPages();
+  LoadPages(adopted);
+  m_pageFiles.insert(m_pageFiles.end(), adopted.begin(), adopted.end());
+  return true;
+}
+
+bool CPageStore::FreePathInWorkDirectory(const std::string& secured, bool gathering,
+                                         std::string& path) const {
+  const PathParts parts = SplitPath(secured);
+  if (!JoinPath(m_strWorkDir, parts.baseName + parts.extension, path)) return false;
+  if (!gathering) return true;
+  // A gathered job whose spool file had the name of an earlier one (the spooler counts
+  // its jobs anew after a restart) gets names of its own.
+  for (int copy = 1; GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; ++copy) {
+    if (copy > kMaxNameCopies ||
+        !JoinPath(m_strWorkDir,
+                  parts.baseName + "_" + std::to_string(copy) + parts.extension, path))
+      return false;
+  }
   return true;
 }
 

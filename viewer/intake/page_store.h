@@ -31,6 +31,8 @@ struct PageEntry {
   HENHMETAFILE hMetaFile = nullptr;
   int nWidth = 0;
   int nHeight = 0;
+  // Quarter turns clockwise the page is drawn with, 0 to 3.
+  int quarterTurns = 0;
 };
 
 // A page's size in display pixels from its metafile frame (0.01 mm); false when either
@@ -59,18 +61,26 @@ class CPageStore {
   // SecureJob finds the newest job and cuts it into page files of its own at once, so
   // nothing of it depends on the spooler keeping its file; the shown job stays as it is.
   void SecureJob();
-  // Replaces the shown job with the one secured last; false when none waits.
-  bool AdoptSecuredJob();
+  // Replaces the shown job with the one secured last, or with `append` adds its pages and
+  // page files after the shown ones; false when none waits.
+  bool AdoptSecuredJob(bool append = false);
   // Deletes the page files of a job secured but never shown.
   void DiscardSecuredJob();
   // Tells the user, once, when the shown job lost pages for want of room on the disk.
   void ReportUnwrittenPages();
   int LoadAllPages();
+  // Loads the given page files after the pages there are; returns the page count.
+  int LoadPages(const PathList& files);
   void ReleaseAllPages();
   // Inserts a blank page at `index` (the count appends); out of range does nothing.
   void InsertBlankPage(int index);
   // Deletes the page at `index` and its metafile; out of range does nothing.
   void DeletePage(int index);
+  // Moves the page at `from` to index `to`, the pages between closing up; the page keeps
+  // its metafile. False, nothing moved, when either index is out of range.
+  bool MovePage(int from, int to);
+  // Turns the page a quarter clockwise (or anticlockwise); out of range does nothing.
+  void TurnPage(int index, bool clockwise);
   bool LoadPageFile(const std::string& path, PageEntry& entry);
   bool LoadPageFile(const std::string& path, const DisplayMetrics& metrics, PageEntry& entry);
   bool LoadBlankPage(PageEntry& entry);
@@ -87,6 +97,10 @@ class CPageStore {
 
  private:
   std::string SecuredJobDirectory() const;
+  // Where a secured page file goes in the work directory: its own name, or when gathering
+  // and that is taken, a numbered one; false when none can be made.
+  bool FreePathInWorkDirectory(const std::string& secured, bool gathering,
+                               std::string& path) const;
 
   PathList m_securedFiles;
   UnwrittenPages m_securedUnwritten;

@@ -82,9 +82,12 @@ LRESULT CMainFrame::OnReloadJob() {
 
 void CMainFrame::ShowSecuredJob() {
   auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
-  if (!frame || !FoliumApp().AdoptSecuredJob()) return;
-  // Each new job starts at one page per sheet, on the first sheet.
-  if (CView* view = frame->GetActiveView()) view->SendMessage(WM_COMMAND, ID_LAYOUT_1, 0);
+  const bool gathering = FoliumApp().GathersJobs();
+  if (!frame || !FoliumApp().AdoptSecuredJob(gathering)) return;
+  // Each new job starts at one page per sheet, on the first sheet; a gathered job joins
+  // the arrangement the user has made.
+  CView* view = frame->GetActiveView();
+  if (view && !gathering) view->SendMessage(WM_COMMAND, ID_LAYOUT_1, 0);
   if (CDocument* document = frame->GetActiveDocument()) document->UpdateAllViews(nullptr);
   BringWindowToTop(frame->m_hWnd);
   SetActiveWindow(frame->m_hWnd);

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "app/folium_app.h"
 #include "document.h"
@@ -13,6 +14,7 @@
 #include "print_info.h"
 #include "printer_settings.h"
 #include "resource.h"
+#include "sheet_hit_test.h"
 #include "sheet_renderer.h"
 #include "view_texts.h"
 #include "win_app.h"
@@ -124,6 +126,11 @@ void CFoliumView::OnPrint(HDC hdc, CPrintInfo* info) {
             static_cast<int>(info->m_nCurPage) - 1, Options(), SelectedWatermark(Options()));
 }
 
+TwoSidedPrinting CFoliumView::TwoSidedRequest() const {
+  return FoliumApp().TwoSidedChoice(m_state.layout.booklet,
+                                    IsLandscapeLayout(m_state.layout.pagesPerSheet));
+}
+
 SIZE CFoliumView::PreviewPaperSize() const {
   const CFoliumApp& app = FoliumApp();
   return SIZE{app.m_nSheetWidth, app.m_nSheetHeight};
@@ -147,6 +154,17 @@ LRESULT CFoliumView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
       OnLeftButtonDown(lParam);
       return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(wParam, lParam);
+      break;
+    case WM_LBUTTONUP:
+      OnLeftButtonUp(lParam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      // Capture taken away (a box popping up, Alt+Tab): the drag ends without a move.
+      m_pressedPage = -1;
+      m_dragging = false;
+      break;
     case WM_RBUTTONUP:
       OnRightButtonUp(lParam);
       return 0;
@@ -182,7 +200,39 @@ void CFoliumView::InvalidateHighlight(RECT cell) {
 }
 
 void CFoliumView::OnLeftButtonDown(LPARAM lParam) {
-  HitTestPage(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  const POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  HitTestPage(point);
+  m_pressedPage = m_state.SelectedListPage(PageCount());
+  m_pressPoint = point;
+  m_dragging = false;
+  if (m_pressedPage >= 0) SetCapture(m_hWnd);
+}
+
+void CFoliumView::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+  if (m_pressedPage < 0 || !(wParam & MK_LBUTTON)) return;
+  const POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (!m_dragging && std::abs(point.x - m_pressPoint.x) <= GetSystemMetrics(SM_CXDRAG) &&
+      std::abs(point.y - m_pressPoint.y) <= GetSystemMetrics(SM_CYDRAG))
+    return;
+  m_dragging = true;
+  SetCursor(LoadCursor(nullptr, IDC_SIZEALL));
+}
+
+void CFoliumView::OnLeftButtonUp(LPARAM lParam) {
+  const int dragged = m_dragging ? m_pressedPage : -1;
+  m_pressedPage = -1;
+  m_dragging = false;
+  if (GetCapture() == m_hWnd) ReleaseCapture();
+  const int pageCount = PageCount();
+  if (dragged < 0 || dragged >= pageCount || !m_state.IsShowingSheet(pageCount)) return;
+  const SIZE sheet = ZoomedSheet();
+  const RECT sheetRect = {0, 0, sheet.cx, sheet.cy};
+  SheetHit hit;
+  if (!HitTestSheet(m_state.layout, m_state.currentSheet, pageCount, sheetRect,
+                    ClientToLogical(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}), hit))
+    return;
+  // An empty cell past the job's end takes the page to the end.
+  MoveSelectedPageFrom(dragged, std::min(hit.page, pageCount - 1));
 }
 
 void CFoliumView::OnRightButtonUp(LPARAM lParam) {
@@ -227,19 +277,28 @@ bool CFoliumView::OnCmdMsg(UINT id, CCmdUI* ui) {
       {ID_PAGE_INSERT_AFTER, &CFoliumView::OnPageInsertAfter, nullptr},
       {ID_PAGE_COPY, &CFoliumView::OnPageCopy, nullptr},
       {ID_FILE_SAVE_SHEETS, &CFoliumView::OnFileSaveSheets, &CFoliumView::OnUpdateFileSaveSheets},
+      {ID_LAYOUT_BOOKLET, &CFoliumView::OnLayoutBooklet, &CFoliumView::OnUpdateLayoutBooklet},
+      {ID_PAGE_MOVE_EARLIER, &CFoliumView::OnPageMoveEarlier, nullptr},
+      {ID_PAGE_MOVE_LATER, &CFoliumView::OnPageMoveLater, nullptr},
+      {ID_PAGE_TURN_CLOCKWISE, &CFoliumView::OnPageTurnClockwise, &CFoliumView::OnUpdatePageTurn},
+      {ID_PAGE_TURN_ANTICLOCKWISE, &CFoliumView::OnPageTurnAnticlockwise,
+       &CFoliumView::OnUpdatePageTurn},
   };
   return DispatchCommand(this, kCommands, id, ui) || CScrollView::OnCmdMsg(id, ui);
 }
 
 void CFoliumView::ChoosePagesPerSheet(int pagesPerSheet) {
   m_state.ChoosePagesPerSheet(pagesPerSheet, PageCount());
-  AppPrinterSettings().SetPrinterOrientation(IsLandscapeLayout(pagesPerSheet));
+  TurnPaperFor(IsLandscapeLayout(pagesPerSheet));
+}
+
+void CFoliumView::TurnPaperFor(bool landscape) {
+  AppPrinterSettings().SetPrinterOrientation(landscape);
   CFoliumApp& app = FoliumApp();
   if (app.UpdateSheetSize()) return;
   // Without a printer the sheet keeps its size but still turns with the grid: two pages
   // side by side on upright paper would be squeezed into tall, narrow cells.
-  const SIZE sheet = SheetTurnedTo(SIZE{app.m_nSheetWidth, app.m_nSheetHeight},
-                                   IsLandscapeLayout(pagesPerSheet));
+  const SIZE sheet = SheetTurnedTo(SIZE{app.m_nSheetWidth, app.m_nSheetHeight}, landscape);
   app.m_nSheetWidth = sheet.cx;
   app.m_nSheetHeight = sheet.cy;
   UpdateDocument();
@@ -247,7 +306,17 @@ void CFoliumView::ChoosePagesPerSheet(int pagesPerSheet) {
 
 void CFoliumView::OnUpdateLayout(CCmdUI* ui, int pagesPerSheet) {
   ui->Enable(true);
-  ui->SetCheck(m_state.layout.pagesPerSheet == pagesPerSheet);
+  ui->SetCheck(m_state.layout.pagesPerSheet == pagesPerSheet && !m_state.layout.booklet);
+}
+
+void CFoliumView::OnLayoutBooklet() {
+  m_state.ChooseBooklet(PageCount());
+  TurnPaperFor(true);
+}
+
+void CFoliumView::OnUpdateLayoutBooklet(CCmdUI* ui) {
+  ui->Enable(true);
+  ui->SetCheck(m_state.layout.booklet);
 }
 
 void CFoliumView::OnOrderDown() {
@@ -262,13 +331,13 @@ void CFoliumView::OnUpdateOrderDown(CCmdUI* ui) {
 }
 
 void CFoliumView::OnRepeatPages() {
-  if (!IsRepeatEnabled(m_state.layout.pagesPerSheet)) return;
+  if (!m_state.CanRepeatPages()) return;
   m_state.ToggleRepeatPages(PageCount());
   UpdateDocument();
 }
 
 void CFoliumView::OnUpdateRepeatPages(CCmdUI* ui) {
-  ui->Enable(IsRepeatEnabled(m_state.layout.pagesPerSheet));
+  ui->Enable(m_state.CanRepeatPages());
   ui->SetCheck(m_state.layout.repeatPages);
 }
 
@@ -354,3 +423,35 @@ void CFoliumView::OnPageCopy() {
   if (page < 0) return;
   CopyPageToClipboard(FoliumApp().m_pages[static_cast<size_t>(page)]);
 }
+
+void CFoliumView::MoveSelectedPageFrom(int from, int to) {
+  if (!FoliumApp().MovePage(from, to)) return;
+  m_state.SelectPage(to, ZoomedSheet(), PageCount());
+  UpdateDocument();
+}
+
+void CFoliumView::OnPageMoveEarlier() {
+  const int page = m_state.SelectedListPage(PageCount());
+  if (page > 0) MoveSelectedPageFrom(page, page - 1);
+}
+
+void CFoliumView::OnPageMoveLater() {
+  const int page = m_state.SelectedListPage(PageCount());
+  if (page >= 0) MoveSelectedPageFrom(page, page + 1);
+}
+
+void CFoliumView::OnPageTurnClockwise() {
+  const int page = m_state.SelectedListPage(PageCount());
+  if (page < 0 || !CanTurnPages()) return;
+  FoliumApp().TurnPage(page, true);
+  UpdateDocument();
+}
+
+void CFoliumView::OnPageTurnAnticlockwise() {
+  const int page = m_state.SelectedListPage(PageCount());
+  if (page < 0 || !CanTurnPages()) return;
+  FoliumApp().TurnPage(page, false);
+  UpdateDocument();
+}
+
+void CFoliumView::OnUpdatePageTurn(CCmdUI* ui) { ui->Enable(CanTurnPages()); }

@@ -29,6 +29,8 @@ class CFoliumView : public CScrollView {
   void OnPrint(HDC hdc, CPrintInfo* info) override;
   // Without a printer the preview's paper is the screen's sheet.
   SIZE PreviewPaperSize() const override;
+  // Both sides when the user asks for it and always for a booklet.
+  TwoSidedPrinting TwoSidedRequest() const override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
@@ -38,6 +40,9 @@ class CFoliumView : public CScrollView {
   void UpdateDocument();
   void OnMouseWheel(WPARAM wParam, LPARAM lParam);
   void OnLeftButtonDown(LPARAM lParam);
+  // Dragging a page onto another cell of the sheet moves it there.
+  void OnMouseMove(WPARAM wParam, LPARAM lParam);
+  void OnLeftButtonUp(LPARAM lParam);
   void OnRightButtonUp(LPARAM lParam);
   void HitTestPage(POINT client);
   void InvalidateHighlight(RECT cell);
@@ -56,6 +61,10 @@ class CFoliumView : public CScrollView {
   void OnUpdateLayout6(CCmdUI* ui) { OnUpdateLayout(ui, 6); }
   void OnUpdateLayout8(CCmdUI* ui) { OnUpdateLayout(ui, 8); }
   void OnUpdateLayout16(CCmdUI* ui) { OnUpdateLayout(ui, 16); }
+  void OnLayoutBooklet();
+  void OnUpdateLayoutBooklet(CCmdUI* ui);
+  // The paper turns with the layout; without a printer the kept sheet turns.
+  void TurnPaperFor(bool landscape);
   void OnOrderDown();
   void OnUpdateOrderDown(CCmdUI* ui);
   void OnRepeatPages();
@@ -79,12 +88,23 @@ class CFoliumView : public CScrollView {
   void OnPageInsertBefore();
   void OnPageInsertAfter();
   void OnPageCopy();
+  // Moves a page, which stays selected where it lands.
+  void MoveSelectedPageFrom(int from, int to);
+  void OnPageMoveEarlier();
+  void OnPageMoveLater();
+  void OnPageTurnClockwise();
+  void OnPageTurnAnticlockwise();
+  void OnUpdatePageTurn(CCmdUI* ui);
 
   // Writes every sheet of the layout into one PDF or TIFF file, drawn as printing draws it.
   void OnFileSaveSheets();
   void OnUpdateFileSaveSheets(CCmdUI* ui);
 
   SheetViewState m_state;
+  // A press on a page may become a drag: the page and where the press was, -1 for none.
+  int m_pressedPage = -1;
+  POINT m_pressPoint = {0, 0};
+  bool m_dragging = false;
   // Emptied on every update of the document: page list, layout, zoom, sheet or settings.
   CPageBitmapCache m_pageCache;
 };

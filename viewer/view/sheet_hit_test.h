@@ -14,5 +14,5 @@ struct SheetHit {
 // The first cell of `sheet`, drawn into `sheetRect`, that contains `point` (its left and top
 // edges count, its right and bottom ones not), scanning rows from the top and columns from
 // the left; false off the sheet and in the remainder strip.
-bool HitTestSheet(const SheetLayout& layout, int sheet, const RECT& sheetRect, POINT point,
-                  SheetHit& hit);
+bool HitTestSheet(const SheetLayout& layout, int sheet, int pageCount, const RECT& sheetRect,
+                  POINT point, SheetHit& hit);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "booklet_imposition.h"
 #include "option_settings.h"
 
 namespace {
@@ -43,14 +44,12 @@ bool IsRepeatEnabled(int pagesPerSheet) { return pagesPerSheet != 1; }
 
 int GetSheetCount(const SheetLayout& layout, int pageCount) {
   if (pageCount <= 0) return 0;
+  if (layout.booklet) return BookletSheetCount(pageCount);
   if (layout.repeatPages) return pageCount;
   const int cells = CellCount(layout);
   return pageCount / cells + (pageCount % cells != 0 ? 1 : 0);
 }
 
-int FirstPageOfSheet(const SheetLayout& layout, int sheet) {
-  return layout.repeatPages ? sheet : sheet * CellCount(layout);
-}
 
 CellPosition CellOfVisit(const SheetLayout& layout, int visit) {
   const SheetGrid grid = GridOf(layout.pagesPerSheet);
@@ -58,12 +57,19 @@ CellPosition CellOfVisit(const SheetLayout& layout, int visit) {
   return {visit / grid.columns, visit % grid.columns};
 }
 
-int PageOfCell(const SheetLayout& layout, int sheet, const CellPosition& cell) {
-  const int first = FirstPageOfSheet(layout, sheet);
-  if (layout.repeatPages) return first;
+int PageOfCell(const SheetLayout& layout, int sheet, const CellPosition& cell, int pageCount) {
+  if (layout.booklet) return BookletPageOfCell(pageCount, sheet, cell.column);
+  if (layout.repeatPages) return sheet;
+  const int first = sheet * CellCount(layout);
   const SheetGrid grid = GridOf(layout.pagesPerSheet);
   if (layout.orderDown) return first + cell.column * grid.rows + cell.row;
   return first + cell.row * grid.columns + cell.column;
+}
+
+int SheetOfPage(const SheetLayout& layout, int page, int pageCount) {
+  if (layout.booklet) return BookletPlaceOfPage(pageCount, page).sheet;
+  if (layout.repeatPages) return page;
+  return page / CellCount(layout);
 }
 
 RECT CellRect(const RECT& sheet, const SheetLayout& layout, const CellPosition& cell) {

@@ -9,6 +9,8 @@ struct SheetLayout {
   bool orderDown = false;
   // Every cell of a sheet shows the same page, one sheet per page.
   bool repeatPages = false;
+  // Two pages a side in booklet order (pagesPerSheet stays 2); sheets alternate front, back.
+  bool booklet = false;
 };
 
 // The six pages-per-sheet choices, in the order of their commands.
@@ -32,9 +34,6 @@ bool IsRepeatEnabled(int pagesPerSheet);
 
 int GetSheetCount(const SheetLayout& layout, int pageCount);
 
-// Index of the page in the sheet's first cell; may lie past the page list.
-int FirstPageOfSheet(const SheetLayout& layout, int sheet);
-
 struct CellPosition {
   int row;
   int column;
@@ -44,7 +43,10 @@ struct CellPosition {
 CellPosition CellOfVisit(const SheetLayout& layout, int visit);
 
 // The page shown in a cell; an index not below the page count means an empty cell.
-int PageOfCell(const SheetLayout& layout, int sheet, const CellPosition& cell);
+int PageOfCell(const SheetLayout& layout, int sheet, const CellPosition& cell, int pageCount);
+
+// The sheet that shows a page of the list (with repeated pages, the page's own sheet).
+int SheetOfPage(const SheetLayout& layout, int page, int pageCount);
 
 // The cell's rectangle inside `sheet`; the remainder of the integer divisions, at the right
 // and bottom, belongs to no cell.

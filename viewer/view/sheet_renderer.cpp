@@ -9,6 +9,7 @@
 #include "page_footprint.h"
 #include "page_playback.h"
 #include "sheet_text.h"
+#include "windows_family.h"
 
 namespace {
 
@@ -98,15 +99,46 @@ bool IsClippedByCaller(HDC dc) {
   return clip && GetClipRgn(dc, clip.get()) == 1;
 }
 
+// The world transform that takes a page played upright at the origin into `area`, turned.
+XFORM TurningTransform(const RECT& area, int quarterTurns) {
+  switch (quarterTurns) {
+    case 1: return XFORM{0, 1, -1, 0, static_cast<FLOAT>(area.right), static_cast<FLOAT>(area.top)};
+    case 2:
+      return XFORM{-1, 0, 0, -1, static_cast<FLOAT>(area.right), static_cast<FLOAT>(area.bottom)};
+    case 3: return XFORM{0, -1, 1, 0, static_cast<FLOAT>(area.left), static_cast<FLOAT>(area.bottom)};
+    default: return XFORM{1, 0, 0, 1, 0, 0};
+  }
+}
+
+// Plays a turned page into `area`, the rectangle it covers once turned; the device
+// context's own transform and mode are kept around it.
+void PlayTurnedPage(HDC dc, const PageEntry& entry, const RECT& area) {
+  const int oldMode = SetGraphicsMode(dc, GM_ADVANCED);
+  if (!oldMode) return;
+  XFORM old;
+  GetWorldTransform(dc, &old);
+  const XFORM turn = TurningTransform(area, entry.quarterTurns);
+  ModifyWorldTransform(dc, &turn, MWT_LEFTMULTIPLY);
+  const bool sideways = entry.quarterTurns % 2 != 0;
+  const LONG width = sideways ? area.bottom - area.top : area.right - area.left;
+  const LONG height = sideways ? area.right - area.left : area.bottom - area.top;
+  PlayPageMetafile(dc, entry.hMetaFile, RECT{0, 0, width, height});
+  SetWorldTransform(dc, &old);
+  SetGraphicsMode(dc, oldMode);
+}
+
 // A bitmap covers its page rectangle only, so no page of the sheet may draw beyond its
-// own: it would be cut off, or wiped by a later page's bitmap.
+// own: it would be cut off, or wiped by a later page's bitmap. Turned pages are played
+// directly, and may reach anywhere.
 bool PagesDrawInsideTheirFrames(const std::vector<PageEntry>& pages, const SheetLayout& layout,
                                 int sheet) {
   const SheetGrid grid = GridOf(layout.pagesPerSheet);
   for (int visit = 0; visit < grid.columns * grid.rows; ++visit) {
-    const int page = PageOfCell(layout, sheet, CellOfVisit(layout, visit));
+    const int page =
+        PageOfCell(layout, sheet, CellOfVisit(layout, visit), static_cast<int>(pages.size()));
     if (page >= static_cast<int>(pages.size())) continue;
-    if (!DrawsInsideFrame(pages[static_cast<size_t>(page)].hMetaFile)) return false;
+    const PageEntry& entry = pages[static_cast<size_t>(page)];
+    if (entry.quarterTurns != 0 || !DrawsInsideFrame(entry.hMetaFile)) return false;
   }
   return true;
 }
@@ -126,7 +158,7 @@ BOOL DrawSheet(HDC dc, const RECT& r, const std::vector<PageEntry>& pages,
   const SheetGrid grid = GridOf(layout.pagesPerSheet);
   for (int visit = 0; visit < grid.columns * grid.rows; ++visit) {
     const CellPosition cell = CellOfVisit(layout, visit);
-    const int page = PageOfCell(layout, sheet, cell);
+    const int page = PageOfCell(layout, sheet, cell, pageCount);
     if (page >= pageCount) continue;
     DrawPageCell(dc, page, pages[static_cast<size_t>(page)], CellRect(r, layout, cell), options,
                  cache);
@@ -137,16 +169,26 @@ BOOL DrawSheet(HDC dc, const RECT& r, const std::vector<PageEntry>& pages,
   return TRUE;
 }
 
+bool CanTurnPages() { return IsWinNT(CurrentVersionWord()); }
+
+RECT TurnedPageRectInCell(const RECT& cell, const PageEntry& entry, int pageMargins) {
+  const bool sideways = entry.quarterTurns % 2 != 0;
+  return PageRectInCell(cell, sideways ? entry.nHeight : entry.nWidth,
+                        sideways ? entry.nWidth : entry.nHeight, pageMargins);
+}
+
 void DrawPageCell(HDC dc, int pageIndex, const PageEntry& entry, const RECT& cell,
                   const OptionSettings& options, CPageBitmapCache* cache) {
-  const RECT page = PageRectInCell(cell, entry.nWidth, entry.nHeight, options.pageMargins);
+  const RECT page = TurnedPageRectInCell(cell, entry, options.pageMargins);
   // Playing a real page costs the same whether it shows or not.
-  if (IsClippedByCaller(dc)) {
+  if (IsClippedByCaller(dc) && entry.quarterTurns == 0) {
     const RECT footprint = PageFootprint(entry.hMetaFile, page);
     if (!RectVisible(dc, &footprint)) return;
   }
   if (entry.hMetaFile) {
-    if (cache) {
+    if (entry.quarterTurns != 0) {
+      PlayTurnedPage(dc, entry, page);
+    } else if (cache) {
       cache->Draw(dc, entry.hMetaFile, page);
     } else {
       // Real spool pages carry records that make the platform's own player read past the

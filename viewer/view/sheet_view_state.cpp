@@ -21,6 +21,14 @@ void SheetViewState::GoToSheet(int sheet, int pageCount) {
 
 void SheetViewState::ChoosePagesPerSheet(int pagesPerSheet, int pageCount) {
   layout.pagesPerSheet = pagesPerSheet;
+  layout.booklet = false;
+  GoToSheet(0, pageCount);
+}
+
+void SheetViewState::ChooseBooklet(int pageCount) {
+  layout.pagesPerSheet = 2;
+  layout.booklet = true;
+  layout.repeatPages = false;
   GoToSheet(0, pageCount);
 }
 
@@ -70,11 +78,25 @@ bool SheetViewState::HitTestPage(POINT point, SIZE sheetSize, int pageCount, REC
   if (!IsShowingSheet(pageCount)) return false;
   const RECT sheetRect = {0, 0, sheetSize.cx, sheetSize.cy};
   SheetHit hit;
-  if (!HitTestSheet(layout, currentSheet, sheetRect, point, hit)) return false;
+  if (!HitTestSheet(layout, currentSheet, pageCount, sheetRect, point, hit)) return false;
   selectedPage = hit.page;
   // An empty cell names no page; the highlight already drawn stays.
   if (hit.page >= pageCount) return false;
   previous = selectionRect;
   selectionRect = hit.cell;
   return true;
+}
+
+void SheetViewState::SelectPage(int page, SIZE sheetSize, int pageCount) {
+  if (page < 0 || page >= pageCount) return;
+  GoToSheet(SheetOfPage(layout, page, pageCount), pageCount);
+  const RECT sheetRect = {0, 0, sheetSize.cx, sheetSize.cy};
+  const SheetGrid grid = GridOf(layout.pagesPerSheet);
+  for (int visit = 0; visit < grid.columns * grid.rows; ++visit) {
+    const CellPosition cell = CellOfVisit(layout, visit);
+    if (PageOfCell(layout, currentSheet, cell, pageCount) != page) continue;
+    selectedPage = page;
+    selectionRect = CellRect(sheetRect, layout, cell);
+    return;
+  }
 }

@@ -33,6 +33,10 @@ class SheetViewState {
 
   // A pages-per-sheet choice; goes to sheet 0 even when the choice is already set.
   void ChoosePagesPerSheet(int pagesPerSheet, int pageCount);
+  // The booklet: two pages a side, landscape, without repeated pages; goes to sheet 0.
+  void ChooseBooklet(int pageCount);
+    // "Repeat pages" with this layout: a booklet has no repeated pages.
+  bool CanRepeatPages() const { return !layout.booklet && IsRepeatEnabled(layout.pagesPerSheet); }
   // Keeps the sheet and the selection.
   void ToggleOrderDown() { layout.orderDown = !layout.orderDown; }
   void ToggleRepeatPages(int pageCount);
@@ -50,6 +54,9 @@ class SheetViewState {
   // Remembers the page of the cell hit; when it is a page of the list, the highlight moves
   // to that cell, `previous` receives the old highlight and true is returned.
   bool HitTestPage(POINT point, SIZE sheetSize, int pageCount, RECT& previous);
+  // Shows the sheet of a page of the list and selects the page there, as a click on it
+  // would (a page moved to another sheet stays selected in view).
+  void SelectPage(int page, SIZE sheetSize, int pageCount);
 
  private:
   bool SetZoom(int zoom);

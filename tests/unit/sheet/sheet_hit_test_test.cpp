@@ -8,7 +8,7 @@ const RECT kSheet = {0, 0, 421, 595};  // cells of 210 x 297 at 4 per sheet, 1 u
 
 int PageAt(const SheetLayout& layout, int sheet, int x, int y) {
   SheetHit hit = {};
-  return HitTestSheet(layout, sheet, kSheet, {x, y}, hit) ? hit.page : -1;
+  return HitTestSheet(layout, sheet, 100, kSheet, {x, y}, hit) ? hit.page : -1;
 }
 
 TEST(HitTest, TopRightCellOfSecondSheetAcrossAndDown) {
@@ -43,7 +43,7 @@ TEST(HitTest, OffTheSheetAndTheRemainderStripHitNothing) {
 
 TEST(HitTest, GivesTheCellRectangleForTheHighlight) {
   SheetHit hit = {};
-  ASSERT_TRUE(HitTestSheet({6, true, false}, 0, kSheet, {200, 400}, hit));
+  ASSERT_TRUE(HitTestSheet({6, true, false}, 0, 100, kSheet, {200, 400}, hit));
   EXPECT_EQ(hit.page, 3);  // down: column 1, row 1
   EXPECT_EQ(hit.cell.left, 140);
   EXPECT_EQ(hit.cell.top, 297);

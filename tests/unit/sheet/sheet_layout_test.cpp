@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <utility>
+#include <vector>
 
+#include "booklet_imposition.h"
 #include "option_settings.h"
 
 namespace {
@@ -75,7 +78,7 @@ TEST(PagesOfSheet, CellsAreVisitedInPageOrderAcrossAndDown) {
         const CellPosition cell = CellOfVisit(layout, visit);
         ASSERT_LT(cell.row, grid.rows);
         ASSERT_LT(cell.column, grid.columns);
-        EXPECT_EQ(PageOfCell(layout, 2, cell), 2 * choice + visit) << choice << " " << down;
+        EXPECT_EQ(PageOfCell(layout, 2, cell, 100), 2 * choice + visit) << choice << " " << down;
       }
     }
   }
@@ -86,8 +89,8 @@ TEST(PagesOfSheet, SixPerSheetAcrossFillsRowsAndDownFillsColumns) {
   const int down[2][3] = {{0, 2, 4}, {1, 3, 5}};
   for (int row = 0; row < 2; ++row) {
     for (int column = 0; column < 3; ++column) {
-      EXPECT_EQ(PageOfCell(Layout(6), 0, {row, column}), across[row][column]);
-      EXPECT_EQ(PageOfCell(Layout(6, true), 0, {row, column}), down[row][column]);
+      EXPECT_EQ(PageOfCell(Layout(6), 0, {row, column}, 6), across[row][column]);
+      EXPECT_EQ(PageOfCell(Layout(6, true), 0, {row, column}, 6), down[row][column]);
     }
   }
   EXPECT_EQ(CellOfVisit(Layout(6), 1).column, 1);
@@ -96,19 +99,20 @@ TEST(PagesOfSheet, SixPerSheetAcrossFillsRowsAndDownFillsColumns) {
 
 TEST(PagesOfSheet, SecondSheetOfFivePagesAtFourHoldsOnePage) {
   const SheetLayout layout = Layout(4);
-  EXPECT_EQ(FirstPageOfSheet(layout, 1), 4);
-  EXPECT_EQ(PageOfCell(layout, 1, {0, 0}), 4);
-  EXPECT_GE(PageOfCell(layout, 1, {0, 1}), 5);
-  EXPECT_GE(PageOfCell(layout, 1, {1, 0}), 5);
-  EXPECT_GE(PageOfCell(layout, 1, {1, 1}), 5);
+  EXPECT_EQ(PageOfCell(layout, 1, {0, 0}, 5), 4);
+  EXPECT_GE(PageOfCell(layout, 1, {0, 1}, 5), 5);
+  EXPECT_GE(PageOfCell(layout, 1, {1, 0}, 5), 5);
+  EXPECT_GE(PageOfCell(layout, 1, {1, 1}, 5), 5);
+  EXPECT_EQ(SheetOfPage(layout, 4, 5), 1);
+  EXPECT_EQ(SheetOfPage(layout, 3, 5), 0);
 }
 
 TEST(PagesOfSheet, RepeatShowsTheSheetsPageInEveryCell) {
   for (bool down : {false, true}) {
     const SheetLayout layout = Layout(4, down, true);
-    EXPECT_EQ(FirstPageOfSheet(layout, 1), 1);
+    EXPECT_EQ(SheetOfPage(layout, 1, 3), 1);
     for (int visit = 0; visit < 4; ++visit) {
-      EXPECT_EQ(PageOfCell(layout, 1, CellOfVisit(layout, visit)), 1);
+      EXPECT_EQ(PageOfCell(layout, 1, CellOfVisit(layout, visit), 3), 1);
     }
   }
 }
@@ -197,3 +201,42 @@ TEST(SheetSize, APrinterWithoutPrintableAreaKeepsTheOldSize) {
 }
 
 }  // namespace
+
+// Sides in printing order, pages counted from 1 as the folded booklet reads them; a page
+// past the job is a blank padding page.
+TEST(Booklet, SidesCarryPagesInFoldingOrderPaddedToFour) {
+  struct Case {
+    std::vector<int> pageCounts;
+    std::vector<std::pair<int, int>> sides;
+  };
+  const Case cases[] = {
+      {{1, 2, 3, 4}, {{4, 1}, {2, 3}}},
+      {{5, 6, 7, 8}, {{8, 1}, {2, 7}, {6, 3}, {4, 5}}},
+      {{9}, {{12, 1}, {2, 11}, {10, 3}, {4, 9}, {8, 5}, {6, 7}}},
+      {{16}, {{16, 1}, {2, 15}, {14, 3}, {4, 13}, {12, 5}, {6, 11}, {10, 7}, {8, 9}}},
+      {{17},
+       {{20, 1}, {2, 19}, {18, 3}, {4, 17}, {16, 5}, {6, 15}, {14, 7}, {8, 13}, {12, 9},
+        {10, 11}}},
+  };
+  for (const Case& c : cases) {
+    for (int pageCount : c.pageCounts) {
+      SheetLayout layout = Layout(2);
+      layout.booklet = true;
+      const int sides = static_cast<int>(c.sides.size());
+      ASSERT_EQ(GetSheetCount(layout, pageCount), sides) << pageCount;
+      for (int sheet = 0; sheet < sides; ++sheet) {
+        const int left = PageOfCell(layout, sheet, {0, 0}, pageCount);
+        const int right = PageOfCell(layout, sheet, {0, 1}, pageCount);
+        EXPECT_EQ(left + 1, c.sides[sheet].first) << pageCount << " side " << sheet;
+        EXPECT_EQ(right + 1, c.sides[sheet].second) << pageCount << " side " << sheet;
+        for (int page : {left, right}) {
+          if (page >= pageCount) continue;
+          EXPECT_EQ(SheetOfPage(layout, page, pageCount), sheet) << pageCount << " " << page;
+          const BookletPlace place = BookletPlaceOfPage(pageCount, page);
+          EXPECT_EQ(place.column, page == left ? 0 : 1) << pageCount << " " << page;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(GetSheetCount({2, false, false, true}, 0), 0);
+}
