@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "app/app_names.h"
 #include "discovery_fixture.h"
@@ -239,6 +240,69 @@ TEST_F(PageStoreTest, DeleteWithinBoundsReleasesThatPageOnlyAndKeepsThePageFiles
   EXPECT_EQ(m_store.m_pages[1].hMetaFile, third);
   EXPECT_EQ(m_store.m_pageFiles.size(), 5u) << "export still sees every page file";
   while (!m_store.m_pages.empty()) m_store.DeletePage(0);
+  ExpectEachSeenHandleDeletedOnce();
+}
+
+TEST_F(PageStoreTest, MovesAndTurnsKeepEveryHandleAndRefuseIndexesOffTheList) {
+  for (int i = 0; i < 4; ++i) m_store.m_pageFiles.push_back(WritePage("m" + std::to_string(i) + ".emf"));
+  m_store.LoadAllPages();
+  Remember();
+  auto order = [this] {
+    std::vector<HENHMETAFILE> handles;
+    for (const PageEntry& page : m_store.m_pages) handles.push_back(page.hMetaFile);
+    return handles;
+  };
+  const std::vector<HENHMETAFILE> loaded = order();
+  const auto& h = loaded;
+  EXPECT_TRUE(m_store.MovePage(0, 3));  // first to last
+  EXPECT_EQ(order(), (std::vector<HENHMETAFILE>{h[1], h[2], h[3], h[0]}));
+  EXPECT_TRUE(m_store.MovePage(3, 0));  // and back
+  EXPECT_EQ(order(), loaded);
+  EXPECT_TRUE(m_store.MovePage(2, 1));
+  EXPECT_EQ(order(), (std::vector<HENHMETAFILE>{h[0], h[2], h[1], h[3]}));
+  EXPECT_TRUE(m_store.MovePage(1, 1));
+  for (auto move : {std::make_pair(-1, 0), std::make_pair(0, 4), std::make_pair(4, 3)})
+    EXPECT_FALSE(m_store.MovePage(move.first, move.second));
+  EXPECT_EQ(order(), (std::vector<HENHMETAFILE>{h[0], h[2], h[1], h[3]}));
+
+  m_store.TurnPage(0, false);
+  EXPECT_EQ(m_store.m_pages[0].quarterTurns, 3);
+  for (int turn = 0; turn < 4; ++turn) m_store.TurnPage(1, true);
+  EXPECT_EQ(m_store.m_pages[1].quarterTurns, 0) << "four quarter turns come full circle";
+  m_store.TurnPage(4, true);
+  m_store.TurnPage(-1, true);
+  m_store.MovePage(0, 3);
+  EXPECT_EQ(m_store.m_pages[3].quarterTurns, 3) << "a page's turn moves with it";
+  EXPECT_TRUE(g_deletions.empty()) << "nothing is released by moving or turning";
+  m_store.ReleaseAllPages();
+  ExpectEachSeenHandleDeletedOnce();
+}
+
+TEST_F(PageStoreTest, AGatheredJobIsAddedAfterTheShownOneItsFilesRenamedWhereTaken) {
+  WriteSpoolJob("FIRST.SPL", 2);
+  ASSERT_EQ(m_store.ReloadJob(), 2);
+  const std::vector<HENHMETAFILE> shown = {m_store.m_pages[0].hMetaFile,
+                                           m_store.m_pages[1].hMetaFile};
+  DeleteFileA(SpoolFile("FIRST.SPL").c_str());
+  WriteSpoolJob("SECOND.SPL", 3);
+  m_store.SecureJob();
+  ASSERT_TRUE(m_store.AdoptSecuredJob(true));
+  // The spooler numbers its jobs anew after a restart: a third job named like the first.
+  DeleteFileA(SpoolFile("SECOND.SPL").c_str());
+  WriteSpoolJob("FIRST.SPL", 1);
+  m_store.SecureJob();
+  ASSERT_TRUE(m_store.AdoptSecuredJob(true));
+
+  ASSERT_EQ(m_store.m_pages.size(), 6u);
+  EXPECT_EQ(m_store.m_pages[0].hMetaFile, shown[0]) << "the shown pages stay loaded";
+  EXPECT_EQ(m_store.m_pages[1].hMetaFile, shown[1]);
+  EXPECT_EQ(m_store.m_pageFiles,
+            (PathList{WorkFile("FIRST0000.emf"), WorkFile("FIRST0001.emf"),
+                      WorkFile("SECOND0000.emf"), WorkFile("SECOND0001.emf"),
+                      WorkFile("SECOND0002.emf"), WorkFile("FIRST0000_1.emf")}));
+  for (const std::string& path : m_store.m_pageFiles) EXPECT_TRUE(FileExists(path)) << path;
+  Remember();
+  m_store.ReleaseAllPages();
   ExpectEachSeenHandleDeletedOnce();
 }
 

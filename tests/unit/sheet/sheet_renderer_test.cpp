@@ -53,6 +53,53 @@ TEST(DrawSheet, FillsOnlyItsRectangleWhiteAndReportsTheDrawing) {
   EXPECT_TRUE(canvas.IsUntouched(100, 280));
 }
 
+// A page whose top half is red and bottom half blue, turned in a 1-up sheet: where the red
+// half lands shows the turn, and the page's turned rectangle keeps the sheet's aspect rule.
+TEST(DrawSheet, TurnedPagesDrawTurnedInTheirTurnedRectangle) {
+  constexpr COLORREF kBlue = RGB(0, 0, 255);
+  struct Case {
+    int turns;
+    POINT red, blue;  // where each half shows, as fractions of the page rectangle in 4ths
+  };
+  const Case cases[] = {{0, {2, 1}, {2, 3}}, {1, {3, 2}, {1, 2}}, {2, {2, 3}, {2, 1}},
+                        {3, {1, 2}, {3, 2}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.turns);
+    SheetCanvas canvas(300, 300);
+    TestPages pages;
+    pages.AddTopAndBottom(200, 100, kRed, kBlue);
+    pages.entry(0).quarterTurns = c.turns;
+    const RECT r = canvas.Whole();
+    ASSERT_TRUE(DrawSheet(canvas.dc(), r, pages.entries(), {}, 0, Plain(), nullptr));
+    const RECT page = TurnedPageRectInCell(r, pages.entries()[0], Plain().pageMargins);
+    const LONG width = page.right - page.left;
+    const LONG height = page.bottom - page.top;
+    EXPECT_EQ(c.turns % 2 ? height : width, 300);
+    EXPECT_EQ(c.turns % 2 ? width : height, 150);
+    auto at = [&page, width, height](POINT quarter) {
+      return POINT{page.left + width * quarter.x / 4, page.top + height * quarter.y / 4};
+    };
+    EXPECT_EQ(canvas.Pixel(at(c.red).x, at(c.red).y), kRed);
+    EXPECT_EQ(canvas.Pixel(at(c.blue).x, at(c.blue).y), kBlue);
+  }
+  // In every layout a quarter turn gives the page the cell-fitting rectangle of its
+  // sides swapped.
+  TestPages a4;
+  a4.AddBlank(210, 297);
+  PageEntry turned = a4.entries()[0];
+  turned.quarterTurns = 1;
+  for (int choice : kPagesPerSheetChoices) {
+    SheetLayout layout;
+    layout.pagesPerSheet = choice;
+    const RECT sheet = {0, 0, IsLandscapeLayout(choice) ? 2970 : 2100,
+                        IsLandscapeLayout(choice) ? 2100 : 2970};
+    const RECT cell = CellRect(sheet, layout, {0, 0});
+    const RECT expected = PageRectInCell(cell, 297, 210, kPageMarginsNone);
+    const RECT actual = TurnedPageRectInCell(cell, turned, kPageMarginsNone);
+    EXPECT_TRUE(EqualRect(&expected, &actual)) << choice;
+  }
+}
+
 TEST(DrawSheet, ASheetWithoutPagesDrawsNothingAndFails) {
   SheetCanvas canvas(100, 100);
   TestPages pages;

@@ -1,6 +1,7 @@
 #include "test_pages.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "emf_pages.h"
 
@@ -64,6 +65,28 @@ TestPages::~TestPages() {
 
 void TestPages::AddSolid(int width, int height, COLORREF colour) {
   m_entries.push_back({RecordPage(width, height, &colour), width, height});
+}
+
+void TestPages::AddTopAndBottom(int width, int height, COLORREF top, COLORREF bottom) {
+  const RECT frame = {0, 0, width * kHundredthsMmPerUnit, height * kHundredthsMmPerUnit};
+  const HDC dc = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);
+  if (!dc) throw std::runtime_error("CreateEnhMetaFileA failed");
+  SetMapMode(dc, MM_HIMETRIC);
+  const LONG middle = -frame.bottom / 2;
+  for (const auto& band : {std::make_pair(top, RECT{0, 0, frame.right + 1, middle}),
+                           std::make_pair(bottom, RECT{0, middle, frame.right + 1,
+                                                       -(frame.bottom + 1)})}) {
+    const HBRUSH brush = CreateSolidBrush(band.first);
+    const HGDIOBJ oldBrush = SelectObject(dc, brush);
+    const HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    Rectangle(dc, band.second.left, band.second.top, band.second.right, band.second.bottom);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(brush);
+  }
+  const HENHMETAFILE metafile = CloseEnhMetaFile(dc);
+  if (!metafile) throw std::runtime_error("CloseEnhMetaFile failed");
+  m_entries.push_back({metafile, width, height});
 }
 
 void TestPages::AddBlank(int width, int height) {

@@ -17,6 +17,8 @@ class TestPages {
 
   // A page of nWidth x nHeight whose picture fills its whole frame with `colour`.
   void AddSolid(int width, int height, COLORREF colour);
+  // A page whose top half is `top` and bottom half `bottom`: which way it is turned shows.
+  void AddTopAndBottom(int width, int height, COLORREF top, COLORREF bottom);
   // A page of nWidth x nHeight whose picture draws nothing.
   void AddBlank(int width, int height);
   // `count` blank A4-proportioned pages.
@@ -33,6 +35,8 @@ class TestPages {
   void Adopt(const PageEntry& entry) { m_entries.push_back(entry); }
 
   const std::vector<PageEntry>& entries() const { return m_entries; }
+  // For turning a page; the metafiles stay this object's.
+  PageEntry& entry(size_t index) { return m_entries[index]; }
 
  private:
   std::vector<PageEntry> m_entries;

@@ -116,6 +116,30 @@ TEST(SheetViewStateTest, HitsSelectTheCellsPageInEachOrder) {
   EXPECT_EQ(3, repeat.selectedPage);
 }
 
+// A moved page stays selected: the view goes to its sheet and outlines its cell there.
+TEST(SheetViewStateTest, SelectingAPageShowsItsSheetAndCellInGridsAndBooklets) {
+  SheetViewState state = FourUpOn(0, 8);
+  state.SelectPage(6, kSheet, 8);
+  EXPECT_EQ(1, state.currentSheet);
+  EXPECT_EQ(6, state.selectedPage);
+  EXPECT_TRUE(SameRect(RECT{0, 200, 200, 400}, state.selectionRect));
+  state.SelectPage(8, kSheet, 8);  // off the list: nothing changes
+  EXPECT_EQ(6, state.selectedPage);
+
+  SheetViewState booklet = FourUpOn(0, 6);
+  booklet.ToggleRepeatPages(6);
+  booklet.ChooseBooklet(6);
+  EXPECT_FALSE(booklet.layout.repeatPages);
+  EXPECT_FALSE(booklet.CanRepeatPages());
+  EXPECT_EQ(4, booklet.SheetCount(6));
+  booklet.SelectPage(5, kSheet, 6);  // page 6 of 8 sits left on the third side (6, 3)
+  EXPECT_EQ(2, booklet.currentSheet);
+  EXPECT_TRUE(SameRect(RECT{0, 0, 200, 400}, booklet.selectionRect));
+  booklet.ChoosePagesPerSheet(2, 6);
+  EXPECT_FALSE(booklet.layout.booklet);
+  EXPECT_EQ(3, booklet.SheetCount(6));
+}
+
 TEST(SheetViewStateTest, ANewHitHandsBackTheOldHighlight) {
   SheetViewState state = FourUpOn(0, 4);
   RECT previous;
