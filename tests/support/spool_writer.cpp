@@ -79,13 +79,13 @@ std::vector<std::size_t> PageOffsets(const SpoolJob& job) {
   return offsets;
 }
 
-SpoolJob MakeDrawnJob(int count, const std::string& documentName, int textLines) {
+SpoolJob MakeDrawnJob(int count, const std::string& documentName, int textLines, bool rising) {
   SpoolJob job;
   job.documentName = documentName;
   for (int i = 1; i <= count; ++i) {
     PageDrawing drawing;
     drawing.label = "Page " + std::to_string(i);
-    drawing.textLines = textLines;
+    drawing.textLines = rising ? textLines * i : textLines;
     job.pages.push_back(DrawEmfPage(drawing));
   }
   return job;

@@ -29,6 +29,7 @@ std::vector<std::size_t> PageOffsets(const SpoolJob& job);
 void AppendRecord(Bytes& spool, std::uint32_t type, const Bytes& data);
 
 // A job of `count` A4 pages drawn with GDI, labelled "Page 1" and on, each with
-// `textLines` lines of body text.
+// `textLines` lines of body text, or with `rising` page i with i times as many, so that
+// each page's ink tells which it is.
 SpoolJob MakeDrawnJob(int count, const std::string& documentName = "Document",
-                      int textLines = 0);
+                      int textLines = 0, bool rising = false);

@@ -1,5 +1,6 @@
 #include "sheet_raster.h"
 
+#include "dib_info.h"
 #include "gdi_holders.h"
 
 namespace {
@@ -8,15 +9,8 @@ constexpr double kInchesPerMeter = 1000.0 / 25.4;
 // Below this a sheet is not worth drawing: every band replays each page's metafile.
 constexpr int kSmallestBand = 64;
 
-// A top-down bitmap of 32 bits per pixel: a memory DC takes that depth whatever the screen's.
 HBITMAP CreateBandBitmap(HDC dc, int width, int height, void** bits) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDown32BitInfo(width, height);
   return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 

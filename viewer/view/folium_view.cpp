@@ -280,9 +280,8 @@ bool CFoliumView::OnCmdMsg(UINT id, CCmdUI* ui) {
       {ID_LAYOUT_BOOKLET, &CFoliumView::OnLayoutBooklet, &CFoliumView::OnUpdateLayoutBooklet},
       {ID_PAGE_MOVE_EARLIER, &CFoliumView::OnPageMoveEarlier, nullptr},
       {ID_PAGE_MOVE_LATER, &CFoliumView::OnPageMoveLater, nullptr},
-      {ID_PAGE_TURN_CLOCKWISE, &CFoliumView::OnPageTurnClockwise, &CFoliumView::OnUpdatePageTurn},
-      {ID_PAGE_TURN_ANTICLOCKWISE, &CFoliumView::OnPageTurnAnticlockwise,
-       &CFoliumView::OnUpdatePageTurn},
+      {ID_PAGE_TURN_CLOCKWISE, &CFoliumView::OnPageTurnClockwise, nullptr},
+      {ID_PAGE_TURN_ANTICLOCKWISE, &CFoliumView::OnPageTurnAnticlockwise, nullptr},
   };
   return DispatchCommand(this, kCommands, id, ui) || CScrollView::OnCmdMsg(id, ui);
 }
@@ -442,16 +441,14 @@ void CFoliumView::OnPageMoveLater() {
 
 void CFoliumView::OnPageTurnClockwise() {
   const int page = m_state.SelectedListPage(PageCount());
-  if (page < 0 || !CanTurnPages()) return;
+  if (page < 0) return;
   FoliumApp().TurnPage(page, true);
   UpdateDocument();
 }
 
 void CFoliumView::OnPageTurnAnticlockwise() {
   const int page = m_state.SelectedListPage(PageCount());
-  if (page < 0 || !CanTurnPages()) return;
+  if (page < 0) return;
   FoliumApp().TurnPage(page, false);
   UpdateDocument();
 }
-
-void CFoliumView::OnUpdatePageTurn(CCmdUI* ui) { ui->Enable(CanTurnPages()); }

@@ -94,7 +94,6 @@ class CFoliumView : public CScrollView {
   void OnPageMoveLater();
   void OnPageTurnClockwise();
   void OnPageTurnAnticlockwise();
-  void OnUpdatePageTurn(CCmdUI* ui);
 
   // Writes every sheet of the layout into one PDF or TIFF file, drawn as printing draws it.
   void OnFileSaveSheets();

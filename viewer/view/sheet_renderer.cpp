@@ -9,7 +9,7 @@
 #include "page_footprint.h"
 #include "page_playback.h"
 #include "sheet_text.h"
-#include "windows_family.h"
+#include "turned_picture.h"
 
 namespace {
 
@@ -110,11 +110,18 @@ XFORM TurningTransform(const RECT& area, int quarterTurns) {
   }
 }
 
-// Plays a turned page into `area`, the rectangle it covers once turned; the device
-// context's own transform and mode are kept around it.
+// Plays a turned page into `area`, the rectangle it covers once turned. On screen and in
+// exported sheets through a world transform, so it stays sharp at every zoom; printers
+// and the 9x family get a turned picture (some printer drivers lose turned text).
 void PlayTurnedPage(HDC dc, const PageEntry& entry, const RECT& area) {
-  const int oldMode = SetGraphicsMode(dc, GM_ADVANCED);
-  if (!oldMode) return;
+  const int technology = GetDeviceCaps(dc, TECHNOLOGY);
+  const int oldMode = technology == DT_RASPRINTER || technology == DT_PLOTTER
+                          ? 0
+                          : SetGraphicsMode(dc, GM_ADVANCED);
+  if (!oldMode) {
+    DrawTurnedPicture(dc, entry, area);
+    return;
+  }
   XFORM old;
   GetWorldTransform(dc, &old);
   const XFORM turn = TurningTransform(area, entry.quarterTurns);
@@ -168,8 +175,6 @@ BOOL DrawSheet(HDC dc, const RECT& r, const std::vector<PageEntry>& pages,
   if (watermark) DrawWatermark(dc, r, *watermark);
   return TRUE;
 }
-
-bool CanTurnPages() { return IsWinNT(CurrentVersionWord()); }
 
 RECT TurnedPageRectInCell(const RECT& cell, const PageEntry& entry, int pageMargins) {
   const bool sideways = entry.quarterTurns % 2 != 0;

@@ -19,10 +19,6 @@ BOOL DrawSheet(HDC dc, const RECT& r, const std::vector<PageEntry>& pages,
                const SheetLayout& layout, int sheet, const OptionSettings& options,
                const WatermarkRecord* watermark, CPageBitmapCache* cache = nullptr);
 
-// Whether pages can be drawn turned here: that takes world transforms, which the 9x
-// family does not have.
-bool CanTurnPages();
-
 // The rectangle of a page turned by `quarterTurns` in its cell (see PageRectInCell).
 RECT TurnedPageRectInCell(const RECT& cell, const PageEntry& entry, int pageMargins);
 

@@ -266,15 +266,19 @@ int Write9xPages(int argc, char** argv) {
   return 0;
 }
 
-// A left click into the view at a client point: it selects the page there.
+// A left click into the view at a client point: it selects the page there. With a second
+// point the button is released there instead: the page is dragged onto that cell.
 int Click(int argc, char** argv) {
   if (argc < 5) return 2;
   HWND frame = RequireWindow(argv[2]);
   if (!frame) return 1;
   HWND view = GetDlgItem(frame, IDW_PANE_FIRST);
   const LPARAM at = MAKELPARAM(std::atoi(argv[3]), std::atoi(argv[4]));
+  // With a second point the button goes up there: a drag.
+  const LPARAM up = argc >= 7 ? MAKELPARAM(std::atoi(argv[5]), std::atoi(argv[6])) : at;
   PostMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageA(view, WM_LBUTTONUP, 0, at);
+  if (up != at) PostMessageA(view, WM_MOUSEMOVE, MK_LBUTTON, up);
+  PostMessageA(view, WM_LBUTTONUP, 0, up);
   return 0;
 }
 
@@ -557,7 +561,7 @@ const CommandRow kCommands[] = {
     {"capture", Capture, "CAPTION FILE.bmp"},
     {"hover-toolbar", HoverToolbar, "CAPTION ID... (0 for a separator)"},
     {"activate", Activate, "CAPTION"},
-    {"click", Click, "CAPTION X Y"},
+    {"click", Click, "CAPTION X Y [TO_X TO_Y]"},
     {"enabled", WindowEnabled, "CAPTION"},
     {"goto-info", GotoInfo, "CAPTION"},
     {"press", Press, "CAPTION BUTTON_ID TIMEOUT_MS"},

@@ -5,9 +5,11 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "sheet_canvas.h"
 #include "test_pages.h"
+#include "turned_picture.h"
 
 namespace {
 
@@ -81,7 +83,18 @@ TEST(DrawSheet, TurnedPagesDrawTurnedInTheirTurnedRectangle) {
     };
     EXPECT_EQ(canvas.Pixel(at(c.red).x, at(c.red).y), kRed);
     EXPECT_EQ(canvas.Pixel(at(c.blue).x, at(c.blue).y), kBlue);
+    // Printers get the same page as a turned picture.
+    SheetCanvas printed(300, 300);
+    ASSERT_TRUE(DrawTurnedPicture(printed.dc(), pages.entries()[0], page));
+    EXPECT_EQ(printed.Pixel(at(c.red).x, at(c.red).y), kRed);
+    EXPECT_EQ(printed.Pixel(at(c.blue).x, at(c.blue).y), kBlue);
   }
+  const std::uint32_t upright[] = {1, 2, 3, 4, 5, 6};  // 3 wide, 2 high
+  std::uint32_t pixels[6];
+  TurnPixels(upright, 3, 2, 1, pixels);
+  EXPECT_EQ(std::vector<std::uint32_t>(pixels, pixels + 6), (std::vector<std::uint32_t>{4, 1, 5, 2, 6, 3}));
+  TurnPixels(upright, 3, 2, 3, pixels);
+  EXPECT_EQ(std::vector<std::uint32_t>(pixels, pixels + 6), (std::vector<std::uint32_t>{3, 6, 2, 5, 1, 4}));
   // In every layout a quarter turn gives the page the cell-fitting rectangle of its
   // sides swapped.
   TestPages a4;

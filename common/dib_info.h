@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-// The header of a 32-bit top-down DIB of the given size, for canvases and pixel reads.
+// The header of a 32-bit top-down DIB of the given size: a memory DC takes that depth
+// whatever the screen's, and rows run in reading order.
 inline BITMAPINFO TopDown32BitInfo(int width, int height) {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
