@@ -110,28 +110,60 @@ XFORM TurningTransform(const RECT& area, int quarterTurns) {
   }
 }
 
+// gdi32's world-transform calls, looked up at run time: 95 has them as failing stubs at
+// best. Null members where any is missing.
+struct WorldTransformCalls {
+  int(WINAPI* setGraphicsMode)(HDC, int) = nullptr;
+  BOOL(WINAPI* getWorldTransform)(HDC, XFORM*) = nullptr;
+  BOOL(WINAPI* setWorldTransform)(HDC, const XFORM*) = nullptr;
+  BOOL(WINAPI* modifyWorldTransform)(HDC, const XFORM*, DWORD) = nullptr;
+};
+
+template <typename Function>
+bool LookUp(HMODULE module, const char* name, Function& function) {
+  const FARPROC entry = module ? GetProcAddress(module, name) : nullptr;
+  function = reinterpret_cast<Function>(reinterpret_cast<void*>(entry));
+  return entry != nullptr;
+}
+
+const WorldTransformCalls& WorldTransforms() {
+  static const WorldTransformCalls calls = [] {
+    WorldTransformCalls found;
+    const HMODULE gdi = GetModuleHandleA("GDI32.DLL");
+    if (LookUp(gdi, "SetGraphicsMode", found.setGraphicsMode) &&
+        LookUp(gdi, "GetWorldTransform", found.getWorldTransform) &&
+        LookUp(gdi, "SetWorldTransform", found.setWorldTransform) &&
+        LookUp(gdi, "ModifyWorldTransform", found.modifyWorldTransform))
+      return found;
+    return WorldTransformCalls();
+  }();
+  return calls;
+}
+
 // Plays a turned page into `area`, the rectangle it covers once turned. On screen and in
 // exported sheets through a world transform, so it stays sharp at every zoom; printers
 // and the 9x family get a turned picture (some printer drivers lose turned text).
 void PlayTurnedPage(HDC dc, const PageEntry& entry, const RECT& area) {
+  const WorldTransformCalls& calls = WorldTransforms();
   const int technology = GetDeviceCaps(dc, TECHNOLOGY);
-  const int oldMode = technology == DT_RASPRINTER || technology == DT_PLOTTER
+  const int oldMode = technology == DT_RASPRINTER || technology == DT_PLOTTER ||
+                              !calls.setGraphicsMode
                           ? 0
-                          : SetGraphicsMode(dc, GM_ADVANCED);
+                          : calls.setGraphicsMode(dc, GM_ADVANCED);
   if (!oldMode) {
     DrawTurnedPicture(dc, entry, area);
     return;
   }
   XFORM old;
-  GetWorldTransform(dc, &old);
+  calls.getWorldTransform(dc, &old);
   const XFORM turn = TurningTransform(area, entry.quarterTurns);
-  ModifyWorldTransform(dc, &turn, MWT_LEFTMULTIPLY);
+  calls.modifyWorldTransform(dc, &turn, MWT_LEFTMULTIPLY);
   const bool sideways = entry.quarterTurns % 2 != 0;
   const LONG width = sideways ? area.bottom - area.top : area.right - area.left;
   const LONG height = sideways ? area.right - area.left : area.bottom - area.top;
   PlayPageMetafile(dc, entry.hMetaFile, RECT{0, 0, width, height});
-  SetWorldTransform(dc, &old);
-  SetGraphicsMode(dc, oldMode);
+  calls.setWorldTransform(dc, &old);
+  calls.setGraphicsMode(dc, oldMode);
 }
 
 // A bitmap covers its page rectangle only, so no page of the sheet may draw beyond its
