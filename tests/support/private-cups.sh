@@ -1,6 +1,7 @@
 # A CUPS server of a test's or benchmark's own (sourced).
 # start_private_cups DIR: listens only on DIR/cups.sock, with the PDF queue "PDF" as its
-# default; sets cupsd_pid and exports CUPS_SERVER, so the machine's printers stay out.
+# default; sets cupsd_pid and exports CUPS_SERVER, so the machine's printers stay out. The
+# jobs' files stay in DIR/spool.
 # Returns non-zero when the server or the queue cannot be had. The caller stops cupsd_pid.
 start_private_cups() {
   local dir=$1
@@ -9,6 +10,8 @@ start_private_cups() {
 Listen $dir/cups.sock
 LogLevel warn
 WebInterface No
+# Kept for the tests that read what the printer driver wrote into a job.
+PreserveJobFiles Yes
 <Location />
   Order allow,deny
   Allow all
