@@ -67,16 +67,31 @@ int NewestCandidate(const PathList& candidates) {
   return choice;
 }
 
-// Copies a spool file into the temporary directory under its own name; "" if the
-// destination would not fit a path buffer. The copy's path is returned even when the
-// copy fails: extraction then finds nothing to read.
-std::string CopyToTemporary(const std::string& spoolFile, const std::string& tempDir) {
+// Copies a spool file into `directory` under its own name; "" if the destination would
+// not fit a path buffer. The copy's path is returned even when the copy fails: extraction
+// then finds nothing to read.
+std::string CopyInto(const std::string& spoolFile, const std::string& directory) {
   const PathParts parts = SplitPath(spoolFile);
   std::string copy;
-  if (tempDir.empty() || !JoinPath(tempDir, parts.baseName + parts.extension, copy))
+  if (directory.empty() || !JoinPath(directory, parts.baseName + parts.extension, copy))
     return std::string();
   CopyFileA(spoolFile.c_str(), copy.c_str(), FALSE);
   return copy;
+}
+
+// Copies the job's spool file into `directory`: the newest, or with no creation time to
+// go by every one, all copied before any is cut. Returns the candidates found.
+int CopyNtSpoolFiles(const std::string& spoolDir, const std::string& directory,
+                     PathList& copies) {
+  PathList candidates;
+  ListMatchingFiles(spoolDir, kSpoolPattern, candidates);
+  const int newest = NewestCandidate(candidates);
+  if (newest >= 0) {
+    copies.push_back(CopyInto(candidates[newest], directory));
+  } else {
+    for (const std::string& candidate : candidates) copies.push_back(CopyInto(candidate, directory));
+  }
+  return static_cast<int>(candidates.size());
 }
 
 int DiscoverWin9xPages(const std::string& tempDir, const std::string& workDir,
@@ -96,21 +111,10 @@ int DiscoverWin9xPages(const std::string& tempDir, const std::string& workDir,
 int DiscoverNtPages(const std::string& spoolDir, const std::string& tempDir,
                     const std::string& workDir, PathList& pageFiles,
                     UnwrittenPages* unwritten) {
-  PathList candidates;
-  ListMatchingFiles(spoolDir, kSpoolPattern, candidates);
-  const int newest = NewestCandidate(candidates);
-  if (newest >= 0) {
-    ExtractSpoolPages(CopyToTemporary(candidates[newest], tempDir), workDir, pageFiles,
-                      unwritten);
-  } else {
-    // No creation time to go by: every spool file, all copied before any is cut.
-    PathList copies;
-    for (const std::string& candidate : candidates)
-      copies.push_back(CopyToTemporary(candidate, tempDir));
-    for (const std::string& copy : copies)
-      ExtractSpoolPages(copy, workDir, pageFiles, unwritten);
-  }
-  return static_cast<int>(candidates.size());
+  PathList copies;
+  const int found = CopyNtSpoolFiles(spoolDir, tempDir, copies);
+  for (const std::string& copy : copies) ExtractSpoolPages(copy, workDir, pageFiles, unwritten);
+  return found;
 }
 
 }  // namespace
@@ -140,4 +144,12 @@ int DiscoverJob(const std::string& workDir, PathList& pageFiles, UnwrittenPages*
 
   if (IsWin95(version) || IsWin98(version)) return DiscoverWin9xPages(tempDir, workDir, pageFiles);
   return DiscoverNtPages(spoolDir, tempDir, workDir, pageFiles, unwritten);
+}
+
+int SecureJobFiles(const std::string& securedDir, PathList& spoolCopies, PathList& pageFiles) {
+  if (securedDir.empty()) return 0;
+  const DWORD version = CurrentVersionWord();
+  if (IsWin95(version) || IsWin98(version))
+    return DiscoverWin9xPages(TemporaryDirectory(), securedDir, pageFiles);
+  return CopyNtSpoolFiles(SpoolDirectory(), securedDir, spoolCopies);
 }

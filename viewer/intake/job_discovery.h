@@ -14,6 +14,13 @@
 int DiscoverJob(const std::string& workDir, PathList& pageFiles,
                 UnwrittenPages* unwritten = nullptr);
 
+// Takes a job handed over while another is shown out of the system's hands at once, so
+// the spooler may drop its files, leaving the cutting until it is shown: on the NT family
+// the spool file DiscoverJob would cut is copied into `securedDir` and listed in
+// `spoolCopies` (for ExtractSpoolPages); on the 9x family the pages are copied there as
+// page files and listed in `pageFiles`. Returns the number of candidate files found.
+int SecureJobFiles(const std::string& securedDir, PathList& spoolCopies, PathList& pageFiles);
+
 // Creation time of a file in seconds (its last-write time where the file system records
 // no creation time); false when the file's status cannot be read.
 using FileTimeReader = bool (*)(const std::string& path, long long& seconds);

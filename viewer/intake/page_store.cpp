@@ -22,6 +22,8 @@ void SystemDeleteMetafile(HENHMETAFILE metafile) { DeleteEnhMetaFile(metafile); 
 
 MetafileDeleter g_deleteMetafile = SystemDeleteMetafile;
 
+// The spool file copies of a secured job.
+constexpr char kSpoolFilePattern[] = "*.spl";
 // Names tried for a gathered page file before it is left out.
 constexpr int kMaxNameCopies = 999;
 
@@ -145,6 +147,13 @@ int CPageStore::ReloadJob() {
   // No job is shown whose files must be kept apart from the new one's, so the job is cut
   // straight into the work directory: a move per page saved.
   DiscardSecuredJob();
+  // What a viewer that ended abruptly left on its way in.
+  const std::string incoming = SecuredJobDirectory();
+  if (!incoming.empty()) {
+    DeleteMatchingFiles(incoming, kPageFilePattern);
+    DeleteMatchingFiles(incoming, kSpoolFilePattern);
+    RemoveDirectoryA(incoming.c_str());
+  }
   ReleaseAllPages();
   m_pageFiles.clear();
   UnwrittenPages unwritten;
@@ -167,39 +176,49 @@ std::string CPageStore::SecuredJobDirectory() const {
 }
 
 void CPageStore::SecureJob() {
-  const unsigned job = ++m_securedJobs;
+  // A newer job replaces one secured and not yet shown.
+  DiscardSecuredJob();
+  // Any failure, a missing folder included, shows up as a job without pages.
   const std::string directory = SecuredJobDirectory();
-  PathList files;
-  UnwrittenPages unwritten;
   if (!directory.empty()) {
-    // An existing folder is fine; any other failure shows up as a job without pages.
     CreateDirectoryA(directory.c_str(), nullptr);
-    DiscoverJob(directory, files, &unwritten);
+    SecureJobFiles(directory, m_securedSpoolCopies, m_securedFiles);
   }
-  // A later job handed over inside this one's message box is the one to show.
-  if (job != m_securedJobs) return;
-  m_securedFiles = std::move(files);
-  m_securedUnwritten = unwritten;
   m_jobSecured = true;
 }
 
 bool CPageStore::AdoptSecuredJob(bool append) {
   if (!m_jobSecured) return false;
   m_jobSecured = false;
+  // Taken over before anything can show a box: a job handed over meanwhile is secured
+  // beside these files, never over them.
+  const PathList spoolCopies = std::move(m_securedSpoolCopies);
+  PathList secured = std::move(m_securedFiles);
+  m_securedSpoolCopies.clear();
+  m_securedFiles.clear();
   if (!append) {
     ReleaseAllPages();
     DeleteMatchingFiles(m_strWorkDir, kPageFilePattern);
     m_pageFiles.clear();
   }
+  // Replacing, the spool copy is cut straight into the emptied work directory; gathering,
+  // beside it first, as the names may be taken.
+  const std::string cutInto = append ? SecuredJobDirectory() : m_strWorkDir;
+  UnwrittenPages unwritten;
+  PathList cut;
+  for (const std::string& copy : spoolCopies) {
+    ExtractSpoolPages(copy, cutInto, append ? secured : cut, &unwritten);
+    DeleteFileA(copy.c_str());
+  }
   PathList adopted;
-  for (const std::string& secured : m_securedFiles) {
+  for (const std::string& file : secured) {
     std::string path;
-    if (!FreePathInWorkDirectory(secured, append, path)) continue;
-    MoveFileA(secured.c_str(), path.c_str());
+    if (!FreePathInWorkDirectory(file, append, path)) continue;
+    MoveFileA(file.c_str(), path.c_str());
     adopted.push_back(path);
   }
-  m_securedFiles.clear();
-  m_shownUnwritten = m_securedUnwritten;
+  adopted.insert(adopted.end(), cut.begin(), cut.end());
+  m_shownUnwritten = unwritten;
   LoadPages(adopted);
   m_pageFiles.insert(m_pageFiles.end(), adopted.begin(), adopted.end());
   return true;
@@ -223,11 +242,12 @@ bool CPageStore::FreePathInWorkDirectory(const std::string& secured, bool gather
 
 void CPageStore::DiscardSecuredJob() {
   m_jobSecured = false;
+  for (const std::string& copy : m_securedSpoolCopies) DeleteFileA(copy.c_str());
+  for (const std::string& file : m_securedFiles) DeleteFileA(file.c_str());
+  m_securedSpoolCopies.clear();
   m_securedFiles.clear();
   const std::string directory = SecuredJobDirectory();
-  if (directory.empty()) return;
-  DeleteMatchingFiles(directory, kPageFilePattern);
-  RemoveDirectoryA(directory.c_str());
+  if (!directory.empty()) RemoveDirectoryA(directory.c_str());
 }
 
 void CPageStore::ReportUnwrittenPages() {

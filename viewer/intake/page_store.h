@@ -58,8 +58,8 @@ class CPageStore {
   // returns the page count.
   int ReloadJob();
   // A job handed over while the user may be working on the shown one, in two steps.
-  // SecureJob finds the newest job and cuts it into page files of its own at once, so
-  // nothing of it depends on the spooler keeping its file; the shown job stays as it is.
+  // SecureJob finds the newest job and copies its files at once, so nothing of it depends
+  // on the spooler keeping them; the shown job stays as it is.
   void SecureJob();
   // Replaces the shown job with the one secured last, or with `append` adds its pages and
   // page files after the shown ones; false when none waits.
@@ -102,10 +102,10 @@ class CPageStore {
   bool FreePathInWorkDirectory(const std::string& secured, bool gathering,
                                std::string& path) const;
 
+  // The secured job: its spool file copies (NT), cut when it is shown, or its page files
+  // (9x), both in the work directory's folder for incoming jobs.
+  PathList m_securedSpoolCopies;
   PathList m_securedFiles;
-  UnwrittenPages m_securedUnwritten;
   bool m_jobSecured = false;
-  // Counts the jobs secured; one secured inside another's message box is the newer.
-  unsigned m_securedJobs = 0;
   UnwrittenPages m_shownUnwritten;
 };
