@@ -299,7 +299,11 @@ int GotoInfo(int argc, char** argv) {
   if (!frame) return 1;
   PostMessageA(frame, WM_COMMAND, ID_GOTO_PAGE, 0);
   HWND dialog = nullptr;
-  if (!WaitFor([&] { return (dialog = FindWindowA(nullptr, "Go to a special page")) != nullptr; },
+  // Taken once shown: until then its initialisation may still be filling in the line.
+  if (!WaitFor([&] {
+        dialog = FindWindowA(nullptr, "Go to a special page");
+        return dialog && IsWindowVisible(dialog);
+      },
                10000))
     return 1;
   std::printf("%s\n", Text(GetDlgItem(dialog, IDC_GOTO_INFO)).c_str());
