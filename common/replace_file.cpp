@@ -1,5 +1,6 @@
 #include "replace_file.h"
 
+#include "exported_function.h"
 #include "path_parts.h"
 
 namespace {
@@ -25,14 +26,12 @@ bool FreeNameBeside(const char* target, std::string& name) {
 }  // namespace
 
 BOOL WINAPI MoveFileExWhereExported(LPCSTR existing, LPCSTR replacement, DWORD flags) {
-  const HMODULE kernel = GetModuleHandleA("KERNEL32.DLL");
-  const FARPROC entry = kernel ? GetProcAddress(kernel, "MoveFileExA") : nullptr;
-  if (entry == nullptr) {
+  const auto moveFileEx = ExportedFunction<MoveFileExFunction>("KERNEL32.DLL", "MoveFileExA");
+  if (moveFileEx == nullptr) {
     SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
     return FALSE;
   }
-  return reinterpret_cast<MoveFileExFunction>(reinterpret_cast<void*>(entry))(existing, replacement,
-                                                                               flags);
+  return moveFileEx(existing, replacement, flags);
 }
 
 bool MoveOverTarget(const char* from, const char* to, MoveFileExFunction moveFileEx) {

@@ -1,14 +1,14 @@
 #include "setup_calls.h"
 
+#include "exported_function.h"
+
 namespace {
 
 // The wide registry calls are looked up at run time: Windows 95's advapi32 may lack them, and
 // an import would keep the installer from starting there. Pending renames exist only on NT.
 template <typename Function>
 Function AdvapiEntry(const char* name) {
-  const HMODULE advapi = GetModuleHandleA("ADVAPI32.DLL");
-  const FARPROC entry = advapi ? GetProcAddress(advapi, name) : nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(entry));
+  return ExportedFunction<Function>("ADVAPI32.DLL", name);
 }
 
 LONG WINAPI RegQueryValueExWWhereExported(HKEY key, LPCWSTR name, LPDWORD reserved, LPDWORD type,

@@ -3,16 +3,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "exported_function.h"
+
 namespace {
 
 using InitCommonControlsExFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
 
+// InitCommonControls is imported, so comctl32 is already loaded.
 InitCommonControlsExFunction FindInitCommonControlsEx() {
-  // InitCommonControls is imported, so comctl32 is already loaded.
-  const HMODULE library = GetModuleHandleA("COMCTL32.DLL");
-  if (library == nullptr) return nullptr;
-  const FARPROC entry = GetProcAddress(library, "InitCommonControlsEx");
-  return reinterpret_cast<InitCommonControlsExFunction>(reinterpret_cast<void*>(entry));
+  return ExportedFunction<InitCommonControlsExFunction>("COMCTL32.DLL", "InitCommonControlsEx");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dc_state.h"
+#include "exported_function.h"
 #include "framework/gdi_holders.h"
 #include "page_bitmap_cache.h"
 #include "page_footprint.h"
@@ -120,20 +121,18 @@ struct WorldTransformCalls {
 };
 
 template <typename Function>
-bool LookUp(HMODULE module, const char* name, Function& function) {
-  const FARPROC entry = module ? GetProcAddress(module, name) : nullptr;
-  function = reinterpret_cast<Function>(reinterpret_cast<void*>(entry));
-  return entry != nullptr;
+bool LookUp(const char* name, Function& function) {
+  function = ExportedFunction<Function>("GDI32.DLL", name);
+  return function != nullptr;
 }
 
 const WorldTransformCalls& WorldTransforms() {
   static const WorldTransformCalls calls = [] {
     WorldTransformCalls found;
-    const HMODULE gdi = GetModuleHandleA("GDI32.DLL");
-    if (LookUp(gdi, "SetGraphicsMode", found.setGraphicsMode) &&
-        LookUp(gdi, "GetWorldTransform", found.getWorldTransform) &&
-        LookUp(gdi, "SetWorldTransform", found.setWorldTransform) &&
-        LookUp(gdi, "ModifyWorldTransform", found.modifyWorldTransform))
+    if (LookUp("SetGraphicsMode", found.setGraphicsMode) &&
+        LookUp("GetWorldTransform", found.getWorldTransform) &&
+        LookUp("SetWorldTransform", found.setWorldTransform) &&
+        LookUp("ModifyWorldTransform", found.modifyWorldTransform))
       return found;
     return WorldTransformCalls();
   }();
