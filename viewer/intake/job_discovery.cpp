@@ -110,10 +110,11 @@ int DiscoverWin9xPages(const std::string& tempDir, const std::string& workDir,
 
 int DiscoverNtPages(const std::string& spoolDir, const std::string& tempDir,
                     const std::string& workDir, PathList& pageFiles,
-                    UnwrittenPages* unwritten) {
+                    UnwrittenPages* unwritten, CutMetafiles* made) {
   PathList copies;
   const int found = CopyNtSpoolFiles(spoolDir, tempDir, copies);
-  for (const std::string& copy : copies) ExtractSpoolPages(copy, workDir, pageFiles, unwritten);
+  for (const std::string& copy : copies)
+    ExtractSpoolPages(copy, workDir, pageFiles, unwritten, made);
   return found;
 }
 
@@ -132,7 +133,8 @@ std::string TemporaryDirectory() {
   return WithTrailingBackslash(std::string(temp, length));
 }
 
-int DiscoverJob(const std::string& workDir, PathList& pageFiles, UnwrittenPages* unwritten) {
+int DiscoverJob(const std::string& workDir, PathList& pageFiles, UnwrittenPages* unwritten,
+                CutMetafiles* made) {
   if (workDir.empty()) return 0;
   const std::string tempDir = TemporaryDirectory();
   const DWORD version = CurrentVersionWord();
@@ -143,7 +145,7 @@ int DiscoverJob(const std::string& workDir, PathList& pageFiles, UnwrittenPages*
   DeleteMatchingFiles(workDir, kPagePattern);
 
   if (IsWin95(version) || IsWin98(version)) return DiscoverWin9xPages(tempDir, workDir, pageFiles);
-  return DiscoverNtPages(spoolDir, tempDir, workDir, pageFiles, unwritten);
+  return DiscoverNtPages(spoolDir, tempDir, workDir, pageFiles, unwritten, made);
 }
 
 int SecureJobFiles(const std::string& securedDir, PathList& spoolCopies, PathList& pageFiles) {

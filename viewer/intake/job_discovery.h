@@ -10,9 +10,10 @@
 // directory, cut into pages; on the 9x family every "~emf*.tmp" of the temporary
 // directory, one page each. Old spool copies and page files are swept first.
 // Returns the number of candidate files found (0 when the work directory is empty).
-// Pages that found no room on the disk are added to `unwritten` when it is given.
+// Pages that found no room on the disk are added to `unwritten` when it is given; the
+// metafiles of pages cut from a spool file are made into `made` when it is given.
 int DiscoverJob(const std::string& workDir, PathList& pageFiles,
-                UnwrittenPages* unwritten = nullptr);
+                UnwrittenPages* unwritten = nullptr, CutMetafiles* made = nullptr);
 
 // Takes a job handed over while another is shown out of the system's hands at once, so
 // the spooler may drop its files, leaving the cutting until it is shown: on the NT family

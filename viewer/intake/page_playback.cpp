@@ -1,5 +1,6 @@
 #include "page_playback.h"
 
+#include <climits>
 #include <new>
 #include <vector>
 
@@ -38,6 +39,18 @@ bool ReadPageBytes(const std::string& path, std::vector<unsigned char>& bytes) {
   return size == 0 || (ReadFile(file.get(), bytes.data(), size, &read, nullptr) && read == size);
 }
 
+// A broken page's whole records as a metafile; nullptr when not even its header is whole.
+HENHMETAFILE MetafileFromWholeRecords(const unsigned char* page, const RecordChain& chain) {
+  std::vector<unsigned char> whole;
+  try {
+    whole = CutAtBrokenRecord(page, chain);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+  if (whole.empty()) return nullptr;
+  return SetEnhMetaFileBits(static_cast<UINT>(whole.size()), whole.data());
+}
+
 }  // namespace
 
 bool IsPlayableRecord(const ENHMETARECORD& record, UINT tableSize) {
@@ -53,8 +66,14 @@ HENHMETAFILE LoadCheckedMetafile(const std::string& path) {
   std::vector<unsigned char> bytes;
   if (!ReadPageBytes(path, bytes)) return nullptr;
   const RecordChain chain = WalkRecordChain(bytes.data(), bytes.size());
+  // A whole page is opened from its file, whose memory the system shares with the file.
   if (!chain.broken) return GetEnhMetaFileA(path.c_str());
-  const std::vector<unsigned char> whole = CutAtBrokenRecord(bytes.data(), chain);
-  if (whole.empty()) return nullptr;
-  return SetEnhMetaFileBits(static_cast<UINT>(whole.size()), whole.data());
+  return MetafileFromWholeRecords(bytes.data(), chain);
+}
+
+HENHMETAFILE MetafileFromPageBytes(const unsigned char* page, std::size_t size) {
+  if (size > UINT_MAX) return nullptr;
+  const RecordChain chain = WalkRecordChain(page, size);
+  if (!chain.broken) return SetEnhMetaFileBits(static_cast<UINT>(size), page);
+  return MetafileFromWholeRecords(page, chain);
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 
 // Plays a page's metafile into `area` like PlayEnhMetaFile, leaving out records that name
@@ -17,3 +18,6 @@ bool IsPlayableRecord(const ENHMETARECORD& record, UINT tableSize);
 // keeps only its whole records before the break (the platform's own walk never ends on
 // some broken chains). nullptr when the file cannot be read or has no whole header.
 HENHMETAFILE LoadCheckedMetafile(const std::string& path);
+
+// The same rule on a page's bytes in memory: a metafile holding its own copy of them.
+HENHMETAFILE MetafileFromPageBytes(const unsigned char* page, std::size_t size);

@@ -62,9 +62,13 @@ bool CPageStore::LoadPageFile(const std::string& path, PageEntry& entry) {
 
 bool CPageStore::LoadPageFile(const std::string& path, const DisplayMetrics& metrics,
                               PageEntry& entry) {
+  return AdoptPageMetafile(path, LoadCheckedMetafile(path), metrics, entry);
+}
+
+bool CPageStore::AdoptPageMetafile(const std::string& path, HENHMETAFILE metafile,
+                                   const DisplayMetrics& metrics, PageEntry& entry) {
   // The frame comes from the header the platform has just read and checked; the file's
   // own header is read only when the platform refuses the page.
-  const HENHMETAFILE metafile = LoadCheckedMetafile(path);
   RECTL frame;
   const bool framed = metafile ? LoadedFrame(metafile, frame) : ReadPageFrame(path, frame);
   int width = 0;
@@ -83,13 +87,16 @@ bool CPageStore::LoadBlankPage(PageEntry& entry) { return LoadPageFile(m_strBlan
 
 int CPageStore::LoadAllPages() { return LoadPages(m_pageFiles); }
 
-int CPageStore::LoadPages(const PathList& files) {
+int CPageStore::LoadPages(const PathList& files, CutMetafiles* made) {
   // The display is asked once per job, not once per page: each asking costs a round trip.
   DisplayMetrics metrics;
   if (!ReadDisplayMetrics(metrics)) return static_cast<int>(m_pages.size());
   for (const std::string& path : files) {
     PageEntry entry;
-    if (!LoadPageFile(path, metrics, entry)) continue;
+    const HENHMETAFILE cut = made ? made->Take(path) : nullptr;
+    if (!(cut ? AdoptPageMetafile(path, cut, metrics, entry)
+              : LoadPageFile(path, metrics, entry)))
+      continue;
     try {
       m_pages.push_back(entry);
     } catch (const std::bad_alloc&) {
@@ -157,9 +164,10 @@ int CPageStore::ReloadJob() {
   ReleaseAllPages();
   m_pageFiles.clear();
   UnwrittenPages unwritten;
-  DiscoverJob(m_strWorkDir, m_pageFiles, &unwritten);
+  CutMetafiles made;
+  DiscoverJob(m_strWorkDir, m_pageFiles, &unwritten, &made);
   m_shownUnwritten = unwritten;
-  return LoadAllPages();
+  return LoadPages(m_pageFiles, &made);
 }
 
 std::string LoadBlankFailedMessage(const std::string& blankFile) {
@@ -205,9 +213,10 @@ bool CPageStore::AdoptSecuredJob(bool append) {
   // beside it first, as the names may be taken.
   const std::string cutInto = append ? SecuredJobDirectory() : m_strWorkDir;
   UnwrittenPages unwritten;
+  CutMetafiles made;
   PathList cut;
   for (const std::string& copy : spoolCopies) {
-    ExtractSpoolPages(copy, cutInto, append ? secured : cut, &unwritten);
+    ExtractSpoolPages(copy, cutInto, append ? secured : cut, &unwritten, &made);
     DeleteFileA(copy.c_str());
   }
   PathList adopted;
@@ -215,11 +224,12 @@ bool CPageStore::AdoptSecuredJob(bool append) {
     std::string path;
     if (!FreePathInWorkDirectory(file, append, path)) continue;
     MoveFileA(file.c_str(), path.c_str());
+    made.Rename(file, path);
     adopted.push_back(path);
   }
   adopted.insert(adopted.end(), cut.begin(), cut.end());
   m_shownUnwritten = unwritten;
-  LoadPages(adopted);
+  LoadPages(adopted, &made);
   m_pageFiles.insert(m_pageFiles.end(), adopted.begin(), adopted.end());
   return true;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cut_metafiles.h"
 #include "display_metrics.h"
 #include "path_list.h"
 #include "spool_extraction.h"
@@ -69,8 +70,9 @@ class CPageStore {
   // Tells the user, once, when the shown job lost pages for want of room on the disk.
   void ReportUnwrittenPages();
   int LoadAllPages();
-  // Loads the given page files after the pages there are; returns the page count.
-  int LoadPages(const PathList& files);
+  // Loads the given page files after the pages there are, taking the metafiles made
+  // while they were cut from `made`; returns the page count.
+  int LoadPages(const PathList& files, CutMetafiles* made = nullptr);
   void ReleaseAllPages();
   // Inserts a blank page at `index` (the count appends); out of range does nothing.
   void InsertBlankPage(int index);
@@ -96,6 +98,10 @@ class CPageStore {
   virtual void ShowStoreMessage(const std::string& text);
 
  private:
+  // Keeps `metafile` (nullptr: the platform refused the page file at `path`) as the page
+  // in `entry` when its frame gives the page a size; otherwise deletes it.
+  bool AdoptPageMetafile(const std::string& path, HENHMETAFILE metafile,
+                         const DisplayMetrics& metrics, PageEntry& entry);
   std::string SecuredJobDirectory() const;
   // Where a secured page file goes in the work directory: its own name, or when gathering
   // and that is taken, a numbered one; false when none can be made.

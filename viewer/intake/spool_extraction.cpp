@@ -90,7 +90,7 @@ void ReportCutShort(std::size_t keptPages) {
 }  // namespace
 
 int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
-                      PathList& pageFiles, UnwrittenPages* unwritten) {
+                      PathList& pageFiles, UnwrittenPages* unwritten, CutMetafiles* made) {
   if (spoolPath.empty() || workDir.empty()) return 0;
   PageSignature signature;
   if (!ReadSpoolSignature(spoolPath, signature)) return 0;
@@ -120,13 +120,15 @@ int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
       // A page path that would not fit a path buffer is refused, not cut short.
       if (!JoinPath(workDir, PageFileName(baseName, static_cast<int>(k)), pagePath)) continue;
       pageFiles.push_back(pagePath);
-      if (WritePageFile(pagePath, bytes + job.pages[k].offset, job.pages[k].size) ==
-          PageWrite::cutShort) {
+      const unsigned char* page = bytes + job.pages[k].offset;
+      const PageWrite written = WritePageFile(pagePath, page, job.pages[k].size);
+      if (written == PageWrite::cutShort) {
         // The disk is full: the pages cut so far are the job that can be shown.
         pageFiles.pop_back();
         if (unwritten) unwritten->count += static_cast<int>(job.pages.size() - k);
         break;
       }
+      if (made && written == PageWrite::written) made->Make(pagePath, page, job.pages[k].size);
     }
     if (unwritten) unwritten->of += static_cast<int>(job.pages.size());
     pageCount = static_cast<int>(job.pages.size());

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cut_metafiles.h"
 #include "path_list.h"
 
 constexpr const char kNoMemoryText[] = "Can not malloc memory.";
@@ -22,6 +23,8 @@ struct UnwrittenPages {
 // directory, appending each page file's path to `pageFiles`, and deletes the copy.
 // Returns the number of pages found (0 on any failure; the copy then stays). Pages left
 // out for want of room are added to `unwritten` when it is given. A job beyond
-// kMaxJobPages keeps its first pages and the user is told that it was cut short.
+// kMaxJobPages keeps its first pages and the user is told that it was cut short. With
+// `made`, each page written also gets its metafile made from the bytes at hand.
 int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
-                      PathList& pageFiles, UnwrittenPages* unwritten = nullptr);
+                      PathList& pageFiles, UnwrittenPages* unwritten = nullptr,
+                      CutMetafiles* made = nullptr);

@@ -100,7 +100,8 @@ class BrokenChainTest : public ScreenFixture {
 
 // Broken at the first bar (the start), the second (the middle) and the end record: the
 // bars before the break are drawn, nothing from it on, and nothing hangs. Export plays
-// the page file; screen and printing play the page store's metafile.
+// the page file; screen and printing play the page store's metafile, which a page cut
+// from a spool file has made from its bytes.
 TEST_F(BrokenChainTest, DrawsTheWholeRecordsBeforeTheBreakOnScreenInPrintAndInExport) {
   const Bytes sound = BarsPage();
   std::vector<std::size_t> breaks = RecordsOfType(sound, EMR_RECTANGLE);
@@ -121,25 +122,31 @@ TEST_F(BrokenChainTest, DrawsTheWholeRecordsBeforeTheBreakOnScreenInPrintAndInEx
       ExpectBars(drawnBars, bmp.width(), bmp.height(),
                  [&bmp](int x, int y) { return bmp.pixel32(x, y); }, "export");
 
+      // The page store's metafile, opened from the page file or made from the cut bytes.
       CPageStore store;
       PageEntry entry;
       ASSERT_TRUE(store.LoadPageFile(pagePath, entry));
-      CScopedEnhMetaFile page(entry.hMetaFile);
-      ASSERT_TRUE(page);
-      BITMAPINFO info = {};
-      info.bmiHeader = {sizeof(BITMAPINFOHEADER), 210, -297, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-      void* bits = nullptr;
-      CMemoryDC memory(nullptr);
-      CGdiObject<HBITMAP> canvas(
-          CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-      CScopedSelect selected(memory.get(), canvas.get());
-      const RECT area = {0, 0, 210, 297};
-      FillRect(memory.get(), &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-      PlayPageMetafile(memory.get(), page.get(), area);
-      GdiFlush();
-      const auto* pixels = static_cast<const std::uint32_t*>(bits);
-      ExpectBars(drawnBars, 210, 297,
-                 [pixels](int x, int y) { return pixels[y * 210 + x] & 0xFFFFFF; }, "screen");
+      const Bytes bytes = ReadFileBytes(pagePath);
+      const std::pair<HENHMETAFILE, const char*> pages[] = {
+          {entry.hMetaFile, "screen"}, {MetafileFromPageBytes(bytes.data(), bytes.size()), "cut"}};
+      for (const auto& [metafile, where] : pages) {
+        CScopedEnhMetaFile page(metafile);
+        ASSERT_TRUE(page) << where;
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 210, -297, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        CMemoryDC memory(nullptr);
+        CGdiObject<HBITMAP> canvas(
+            CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        CScopedSelect selected(memory.get(), canvas.get());
+        const RECT area = {0, 0, 210, 297};
+        FillRect(memory.get(), &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        PlayPageMetafile(memory.get(), page.get(), area);
+        GdiFlush();
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        ExpectBars(drawnBars, 210, 297,
+                   [pixels](int x, int y) { return pixels[y * 210 + x] & 0xFFFFFF; }, where);
+      }
     }
   }
 }

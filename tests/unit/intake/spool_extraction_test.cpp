@@ -74,6 +74,44 @@ TEST_F(SpoolExtraction, CutsEachPageUpToTheNextAndDeletesTheCopy) {
   EXPECT_FALSE(FileExists(m_copy));
 }
 
+// Loading a cut job reads no page file again: each page written gets its metafile from
+// the bytes at hand, as long as they fit the holder's budget.
+TEST_F(SpoolExtraction, MakesEachWrittenPagesMetafileWithinTheBudget) {
+  const Bytes spool = BuildSpoolFile(MakeDrawnJob(3));
+  const std::vector<std::size_t> starts = PageRecordOffsets(spool);
+  const std::size_t twoPages = ExpectedPage(spool, starts, 0).size() +
+                               ExpectedPage(spool, starts, 1).size();
+  CutMetafiles made(twoPages);
+  m_copy = m_spoolDir.file("00012.SPL");
+  WriteFileBytes(m_copy, spool);
+  ASSERT_EQ(ExtractSpoolPages(m_copy, m_work.path(), m_pages, nullptr, &made), 3);
+  for (std::size_t k = 0; k < 2; ++k) {
+    const HENHMETAFILE metafile = made.Take(m_pages[k]);
+    ASSERT_NE(metafile, nullptr) << "page " << k;
+    Bytes bits(GetEnhMetaFileBits(metafile, 0, nullptr));
+    GetEnhMetaFileBits(metafile, static_cast<UINT>(bits.size()), bits.data());
+    // The metafile's own bytes: the page file up to its recorded size.
+    Bytes file = ReadFileBytes(m_pages[k]);
+    file.resize(GetU32(file, 48));
+    EXPECT_EQ(bits, file) << "page " << k;
+    DeleteEnhMetaFile(metafile);
+    EXPECT_EQ(made.Take(m_pages[k]), nullptr) << "taken once";
+  }
+  EXPECT_EQ(made.Take(m_pages[2]), nullptr) << "beyond the budget: opened from its file";
+
+  // A page file moved on keeps its metafile under the new path.
+  CutMetafiles moved;
+  m_copy = m_spoolDir.file("00013.SPL");
+  WriteFileBytes(m_copy, spool);
+  PathList pages;
+  ASSERT_EQ(ExtractSpoolPages(m_copy, m_work.path(), pages, nullptr, &moved), 3);
+  moved.Rename(pages[0], "elsewhere.emf");
+  EXPECT_EQ(moved.Take(pages[0]), nullptr);
+  const HENHMETAFILE renamed = moved.Take("elsewhere.emf");
+  EXPECT_NE(renamed, nullptr);
+  DeleteEnhMetaFile(renamed);
+}
+
 TEST_F(SpoolExtraction, ADeviceModeRecordAfterTheFirstPageStaysInThatPage) {
   SpoolJob job = MakeDrawnJob(2);
   job.withDevMode = true;
