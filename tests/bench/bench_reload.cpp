@@ -93,15 +93,14 @@ int TimeSteps(const std::string& workDir) {
   CopyFileA(spool.c_str(), copy.c_str(), FALSE);
   Report("copy", copyClock.Seconds());
 
-  {
-    const Bytes bytes = ReadFileBytes(copy);
-    PageSignature signature;
-    ReadSpoolSignature(copy, signature);
-    Stopwatch scanClock;
-    const std::size_t found = FindPageStarts(bytes.data(), bytes.size(), signature).size();
-    Report("scan", scanClock.Seconds());
-    std::printf("spool_bytes=%zu\npages_found=%zu\n", bytes.size(), found);
-  }
+  const Bytes spoolBytes = ReadFileBytes(copy);
+  PageSignature signature;
+  ReadSpoolSignature(copy, signature);
+  Stopwatch scanClock;
+  const std::vector<std::size_t> starts =
+      FindPageStarts(spoolBytes.data(), spoolBytes.size(), signature);
+  Report("scan", scanClock.Seconds());
+  std::printf("spool_bytes=%zu\npages_found=%zu\n", spoolBytes.size(), starts.size());
 
   PathList pageFiles;
   CutMetafiles made;
@@ -128,15 +127,24 @@ int TimeSteps(const std::string& workDir) {
   DeleteMatchingFiles(workDir, kPageFilePattern);
   Report("sweep", sweepClock.Seconds());
 
-  // The platform's floor for this many page files: creating them empty.
-  Stopwatch createClock;
-  for (std::size_t k = 0; k < pageFiles.size(); ++k) {
-    const std::string path = Joined(incoming, PageFileName("00001", static_cast<int>(k)));
-    CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+  // The platform's floors for this many page files: creating them empty, and creating
+  // them with the pages' bytes, as the job's page files must be.
+  const JobPages job = SplitPages(starts, spoolBytes.size(), kMaxJobPages);
+  for (const bool withBytes : {false, true}) {
+    Stopwatch createClock;
+    for (std::size_t k = 0; k < pageFiles.size(); ++k) {
+      const std::string path = Joined(incoming, PageFileName("00001", static_cast<int>(k)));
+      const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+      DWORD written = 0;
+      if (withBytes)
+        WriteFile(file, spoolBytes.data() + job.pages[k].offset,
+                  static_cast<DWORD>(job.pages[k].size), &written, nullptr);
+      CloseHandle(file);
+    }
+    Report(withBytes ? "floor_write" : "floor_create", createClock.Seconds());
+    DeleteMatchingFiles(incoming, kPageFilePattern);
   }
-  Report("floor_create", createClock.Seconds());
-  DeleteMatchingFiles(incoming, kPageFilePattern);
   RemoveDirectoryA(incoming.c_str());
   return 0;
 }
