@@ -1,6 +1,7 @@
 // Measures repainting a sheet the way the screen does, off-screen:
 //   bench_sheet [PAGE.emf ...]
-// Pages are the given metafiles, repeated to 16 (without any, 16 pages drawn with GDI).
+// Pages are the given metafiles (without any, 16 pages drawn with GDI), repeated to a job
+// of 1,000 pages; the cases draw its first sheet, and one case its last.
 // Each case draws one sheet at 1000 % into a bitmap of the whole zoomed sheet and into a
 // window-sized bitmap scrolled to the sheet's middle, clipped to the bitmap and with the
 // screen's page cache, emptied before each case as a layout change empties it; it prints
@@ -30,7 +31,8 @@
 
 namespace {
 
-constexpr int kPages = 16;
+constexpr int kDrawnPages = 16;
+constexpr int kJobPages = 1000;
 constexpr int kRepaints = 7;
 constexpr SIZE kWindow = {1280, 1024};
 constexpr SIZE kA4TenthsMm = {2100, 2970};
@@ -79,7 +81,7 @@ bool LoadPages(int argc, char** argv, CPageStore& store) {
   if (files.empty()) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    for (int i = 0; i < kPages; ++i) {
+    for (int i = 0; i < kDrawnPages; ++i) {
       PageDrawing drawing;
       drawing.label = "Page " + std::to_string(i + 1);
       const std::string path = std::string(temp) + "bench_sheet_" + std::to_string(i) + ".emf";
@@ -87,7 +89,7 @@ bool LoadPages(int argc, char** argv, CPageStore& store) {
       files.push_back(path);
     }
   }
-  for (int i = 0; i < kPages; ++i) {
+  for (int i = 0; i < kJobPages; ++i) {
     PageEntry entry;
     if (!store.LoadPageFile(files[static_cast<size_t>(i) % files.size()], entry)) return false;
     store.m_pages.push_back(entry);
@@ -99,6 +101,8 @@ struct Case {
   const char* name;
   SheetLayout layout;
   bool watermark;
+  // The job's last sheet, as End shows it, rather than its first.
+  bool lastSheet = false;
 };
 
 // Frame, page numbers at the bottom right and, for watermark cases, an outline watermark.
@@ -124,7 +128,9 @@ double Paint(const OffscreenBitmap& target, POINT origin, const CPageStore& stor
   // As the view paints its invalid area: here the whole bitmap.
   CGdiObject<HRGN> clip(CreateRectRgn(0, 0, target.size().cx, target.size().cy));
   SelectClipRgn(target.dc(), clip.get());
-  DrawSheet(target.dc(), r, store.m_pages, sheetCase.layout, 0, options,
+  const int pageCount = static_cast<int>(store.m_pages.size());
+  const int shown = sheetCase.lastSheet ? GetSheetCount(sheetCase.layout, pageCount) - 1 : 0;
+  DrawSheet(target.dc(), r, store.m_pages, sheetCase.layout, shown, options,
             SelectedWatermark(options), &cache);
   GdiFlush();
   QueryPerformanceCounter(&end);
@@ -250,7 +256,8 @@ int main(int argc, char** argv) {
   const Case cases[] = {{"one_up", {1, false, false}, false},
                         {"one_up_watermark", {1, false, false}, true},
                         {"sixteen_up", {16, false, false}, false},
-                        {"sixteen_up_watermark", {16, false, false}, true}};
+                        {"sixteen_up_watermark", {16, false, false}, true},
+                        {"sixteen_up_watermark_last", {16, false, false}, true, true}};
 
   OffscreenBitmap whole(sheet.cx, sheet.cy);
   OffscreenBitmap window(kWindow.cx, kWindow.cy);
