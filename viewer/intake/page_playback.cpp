@@ -1,10 +1,10 @@
 #include "page_playback.h"
 
-#include <climits>
 #include <new>
 #include <vector>
 
 #include "page_records.h"
+#include "spool_format.h"
 #include "scoped_handle.h"
 
 static_assert(kEmrSelectObject == EMR_SELECTOBJECT && kEmrSelectPalette == EMR_SELECTPALETTE &&
@@ -72,8 +72,12 @@ HENHMETAFILE LoadCheckedMetafile(const std::string& path) {
 }
 
 HENHMETAFILE MetafileFromPageBytes(const unsigned char* page, std::size_t size) {
-  if (size > UINT_MAX) return nullptr;
   const RecordChain chain = WalkRecordChain(page, size);
-  if (!chain.broken) return SetEnhMetaFileBits(static_cast<UINT>(size), page);
-  return MetafileFromWholeRecords(page, chain);
+  if (chain.broken) return MetafileFromWholeRecords(page, chain);
+  // The metafile is the bytes its header counts (a page file runs on to the next page). A
+  // whole chain ended early by its end record may count more than the page holds: the
+  // platform reads that many, so such a page is left to its check of the page file.
+  const std::uint32_t counted = ReadLittleEndian32(page + kEmfBytesOffset);
+  if (counted > size) return nullptr;
+  return SetEnhMetaFileBits(counted, page);
 }

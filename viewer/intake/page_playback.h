@@ -20,4 +20,6 @@ bool IsPlayableRecord(const ENHMETARECORD& record, UINT tableSize);
 HENHMETAFILE LoadCheckedMetafile(const std::string& path);
 
 // The same rule on a page's bytes in memory: a metafile holding its own copy of them.
+// nullptr, leaving the page to LoadCheckedMetafile, when no whole header is there or the
+// header counts more bytes than there are.
 HENHMETAFILE MetafileFromPageBytes(const unsigned char* page, std::size_t size);

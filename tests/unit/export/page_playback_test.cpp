@@ -98,6 +98,22 @@ class BrokenChainTest : public ScreenFixture {
   TempDir dir;
 };
 
+// A page file runs on past its metafile to the next page: the metafile made from its
+// bytes is the bytes its header counts. A header counting more than there are is left to
+// the check of the page file, as the platform would read that many.
+TEST(MetafileFromPageBytes, TakesTheBytesTheHeaderCountsWhenThePageHoldsThem) {
+  Bytes page = BarsPage();
+  const std::uint32_t counted = GetU32(page, 48);
+  page.insert(page.end(), 8, 0xAB);
+  CScopedEnhMetaFile made(MetafileFromPageBytes(page.data(), page.size()));
+  ASSERT_TRUE(made);
+  EXPECT_EQ(GetEnhMetaFileBits(made.get(), 0, nullptr), counted);
+
+  page.resize(counted);
+  PutU32(page, 48, counted + 64);
+  EXPECT_EQ(MetafileFromPageBytes(page.data(), page.size()), nullptr);
+}
+
 // Broken at the first bar (the start), the second (the middle) and the end record: the
 // bars before the break are drawn, nothing from it on, and nothing hangs. Export plays
 // the page file; screen and printing play the page store's metafile, which a page cut
