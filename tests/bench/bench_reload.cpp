@@ -74,8 +74,8 @@ std::string Joined(const std::string& directory, const std::string& name) {
   return path;
 }
 
-// A box would wait for a user the benchmark does not have (a job beyond the page cap is
-// cut short with one): its text is printed and it is taken as answered.
+// A box would wait for a user the benchmark does not have (no memory for a job, say): its
+// text is printed and it is taken as answered, as is what a job cut short is told.
 int PrintedBox(HWND, const char* text, const char*, UINT) {
   std::printf("message=%s\n", text);
   return IDOK;
@@ -105,8 +105,11 @@ int TimeSteps(const std::string& workDir) {
   PathList pageFiles;
   CutMetafiles made;
   Stopwatch cutClock;
-  ExtractSpoolPages(copy, workDir, pageFiles, nullptr, &made);
+  UnwrittenPages unwritten;
+  ExtractSpoolPages(copy, workDir, pageFiles, &unwritten, &made);
   Report("cut", cutClock.Seconds());
+  if (unwritten.cappedAt > 0)
+    std::printf("message=%s\n", TooManyPagesMessage(unwritten.cappedAt).c_str());
   std::printf("page_files=%zu\n", pageFiles.size());
 
   CPageStore store;

@@ -11,7 +11,8 @@ constexpr std::size_t kMaxInMemoryPageBytes = std::size_t{512} << 20;
 
 }  // namespace
 
-CutMetafiles::CutMetafiles(std::size_t byteBudget) : m_budgetLeft(byteBudget) {}
+CutMetafiles::CutMetafiles(std::size_t byteBudget)
+    : m_budget(byteBudget), m_budgetLeft(byteBudget) {}
 
 CutMetafiles::~CutMetafiles() {
   for (const auto& made : m_made) DeleteEnhMetaFile(made.second);

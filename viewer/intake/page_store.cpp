@@ -166,6 +166,7 @@ int CPageStore::ReloadJob() {
   UnwrittenPages unwritten;
   CutMetafiles made;
   DiscoverJob(m_strWorkDir, m_pageFiles, &unwritten, &made);
+  m_madeBytes = made.Spent();
   m_shownUnwritten = unwritten;
   return LoadPages(m_pageFiles, &made);
 }
@@ -213,7 +214,10 @@ bool CPageStore::AdoptSecuredJob(bool append) {
   // beside it first, as the names may be taken.
   const std::string cutInto = append ? SecuredJobDirectory() : m_strWorkDir;
   UnwrittenPages unwritten;
-  CutMetafiles made;
+  // Gathered jobs share one budget: what the shown ones spent is not there for the next.
+  const std::size_t budget = CutMetafiles::InMemoryPageBudget();
+  const std::size_t spent = append ? m_madeBytes : 0;
+  CutMetafiles made(budget > spent ? budget - spent : 0);
   PathList cut;
   for (const std::string& copy : spoolCopies) {
     ExtractSpoolPages(copy, cutInto, append ? secured : cut, &unwritten, &made);
@@ -228,6 +232,7 @@ bool CPageStore::AdoptSecuredJob(bool append) {
     adopted.push_back(path);
   }
   adopted.insert(adopted.end(), cut.begin(), cut.end());
+  m_madeBytes = spent + made.Spent();
   m_shownUnwritten = unwritten;
   LoadPages(adopted, &made);
   m_pageFiles.insert(m_pageFiles.end(), adopted.begin(), adopted.end());
@@ -263,6 +268,7 @@ void CPageStore::DiscardSecuredJob() {
 void CPageStore::ReportUnwrittenPages() {
   const UnwrittenPages unwritten = m_shownUnwritten;
   m_shownUnwritten = UnwrittenPages();
+  if (unwritten.cappedAt > 0) ShowStoreMessage(TooManyPagesMessage(unwritten.cappedAt));
   if (unwritten.count <= 0) return;
   const int kept = unwritten.of - unwritten.count;
   const int length = std::snprintf(nullptr, 0, kDiskFullCutShortFormat, kept, unwritten.of,

@@ -67,7 +67,8 @@ class CPageStore {
   bool AdoptSecuredJob(bool append = false);
   // Deletes the page files of a job secured but never shown.
   void DiscardSecuredJob();
-  // Tells the user, once, when the shown job lost pages for want of room on the disk.
+  // Tells the user, once, when the shown job was cut short to the page cap or lost pages
+  // for want of room on the disk.
   void ReportUnwrittenPages();
   int LoadAllPages();
   // Loads the given page files after the pages there are, taking the metafiles made
@@ -114,4 +115,7 @@ class CPageStore {
   PathList m_securedFiles;
   bool m_jobSecured = false;
   UnwrittenPages m_shownUnwritten;
+  // Bytes of the shown pages' metafiles made in memory as they were cut (pages deleted
+  // since are still counted).
+  std::size_t m_madeBytes = 0;
 };

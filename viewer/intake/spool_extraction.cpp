@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <new>
 
-#include "app/app_names.h"
 #include "message_box.h"
 #include "page_file_name.h"
 #include "path_parts.h"
@@ -81,13 +80,13 @@ class SpoolFileView {
   void* m_view = nullptr;
 };
 
-void ReportCutShort(std::size_t keptPages) {
-  char text[sizeof kTooManyPagesFormat + 20];
-  std::snprintf(text, sizeof text, kTooManyPagesFormat, static_cast<unsigned>(keptPages));
-  ShowMessageBox(nullptr, text, kAppTitle, MB_OK);
-}
-
 }  // namespace
+
+std::string TooManyPagesMessage(std::size_t kept) {
+  char text[sizeof kTooManyPagesFormat + 20];
+  std::snprintf(text, sizeof text, kTooManyPagesFormat, static_cast<unsigned>(kept));
+  return text;
+}
 
 int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
                       PathList& pageFiles, UnwrittenPages* unwritten, CutMetafiles* made) {
@@ -132,7 +131,7 @@ int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
     }
     if (unwritten) unwritten->of += static_cast<int>(job.pages.size());
     pageCount = static_cast<int>(job.pages.size());
-    if (job.cutShort) ReportCutShort(job.pages.size());
+    if (job.cutShort && unwritten) unwritten->cappedAt = static_cast<int>(job.pages.size());
   }
   DeleteFileA(spoolPath.c_str());
   return pageCount;
