@@ -3,6 +3,8 @@
 //   bench_reload job PAGES [EMF_DIR]   writes spool job 00001.SPL of PAGES pages into the
 //                                      spool directory: the EMF_DIR pages repeated, or
 //                                      drawn pages
+//   bench_reload job9x PAGES [EMF_DIR] the same job's pages as "~emf*.tmp" files in the
+//                                      temporary directory, as the 9x family spools them
 //   bench_reload steps WORKDIR         times each step on that job (the job stays); the
 //                                      load from the page files is timed beside the
 //                                      load of the metafiles made while cutting
@@ -54,7 +56,17 @@ std::string SpoolJobPath() {
   return std::string(windows, length) + "\\system32\\spool\\PRINTERS\\00001.SPL";
 }
 
-int WriteJob(int pages, const char* emfDirectory) {
+// The same job as the 9x family spools it: one "~emf*.tmp" metafile a page in the
+// temporary directory.
+int Write9xJob(const SpoolJob& job) {
+  const std::string temp = TemporaryDirectory();
+  DeleteMatchingFiles(temp, "~emf*.tmp");
+  for (std::size_t k = 0; k < job.pages.size(); ++k)
+    WriteFileBytes(temp + "~emf" + std::to_string(k) + ".tmp", job.pages[k]);
+  return 0;
+}
+
+int WriteJob(int pages, const char* emfDirectory, bool win9x) {
   SpoolJob job;
   if (emfDirectory) {
     PathList sources;
@@ -64,6 +76,7 @@ int WriteJob(int pages, const char* emfDirectory) {
   } else {
     job = MakeDrawnJob(pages);
   }
+  if (win9x) return Write9xJob(job);
   WriteFileBytes(SpoolJobPath(), BuildSpoolFile(job));
   return 0;
 }
@@ -120,7 +133,7 @@ int TimeSteps(const std::string& workDir) {
   Stopwatch releaseClock;
   store.ReleaseAllPages();
   Report("release", releaseClock.Seconds());
-  // Loading the same page files as a 9x job's, or pages beyond the in-memory budget.
+  // Loading the same page files, as pages beyond the in-memory budget are.
   Stopwatch fileLoadClock;
   store.LoadAllPages();
   Report("load_files", fileLoadClock.Seconds());
@@ -183,7 +196,7 @@ int TimeStore(const std::string& workDir) {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: bench_reload job PAGES [EMF_DIR] | steps WORKDIR | store WORKDIR\n");
+               "usage: bench_reload job|job9x PAGES [EMF_DIR] | steps WORKDIR | store WORKDIR\n");
   return 2;
 }
 
@@ -193,7 +206,8 @@ int main(int argc, char** argv) {
   if (argc < 3) return Usage();
   SetMessageBoxHook(PrintedBox);
   const std::string mode = argv[1];
-  if (mode == "job") return WriteJob(std::atoi(argv[2]), argc > 3 ? argv[3] : nullptr);
+  if (mode == "job" || mode == "job9x")
+    return WriteJob(std::atoi(argv[2]), argc > 3 ? argv[3] : nullptr, mode == "job9x");
   if (mode == "steps") return TimeSteps(argv[2]);
   if (mode == "store") return TimeStore(argv[2]);
   return Usage();

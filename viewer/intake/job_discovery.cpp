@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "file_search.h"
+#include "page_file_io.h"
 #include "page_file_name.h"
 #include "path_parts.h"
 #include "scoped_handle.h"
@@ -94,16 +97,22 @@ int CopyNtSpoolFiles(const std::string& spoolDir, const std::string& directory,
   return static_cast<int>(candidates.size());
 }
 
+// Copies each page through memory, so that its metafile is made from the bytes read once.
 int DiscoverWin9xPages(const std::string& tempDir, const std::string& workDir,
-                       PathList& pageFiles) {
+                       PathList& pageFiles, CutMetafiles* made) {
   PathList candidates;
   ListMatchingFiles(tempDir, kWin9xPagePattern, candidates);
+  std::vector<unsigned char> page;
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     const std::string name = PageFileName(SplitPath(candidates[i]).baseName, static_cast<int>(i));
     std::string destination;
     if (!JoinPath(workDir, name, destination)) continue;
-    CopyFileA(candidates[i].c_str(), destination.c_str(), FALSE);
     pageFiles.push_back(destination);
+    // A page that cannot be read or written whole is listed without a file: loading
+    // leaves it out.
+    if (ReadPageBytes(candidates[i], page) &&
+        WritePageFile(destination, page.data(), page.size()) == PageWrite::written && made)
+      made->Make(destination, page.data(), page.size());
   }
   return static_cast<int>(candidates.size());
 }
@@ -144,7 +153,8 @@ int DiscoverJob(const std::string& workDir, PathList& pageFiles, UnwrittenPages*
   DeleteMatchingFiles(tempDir, kSpoolCopyPattern);
   DeleteMatchingFiles(workDir, kPagePattern);
 
-  if (IsWin95(version) || IsWin98(version)) return DiscoverWin9xPages(tempDir, workDir, pageFiles);
+  if (IsWin95(version) || IsWin98(version))
+    return DiscoverWin9xPages(tempDir, workDir, pageFiles, made);
   return DiscoverNtPages(spoolDir, tempDir, workDir, pageFiles, unwritten, made);
 }
 
@@ -152,6 +162,6 @@ int SecureJobFiles(const std::string& securedDir, PathList& spoolCopies, PathLis
   if (securedDir.empty()) return 0;
   const DWORD version = CurrentVersionWord();
   if (IsWin95(version) || IsWin98(version))
-    return DiscoverWin9xPages(TemporaryDirectory(), securedDir, pageFiles);
+    return DiscoverWin9xPages(TemporaryDirectory(), securedDir, pageFiles, nullptr);
   return CopyNtSpoolFiles(SpoolDirectory(), securedDir, spoolCopies);
 }

@@ -11,7 +11,7 @@
 // directory, one page each. Old spool copies and page files are swept first.
 // Returns the number of candidate files found (0 when the work directory is empty).
 // Pages that found no room on the disk are added to `unwritten` when it is given; the
-// metafiles of pages cut from a spool file are made into `made` when it is given.
+// metafiles of the pages written are made into `made` when it is given.
 int DiscoverJob(const std::string& workDir, PathList& pageFiles,
                 UnwrittenPages* unwritten = nullptr, CutMetafiles* made = nullptr);
 

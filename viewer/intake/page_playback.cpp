@@ -3,9 +3,9 @@
 #include <new>
 #include <vector>
 
+#include "page_file_io.h"
 #include "page_records.h"
 #include "spool_format.h"
-#include "scoped_handle.h"
 
 static_assert(kEmrSelectObject == EMR_SELECTOBJECT && kEmrSelectPalette == EMR_SELECTPALETTE &&
                   kEmrExtCreateFontIndirectW == EMR_EXTCREATEFONTINDIRECTW &&
@@ -19,24 +19,6 @@ int CALLBACK PlayCheckedRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* 
   if (IsPlayableRecord(*record, static_cast<UINT>(tableSize)))
     PlayEnhMetaFileRecord(dc, table, record, static_cast<UINT>(tableSize));
   return 1;
-}
-
-// The whole page file; false when it cannot be read, is beyond what one read takes or
-// there is no memory for it.
-bool ReadPageBytes(const std::string& path, std::vector<unsigned char>& bytes) {
-  ScopedFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return false;
-  DWORD high = 0;
-  const DWORD size = GetFileSize(file.get(), &high);
-  if (size == INVALID_FILE_SIZE || high != 0) return false;
-  try {
-    bytes.resize(size);
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
-  DWORD read = 0;
-  return size == 0 || (ReadFile(file.get(), bytes.data(), size, &read, nullptr) && read == size);
 }
 
 // A broken page's whole records as a metafile; nullptr when not even its header is whole.

@@ -2,43 +2,18 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <new>
 
 #include "message_box.h"
+#include "page_file_io.h"
 #include "page_file_name.h"
 #include "path_parts.h"
 #include "scoped_handle.h"
 #include "spool_format.h"
 
 namespace {
-
-// WriteFile takes a DWORD; large pages are written in pieces of this size.
-constexpr DWORD kWriteChunk = 64u << 20;
-
-enum class PageWrite { written, notCreated, cutShort };
-
-// A page file that was created but could not be written whole is removed again: a cut
-// page would be shown as a page that is not the printed one.
-PageWrite WritePageFile(const std::string& path, const unsigned char* bytes, std::size_t size) {
-  std::size_t done = 0;
-  {
-    ScopedFileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return PageWrite::notCreated;
-    while (done < size) {
-      const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(size - done, kWriteChunk));
-      DWORD written = 0;
-      if (!WriteFile(file.get(), bytes + done, piece, &written, nullptr) || written == 0) break;
-      done += written;
-    }
-  }
-  if (done == size) return PageWrite::written;
-  DeleteFileA(path.c_str());
-  return PageWrite::cutShort;
-}
 
 // The whole spool file as one read-only block of memory. A mapped view serves as the
 // buffer: it holds the same bytes as reading the file into allocated memory, without

@@ -17,9 +17,15 @@ TEST_F(RealFamilyDiscovery, Windows98TakesTheSpoolMetafilesFromTheTemporaryDirec
   const Bytes page = DrawEmfPage(PageDrawing());
   WriteFileBytes(TempFile("~emfA1.tmp"), page);
   WriteSpoolJob("IGNORED.SPL", 2);
-  EXPECT_EQ(DiscoverJob(m_work.path(), m_pageFiles), 1);
+  CutMetafiles made;
+  EXPECT_EQ(DiscoverJob(m_work.path(), m_pageFiles, nullptr, &made), 1);
   EXPECT_EQ(m_pageFiles, PathList{WorkFile("~emfA10000.emf")});
   EXPECT_EQ(ReadFileBytes(m_pageFiles[0]), page);
+  // The page's metafile was made from the bytes copied, not read again.
+  const HENHMETAFILE metafile = made.Take(m_pageFiles[0]);
+  ASSERT_NE(metafile, nullptr);
+  EXPECT_EQ(GetEnhMetaFileBits(metafile, 0, nullptr), page.size());
+  DeleteEnhMetaFile(metafile);
 }
 #else
 TEST_F(RealFamilyDiscovery, WindowsXpCutsTheSpoolFileFromTheSpoolDirectory) {
