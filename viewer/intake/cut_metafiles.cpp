@@ -11,8 +11,7 @@ constexpr std::size_t kMaxInMemoryPageBytes = std::size_t{512} << 20;
 
 }  // namespace
 
-CutMetafiles::CutMetafiles(std::size_t byteBudget)
-    : m_budget(byteBudget), m_budgetLeft(byteBudget) {}
+CutMetafiles::CutMetafiles(std::size_t byteBudget) : m_budgetLeft(byteBudget) {}
 
 CutMetafiles::~CutMetafiles() {
   for (const auto& made : m_made) DeleteEnhMetaFile(made.second);
@@ -21,7 +20,10 @@ CutMetafiles::~CutMetafiles() {
 void CutMetafiles::Make(const std::string& path, const unsigned char* page, std::size_t size) {
   if (size > m_budgetLeft) return;
   const HENHMETAFILE metafile = MetafileFromPageBytes(page, size);
-  if (metafile && Hold(path, metafile)) m_budgetLeft -= size;
+  if (metafile && Hold(path, metafile)) {
+    m_budgetLeft -= size;
+    m_spent += size;
+  }
 }
 
 HENHMETAFILE CutMetafiles::Take(const std::string& path) {

@@ -27,7 +27,9 @@ class CutMetafiles {
   // The page file was moved from `from` to `to`.
   void Rename(const std::string& from, const std::string& to);
   // Bytes of the metafiles made so far.
-  std::size_t Spent() const { return m_budget - m_budgetLeft; }
+  std::size_t Spent() const { return m_spent; }
+  // Makes no more than `most` bytes of metafiles from now on.
+  void LimitTo(std::size_t most) { m_budgetLeft = most < m_budgetLeft ? most : m_budgetLeft; }
 
   // A quarter of the physical memory, at most 512 MiB: a job that large is opened from its
   // page files rather than pushing the rest of the system out of memory.
@@ -39,6 +41,6 @@ class CutMetafiles {
   bool Hold(const std::string& path, HENHMETAFILE metafile);
 
   std::unordered_map<std::string, HENHMETAFILE> m_made;
-  const std::size_t m_budget;
   std::size_t m_budgetLeft;
+  std::size_t m_spent = 0;
 };

@@ -158,10 +158,11 @@ int DiscoverJob(const std::string& workDir, PathList& pageFiles, UnwrittenPages*
   return DiscoverNtPages(spoolDir, tempDir, workDir, pageFiles, unwritten, made);
 }
 
-int SecureJobFiles(const std::string& securedDir, PathList& spoolCopies, PathList& pageFiles) {
+int SecureJobFiles(const std::string& securedDir, PathList& spoolCopies, PathList& pageFiles,
+                   CutMetafiles* made) {
   if (securedDir.empty()) return 0;
   const DWORD version = CurrentVersionWord();
   if (IsWin95(version) || IsWin98(version))
-    return DiscoverWin9xPages(TemporaryDirectory(), securedDir, pageFiles, nullptr);
+    return DiscoverWin9xPages(TemporaryDirectory(), securedDir, pageFiles, made);
   return CopyNtSpoolFiles(SpoolDirectory(), securedDir, spoolCopies);
 }

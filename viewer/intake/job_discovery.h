@@ -19,8 +19,10 @@ int DiscoverJob(const std::string& workDir, PathList& pageFiles,
 // the spooler may drop its files, leaving the cutting until it is shown: on the NT family
 // the spool file DiscoverJob would cut is copied into `securedDir` and listed in
 // `spoolCopies` (for ExtractSpoolPages); on the 9x family the pages are copied there as
-// page files and listed in `pageFiles`. Returns the number of candidate files found.
-int SecureJobFiles(const std::string& securedDir, PathList& spoolCopies, PathList& pageFiles);
+// page files and listed in `pageFiles`, their metafiles made into `made` when it is given.
+// Returns the number of candidate files found.
+int SecureJobFiles(const std::string& securedDir, PathList& spoolCopies, PathList& pageFiles,
+                   CutMetafiles* made = nullptr);
 
 // Creation time of a file in seconds (its last-write time where the file system records
 // no creation time); false when the file's status cannot be read.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <new>
 
 #include "app/app_names.h"
@@ -191,7 +192,8 @@ void CPageStore::SecureJob() {
   const std::string directory = SecuredJobDirectory();
   if (!directory.empty()) {
     CreateDirectoryA(directory.c_str(), nullptr);
-    SecureJobFiles(directory, m_securedSpoolCopies, m_securedFiles);
+    m_securedMade = std::make_unique<CutMetafiles>();
+    SecureJobFiles(directory, m_securedSpoolCopies, m_securedFiles, m_securedMade.get());
   }
   m_jobSecured = true;
 }
@@ -205,6 +207,8 @@ bool CPageStore::AdoptSecuredJob(bool append) {
   PathList secured = std::move(m_securedFiles);
   m_securedSpoolCopies.clear();
   m_securedFiles.clear();
+  std::unique_ptr<CutMetafiles> made = std::move(m_securedMade);
+  if (!made) made = std::make_unique<CutMetafiles>(0);
   if (!append) {
     ReleaseAllPages();
     DeleteMatchingFiles(m_strWorkDir, kPageFilePattern);
@@ -217,10 +221,10 @@ bool CPageStore::AdoptSecuredJob(bool append) {
   // Gathered jobs share one budget: what the shown ones spent is not there for the next.
   const std::size_t budget = CutMetafiles::InMemoryPageBudget();
   const std::size_t spent = append ? m_madeBytes : 0;
-  CutMetafiles made(budget > spent ? budget - spent : 0);
+  made->LimitTo(budget > spent ? budget - spent : 0);
   PathList cut;
   for (const std::string& copy : spoolCopies) {
-    ExtractSpoolPages(copy, cutInto, append ? secured : cut, &unwritten, &made);
+    ExtractSpoolPages(copy, cutInto, append ? secured : cut, &unwritten, made.get());
     DeleteFileA(copy.c_str());
   }
   PathList adopted;
@@ -228,13 +232,13 @@ bool CPageStore::AdoptSecuredJob(bool append) {
     std::string path;
     if (!FreePathInWorkDirectory(file, append, path)) continue;
     MoveFileA(file.c_str(), path.c_str());
-    made.Rename(file, path);
+    made->Rename(file, path);
     adopted.push_back(path);
   }
   adopted.insert(adopted.end(), cut.begin(), cut.end());
-  m_madeBytes = spent + made.Spent();
+  m_madeBytes = spent + made->Spent();
   m_shownUnwritten = unwritten;
-  LoadPages(adopted, &made);
+  LoadPages(adopted, made.get());
   m_pageFiles.insert(m_pageFiles.end(), adopted.begin(), adopted.end());
   return true;
 }
@@ -261,6 +265,7 @@ void CPageStore::DiscardSecuredJob() {
   for (const std::string& file : m_securedFiles) DeleteFileA(file.c_str());
   m_securedSpoolCopies.clear();
   m_securedFiles.clear();
+  m_securedMade.reset();
   const std::string directory = SecuredJobDirectory();
   if (!directory.empty()) RemoveDirectoryA(directory.c_str());
 }

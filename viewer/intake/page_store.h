@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,8 @@ class CPageStore {
   // (9x), both in the work directory's folder for incoming jobs.
   PathList m_securedSpoolCopies;
   PathList m_securedFiles;
+  // The secured 9x pages' metafiles, made as they were copied.
+  std::unique_ptr<CutMetafiles> m_securedMade;
   bool m_jobSecured = false;
   UnwrittenPages m_shownUnwritten;
   // Bytes of the shown pages' metafiles made in memory as they were cut (pages deleted

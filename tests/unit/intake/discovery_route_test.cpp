@@ -5,6 +5,7 @@
 #include "discovery_fixture.h"
 #include "emf_pages.h"
 #include "job_discovery.h"
+#include "page_store.h"
 #include "windows_family.h"
 
 namespace {
@@ -26,6 +27,33 @@ TEST_F(RealFamilyDiscovery, Windows98TakesTheSpoolMetafilesFromTheTemporaryDirec
   ASSERT_NE(metafile, nullptr);
   EXPECT_EQ(GetEnhMetaFileBits(metafile, 0, nullptr), page.size());
   DeleteEnhMetaFile(metafile);
+}
+
+bool A4Display(DisplayMetrics& metrics) {
+  metrics = {320, 240, 1024, 768};
+  return true;
+}
+
+// A job handed over is copied at once, as the spooler may drop its files, and shown from
+// the metafiles made while copying.
+TEST_F(RealFamilyDiscovery, Windows98HandOverShowsThePagesCopiedWhenSecured) {
+  const DisplayMetricsSource previous = SetDisplayMetricsSource(A4Display);
+  CPageStore store;
+  store.m_strWorkDir = m_work.path();
+  const Bytes page = DrawEmfPage(PageDrawing());
+  for (const char* name : {"~emfB1.tmp", "~emfB2.tmp"}) WriteFileBytes(TempFile(name), page);
+  store.SecureJob();
+  for (const char* name : {"~emfB1.tmp", "~emfB2.tmp"}) DeleteFileA(TempFile(name).c_str());
+  ASSERT_TRUE(store.AdoptSecuredJob());
+  EXPECT_EQ(store.m_pageFiles,
+            (PathList{WorkFile("~emfB10000.emf"), WorkFile("~emfB20001.emf")}));
+  ASSERT_EQ(store.m_pages.size(), 2u);
+  for (const PageEntry& entry : store.m_pages) {
+    EXPECT_NE(entry.hMetaFile, nullptr);
+    EXPECT_EQ(GetEnhMetaFileBits(entry.hMetaFile, 0, nullptr), page.size());
+  }
+  store.ReleaseAllPages();
+  SetDisplayMetricsSource(previous);
 }
 #else
 TEST_F(RealFamilyDiscovery, WindowsXpCutsTheSpoolFileFromTheSpoolDirectory) {
