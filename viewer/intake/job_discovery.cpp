@@ -10,6 +10,7 @@
 #include "path_parts.h"
 #include "scoped_handle.h"
 #include "spool_extraction.h"
+#include "spool_format.h"
 #include "windows_family.h"
 
 namespace {
@@ -98,10 +99,16 @@ int CopyNtSpoolFiles(const std::string& spoolDir, const std::string& directory,
 }
 
 // Copies each page through memory, so that its metafile is made from the bytes read once.
+// A job beyond the page cap keeps its first pages, as a cut spool file does.
 int DiscoverWin9xPages(const std::string& tempDir, const std::string& workDir,
-                       PathList& pageFiles, CutMetafiles* made) {
+                       PathList& pageFiles, UnwrittenPages* unwritten, CutMetafiles* made) {
   PathList candidates;
   ListMatchingFiles(tempDir, kWin9xPagePattern, candidates);
+  const int found = static_cast<int>(candidates.size());
+  if (candidates.size() > kMaxJobPages) {
+    candidates.resize(kMaxJobPages);
+    if (unwritten) unwritten->cappedAt = static_cast<int>(kMaxJobPages);
+  }
   std::vector<unsigned char> page;
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     const std::string name = PageFileName(SplitPath(candidates[i]).baseName, static_cast<int>(i));
@@ -114,7 +121,7 @@ int DiscoverWin9xPages(const std::string& tempDir, const std::string& workDir,
         WritePageFile(destination, page.data(), page.size()) == PageWrite::written && made)
       made->Make(destination, page.data(), page.size());
   }
-  return static_cast<int>(candidates.size());
+  return found;
 }
 
 int DiscoverNtPages(const std::string& spoolDir, const std::string& tempDir,
@@ -154,15 +161,15 @@ int DiscoverJob(const std::string& workDir, PathList& pageFiles, UnwrittenPages*
   DeleteMatchingFiles(workDir, kPagePattern);
 
   if (IsWin95(version) || IsWin98(version))
-    return DiscoverWin9xPages(tempDir, workDir, pageFiles, made);
+    return DiscoverWin9xPages(tempDir, workDir, pageFiles, unwritten, made);
   return DiscoverNtPages(spoolDir, tempDir, workDir, pageFiles, unwritten, made);
 }
 
 int SecureJobFiles(const std::string& securedDir, PathList& spoolCopies, PathList& pageFiles,
-                   CutMetafiles* made) {
+                   UnwrittenPages* unwritten, CutMetafiles* made) {
   if (securedDir.empty()) return 0;
   const DWORD version = CurrentVersionWord();
   if (IsWin95(version) || IsWin98(version))
-    return DiscoverWin9xPages(TemporaryDirectory(), securedDir, pageFiles, made);
+    return DiscoverWin9xPages(TemporaryDirectory(), securedDir, pageFiles, unwritten, made);
   return CopyNtSpoolFiles(SpoolDirectory(), securedDir, spoolCopies);
 }

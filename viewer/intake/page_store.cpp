@@ -193,7 +193,8 @@ void CPageStore::SecureJob() {
   if (!directory.empty()) {
     CreateDirectoryA(directory.c_str(), nullptr);
     m_securedMade = std::make_unique<CutMetafiles>();
-    SecureJobFiles(directory, m_securedSpoolCopies, m_securedFiles, m_securedMade.get());
+    SecureJobFiles(directory, m_securedSpoolCopies, m_securedFiles, &m_securedUnwritten,
+                   m_securedMade.get());
   }
   m_jobSecured = true;
 }
@@ -209,6 +210,8 @@ bool CPageStore::AdoptSecuredJob(bool append) {
   m_securedFiles.clear();
   std::unique_ptr<CutMetafiles> made = std::move(m_securedMade);
   if (!made) made = std::make_unique<CutMetafiles>(0);
+  UnwrittenPages unwritten = m_securedUnwritten;
+  m_securedUnwritten = UnwrittenPages();
   if (!append) {
     ReleaseAllPages();
     DeleteMatchingFiles(m_strWorkDir, kPageFilePattern);
@@ -217,7 +220,6 @@ bool CPageStore::AdoptSecuredJob(bool append) {
   // Replacing, the spool copy is cut straight into the emptied work directory; gathering,
   // beside it first, as the names may be taken.
   const std::string cutInto = append ? SecuredJobDirectory() : m_strWorkDir;
-  UnwrittenPages unwritten;
   // Gathered jobs share one budget: what the shown ones spent is not there for the next.
   const std::size_t budget = CutMetafiles::InMemoryPageBudget();
   const std::size_t spent = append ? m_madeBytes : 0;
@@ -266,6 +268,7 @@ void CPageStore::DiscardSecuredJob() {
   m_securedSpoolCopies.clear();
   m_securedFiles.clear();
   m_securedMade.reset();
+  m_securedUnwritten = UnwrittenPages();
   const std::string directory = SecuredJobDirectory();
   if (!directory.empty()) RemoveDirectoryA(directory.c_str());
 }

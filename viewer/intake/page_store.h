@@ -114,8 +114,10 @@ class CPageStore {
   // (9x), both in the work directory's folder for incoming jobs.
   PathList m_securedSpoolCopies;
   PathList m_securedFiles;
-  // The secured 9x pages' metafiles, made as they were copied.
+  // The secured 9x pages' metafiles, made as they were copied, and whether the job was
+  // cut short to the page cap.
   std::unique_ptr<CutMetafiles> m_securedMade;
+  UnwrittenPages m_securedUnwritten;
   bool m_jobSecured = false;
   UnwrittenPages m_shownUnwritten;
   // Bytes of the shown pages' metafiles made in memory as they were cut (pages deleted

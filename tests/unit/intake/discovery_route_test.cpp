@@ -6,6 +6,7 @@
 #include "emf_pages.h"
 #include "job_discovery.h"
 #include "page_store.h"
+#include "spool_format.h"
 #include "windows_family.h"
 
 namespace {
@@ -27,6 +28,18 @@ TEST_F(RealFamilyDiscovery, Windows98TakesTheSpoolMetafilesFromTheTemporaryDirec
   ASSERT_NE(metafile, nullptr);
   EXPECT_EQ(GetEnhMetaFileBits(metafile, 0, nullptr), page.size());
   DeleteEnhMetaFile(metafile);
+}
+
+// As a cut spool file does, a 9x job beyond the page cap keeps its first pages and says so.
+TEST_F(RealFamilyDiscovery, Windows98KeepsAJobsFirstPagesUpToThePageCap) {
+  const Bytes page = DrawEmfPage(PageDrawing());
+  for (std::size_t k = 0; k <= kMaxJobPages; ++k)
+    WriteFileBytes(TempFile("~emf" + std::to_string(k) + ".tmp"), page);
+  UnwrittenPages unwritten;
+  EXPECT_EQ(DiscoverJob(m_work.path(), m_pageFiles, &unwritten),
+            static_cast<int>(kMaxJobPages) + 1);
+  EXPECT_EQ(m_pageFiles.size(), kMaxJobPages);
+  EXPECT_EQ(unwritten.cappedAt, static_cast<int>(kMaxJobPages));
 }
 
 bool A4Display(DisplayMetrics& metrics) {
