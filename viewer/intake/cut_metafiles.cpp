@@ -35,7 +35,6 @@ HENHMETAFILE CutMetafiles::Take(const std::string& path) {
 }
 
 void CutMetafiles::Rename(const std::string& from, const std::string& to) {
-  if (from == to) return;
   const HENHMETAFILE metafile = Take(from);
   if (metafile) Hold(to, metafile);
 }

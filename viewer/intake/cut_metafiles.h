@@ -6,8 +6,8 @@
 #include <string>
 #include <unordered_map>
 
-// Metafiles made from the pages' bytes while a spool file is cut, so that loading the job
-// reads no page file a second time. Each is held under its page file's path until the page
+// Metafiles made from the pages' bytes while their page files are written (cut from a
+// spool file, or copied on the 9x route), so that loading the job reads no page file again. Each is held under its page file's path until the page
 // store takes it; those never taken are deleted with the holder. Metafiles are made only
 // while their bytes fit the holder's budget: a page beyond it is opened from its file,
 // whose memory the system shares with the file instead of holding a private copy.

@@ -190,9 +190,9 @@ void CPageStore::SecureJob() {
   DiscardSecuredJob();
   // Any failure, a missing folder included, shows up as a job without pages.
   const std::string directory = SecuredJobDirectory();
+  m_securedMade = std::make_unique<CutMetafiles>();
   if (!directory.empty()) {
     CreateDirectoryA(directory.c_str(), nullptr);
-    m_securedMade = std::make_unique<CutMetafiles>();
     SecureJobFiles(directory, m_securedSpoolCopies, m_securedFiles, &m_securedUnwritten,
                    m_securedMade.get());
   }
@@ -208,8 +208,7 @@ bool CPageStore::AdoptSecuredJob(bool append) {
   PathList secured = std::move(m_securedFiles);
   m_securedSpoolCopies.clear();
   m_securedFiles.clear();
-  std::unique_ptr<CutMetafiles> made = std::move(m_securedMade);
-  if (!made) made = std::make_unique<CutMetafiles>(0);
+  const std::unique_ptr<CutMetafiles> made = std::move(m_securedMade);
   UnwrittenPages unwritten = m_securedUnwritten;
   m_securedUnwritten = UnwrittenPages();
   if (!append) {

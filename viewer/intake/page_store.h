@@ -114,8 +114,8 @@ class CPageStore {
   // (9x), both in the work directory's folder for incoming jobs.
   PathList m_securedSpoolCopies;
   PathList m_securedFiles;
-  // The secured 9x pages' metafiles, made as they were copied, and whether the job was
-  // cut short to the page cap.
+  // The secured job's metafiles (9x pages: made as they were copied; NT: made when the
+  // copy is cut) and whether it was cut short to the page cap. Set by every SecureJob.
   std::unique_ptr<CutMetafiles> m_securedMade;
   UnwrittenPages m_securedUnwritten;
   bool m_jobSecured = false;

@@ -30,8 +30,8 @@ std::string TooManyPagesMessage(std::size_t kept);
 // Returns the number of pages found (0 on any failure; the copy then stays). Pages left
 // out for want of room are added to `unwritten` when it is given. A job beyond
 // kMaxJobPages keeps its first pages; that too is noted in `unwritten`, for the caller to
-// tell the user once the pages are shown. With
-// `made`, each page written also gets its metafile made from the bytes at hand.
+// tell the user once the pages are shown. With `made`, each page written also gets its
+// metafile made from the bytes at hand.
 int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
                       PathList& pageFiles, UnwrittenPages* unwritten = nullptr,
                       CutMetafiles* made = nullptr);
