@@ -2,24 +2,23 @@
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+constexpr char kSeparators[] = "\\/";
 
 }  // namespace
 
-PathParts SplitPath(const std::string& path) {
+PathParts SplitPath(const std::string& path, const LeadByteSet& lead) {
   PathParts parts;
   std::size_t rest = 0;
-  if (path.size() >= 2 && path[1] == ':') {
+  if (path.size() >= 2 && !lead.IsLead(path[0]) && path[1] == ':') {
     parts.drive = path.substr(0, 2);
     rest = 2;
   }
-  std::size_t nameStart = rest;
-  for (std::size_t i = rest; i < path.size(); ++i) {
-    if (IsSeparator(path[i])) nameStart = i + 1;
-  }
-  parts.directory = path.substr(rest, nameStart - rest);
-  const std::string name = path.substr(nameStart);
-  const std::size_t dot = name.rfind('.');
+  const std::string afterDrive = path.substr(rest);
+  const std::size_t separator = FindLastCharacter(afterDrive, kSeparators, lead);
+  const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+  parts.directory = afterDrive.substr(0, nameStart);
+  const std::string name = afterDrive.substr(nameStart);
+  const std::size_t dot = FindLastCharacter(name, ".", lead);
   if (dot == std::string::npos) {
     parts.baseName = name;
   } else {
@@ -29,16 +28,20 @@ PathParts SplitPath(const std::string& path) {
   return parts;
 }
 
-bool EndsWithSeparator(const std::string& path) { return !path.empty() && IsSeparator(path.back()); }
+bool EndsWithSeparator(const std::string& path, const LeadByteSet& lead) {
+  const std::size_t separator = FindLastCharacter(path, kSeparators, lead);
+  return separator != std::string::npos && separator + 1 == path.size();
+}
 
-std::string WithTrailingBackslash(const std::string& directory) {
-  return EndsWithSeparator(directory) ? directory : directory + '\\';
+std::string WithTrailingBackslash(const std::string& directory, const LeadByteSet& lead) {
+  return EndsWithSeparator(directory, lead) ? directory : directory + '\\';
 }
 
 bool FitsPathBuffer(const std::string& path) { return path.size() <= kMaxPathLength; }
 
-bool JoinPath(const std::string& directory, const std::string& name, std::string& joined) {
-  std::string result = WithTrailingBackslash(directory) + name;
+bool JoinPath(const std::string& directory, const std::string& name, std::string& joined,
+              const LeadByteSet& lead) {
+  std::string result = WithTrailingBackslash(directory, lead) + name;
   if (!FitsPathBuffer(result)) return false;
   joined = std::move(result);
   return true;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "path_parts.h"
+#include "ansi_code_page.h"
 
 std::string ProgramPath() {
   char buffer[MAX_PATH];
@@ -13,6 +14,6 @@ std::string ProgramPath() {
 std::string ProgramDirectory() {
   const std::string path = ProgramPath();
   if (path.empty()) return std::string();
-  const PathParts parts = SplitPath(path);
+  const PathParts parts = SplitPath(path, AnsiLeadBytes());
   return parts.drive + parts.directory;
 }

@@ -2,13 +2,14 @@
 
 #include "exported_function.h"
 #include "path_parts.h"
+#include "ansi_code_page.h"
 
 namespace {
 
 constexpr char kTemporaryPrefix[] = "qtm";
 
 std::string FolderOf(const std::string& path) {
-  const PathParts parts = SplitPath(path);
+  const PathParts parts = SplitPath(path, AnsiLeadBytes());
   const std::string folder = parts.drive + parts.directory;
   return folder.empty() ? std::string(".") : folder;
 }

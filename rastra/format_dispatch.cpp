@@ -1,6 +1,7 @@
 #include "format_dispatch.h"
 
 #include "path_parts.h"
+#include "ansi_code_page.h"
 
 #include <windows.h>
 
@@ -21,7 +22,7 @@ constexpr FormatEntry kFormats[] = {
 }  // namespace
 
 ImageWriter FindImageWriter(const char* targetPath) {
-  const std::string extension = SplitPath(targetPath).extension;
+  const std::string extension = SplitPath(targetPath, AnsiLeadBytes()).extension;
   for (const FormatEntry& format : kFormats) {
     if (lstrcmpiA(extension.c_str(), format.extension) == 0) return format.writer;
   }

@@ -15,6 +15,7 @@
 #include "setup_calls.h"
 #include "setup_texts.h"
 #include "windows_family.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ std::string SpoolerDirectory(DirectoryQuery query, const char* environment) {
   DWORD needed = 0;
   query(nullptr, environmentName.data(), 1, reinterpret_cast<BYTE*>(directory), kDirectoryCapacity, &needed);
   directory[kDirectoryCapacity - 1] = '\0';
-  return WithTrailingBackslash(directory);
+  return WithTrailingBackslash(directory, AnsiLeadBytes());
 }
 
 void CopyDriverFiles(const FileSet& files, const std::string& sourceFolder, const std::string& setupFolder,
@@ -93,7 +94,7 @@ int InstallPrinter() {
   if (files.notice != nullptr) ShowMessageBox(nullptr, files.notice, nullptr, MB_OK);
 
   const std::string setupFolder = ProgramDirectory();
-  const std::string sourceFolder = WithTrailingBackslash(setupFolder + files.subfolder);
+  const std::string sourceFolder = WithTrailingBackslash(setupFolder + files.subfolder, AnsiLeadBytes());
   const std::string driverDirectory = SpoolerDirectory(Calls().getPrinterDriverDirectory, EnvironmentFor(isNt));
 
   CopyDriverFiles(files, sourceFolder, setupFolder, driverDirectory);

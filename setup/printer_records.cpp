@@ -2,6 +2,7 @@
 
 #include "path_parts.h"
 #include "setup_texts.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -59,9 +60,9 @@ DEVMODEA DefaultDevMode() {
 DriverRecord::DriverRecord(const FileSet& files, bool isNt, const std::string& driverDirectory)
     : m_name(kPrinterName),
       m_environment(EnvironmentFor(isNt)),
-      m_driverPath(WithTrailingBackslash(driverDirectory) + files.driverFile),
-      m_dataFile(WithTrailingBackslash(driverDirectory) + files.dataFile),
-      m_configFile(WithTrailingBackslash(driverDirectory) + files.configFile),
+      m_driverPath(WithTrailingBackslash(driverDirectory, AnsiLeadBytes()) + files.driverFile),
+      m_dataFile(WithTrailingBackslash(driverDirectory, AnsiLeadBytes()) + files.dataFile),
+      m_configFile(WithTrailingBackslash(driverDirectory, AnsiLeadBytes()) + files.configFile),
       m_info() {
   m_info.cVersion = files.driverVersion;
   m_info.pName = m_name.data();

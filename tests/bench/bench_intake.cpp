@@ -16,6 +16,7 @@
 #include "path_parts.h"
 #include "spool_extraction.h"
 #include "spool_writer.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -85,7 +86,7 @@ int main(int argc, char** argv) {
     QueryPerformanceCounter(&start);
     for (int k = 0; k < count; ++k) {
       std::string path;
-      JoinPath(argv[2], PageFileName("job", k), path);
+      JoinPath(argv[2], PageFileName("job", k), path, AnsiLeadBytes());
       CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
     }

@@ -29,6 +29,7 @@
 #include "spool_extraction.h"
 #include "spool_format.h"
 #include "spool_writer.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ int WriteJob(int pages, const char* emfDirectory, bool win9x) {
 
 std::string Joined(const std::string& directory, const std::string& name) {
   std::string path;
-  JoinPath(directory, name, path);
+  JoinPath(directory, name, path, AnsiLeadBytes());
   return path;
 }
 

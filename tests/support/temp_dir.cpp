@@ -6,13 +6,24 @@
 
 #include "scoped_handle.h"
 
+namespace {
+
+// The end of every test folder's name: set by the double-byte runs, empty otherwise.
+std::string FolderTail() {
+  char tail[MAX_PATH] = "";
+  const DWORD length = GetEnvironmentVariableA("QUILLOR_TEST_FOLDER_TAIL", tail, sizeof tail);
+  return length < sizeof tail ? std::string(tail, length) : std::string();
+}
+
+}  // namespace
+
 TempDir::TempDir() {
   char base[MAX_PATH];
   GetTempPathA(MAX_PATH, base);
   static unsigned counter = 0;
   for (;;) {
     const std::string candidate = std::string(base) + "qt" + std::to_string(GetCurrentProcessId()) +
-                                  "_" + std::to_string(++counter);
+                                  "_" + std::to_string(++counter) + FolderTail();
     if (CreateDirectoryA(candidate.c_str(), nullptr)) {
       m_path = candidate;
       return;

@@ -2,17 +2,18 @@
 
 #include "app_names.h"
 #include "path_parts.h"
+#include "ansi_code_page.h"
 
 std::string OptionFilePath(const std::string& programPath) {
-  const PathParts parts = SplitPath(programPath);
+  const PathParts parts = SplitPath(programPath, AnsiLeadBytes());
   const std::string path =
       parts.drive + parts.directory + kOptionFileName + kOptionFileExtension;
   return FitsPathBuffer(path) ? path : std::string();
 }
 
 std::string WorkDirectoryPath(const std::string& programPath) {
-  const PathParts parts = SplitPath(programPath);
+  const PathParts parts = SplitPath(programPath, AnsiLeadBytes());
   std::string path;
-  if (!JoinPath(parts.drive + parts.directory, kWorkDirectoryName, path)) return std::string();
+  if (!JoinPath(parts.drive + parts.directory, kWorkDirectoryName, path, AnsiLeadBytes())) return std::string();
   return path;
 }

@@ -4,6 +4,7 @@
 
 #include "app_names.h"
 #include "path_parts.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ constexpr char kProbePrefix[] = "fol";
 
 std::string PerUserWorkDirectoryPath(const std::string& temporaryDirectory) {
   std::string path;
-  if (temporaryDirectory.empty() || !JoinPath(temporaryDirectory, kPerUserWorkDirectoryName, path))
+  if (temporaryDirectory.empty() || !JoinPath(temporaryDirectory, kPerUserWorkDirectoryName, path, AnsiLeadBytes()))
     return std::string();
   return path;
 }

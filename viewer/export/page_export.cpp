@@ -12,6 +12,7 @@
 #include "replace_file.h"
 #include "render_page.h"
 #include "temp_bmp_name.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ std::string ExportTargetName(const PathParts& chosen, int pageIndex) {
 
 ExportSummary ExportPages(const PathList& pageFiles, const std::string& chosenPath,
                           const ExportProgress& progress) {
-  const PathParts chosen = SplitPath(chosenPath);
+  const PathParts chosen = SplitPath(chosenPath, AnsiLeadBytes());
   const TargetKind kind = KindOf(chosen.extension);
   ExportSummary summary;
   summary.pageCount = static_cast<int>(pageFiles.size());

@@ -4,6 +4,7 @@
 
 #include "export_texts.h"
 #include "path_parts.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ std::string AskSaveName(HWND owner, const CAppProfile& profile, const SaveDialog
   request.lpstrDefExt = "";
   if (!g_dialog(&request)) return std::string();
 
-  const PathParts chosen = SplitPath(path);
+  const PathParts chosen = SplitPath(path, AnsiLeadBytes());
   WriteProfileStringA(kProfileSection, kind.folderKey,
                       (chosen.drive + chosen.directory).c_str());
   profile.WriteInt(kProfileSection, kind.filterKey, static_cast<int>(request.nFilterIndex));

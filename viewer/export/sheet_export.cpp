@@ -14,11 +14,12 @@
 #include "save_sheets_dialog.h"
 #include "sheet_export_texts.h"
 #include "target_file.h"
+#include "ansi_code_page.h"
 
 namespace {
 
 bool IsTiffName(const std::string& path) {
-  const std::string extension = SplitPath(path).extension;
+  const std::string extension = SplitPath(path, AnsiLeadBytes()).extension;
   return _stricmp(extension.c_str(), kTiffExtension) == 0 || _stricmp(extension.c_str(), kLongTiffExtension) == 0;
 }
 

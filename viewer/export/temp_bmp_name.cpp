@@ -4,6 +4,7 @@
 
 #include "export_texts.h"
 #include "path_parts.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ std::string TempFolder() {
 // Counts up from 1 to the first name whose bitmap does not exist yet; the check includes
 // the extension, so an earlier bitmap of the same number is never overwritten.
 bool FirstFreeTempBmpName(std::string& name) {
-  const std::string folder = WithTrailingBackslash(TempFolder());
+  const std::string folder = WithTrailingBackslash(TempFolder(), AnsiLeadBytes());
   for (int number = 1; number <= kMaxTempNumber; ++number) {
     const std::string candidate = folder + kTempBmpPrefix + std::to_string(number) + kBmpExtension;
     if (!FitsPathBuffer(candidate)) return false;

@@ -5,12 +5,13 @@
 #include "name_pattern.h"
 #include "path_parts.h"
 #include "scoped_handle.h"
+#include "ansi_code_page.h"
 
 int ListMatchingFiles(const std::string& directory, const std::string& pattern, PathList& list) {
   if (directory.empty() || pattern.empty()) return 0;
   list.clear();
   std::string query;
-  if (!JoinPath(directory, pattern, query)) return 0;
+  if (!JoinPath(directory, pattern, query, AnsiLeadBytes())) return 0;
 
   WIN32_FIND_DATAA found;
   ScopedFindHandle search(FindFirstFileA(query.c_str(), &found));
@@ -20,7 +21,7 @@ int ListMatchingFiles(const std::string& directory, const std::string& pattern, 
     // The search also matches longer extensions and 8.3 aliases; only real matches count.
     if (!NameMatchesPattern(found.cFileName, pattern)) continue;
     std::string path;
-    if (JoinPath(directory, found.cFileName, path)) list.push_back(path);
+    if (JoinPath(directory, found.cFileName, path, AnsiLeadBytes())) list.push_back(path);
   } while (FindNextFileA(search.get(), &found));
   return static_cast<int>(list.size());
 }

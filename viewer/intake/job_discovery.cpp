@@ -12,6 +12,7 @@
 #include "spool_extraction.h"
 #include "spool_format.h"
 #include "windows_family.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ std::string SpoolDirectory() {
   const UINT length = GetWindowsDirectoryA(windows, kDirectoryBuffer);
   if (length == 0 || length >= kDirectoryBuffer) return std::string();
   std::string directory = std::string(windows, length);
-  if (EndsWithSeparator(directory)) directory.pop_back();
+  if (EndsWithSeparator(directory, AnsiLeadBytes())) directory.pop_back();
   return directory + kSpoolSubdirectory;
 }
 
@@ -75,9 +76,9 @@ int NewestCandidate(const PathList& candidates) {
 // not fit a path buffer. The copy's path is returned even when the copy fails: extraction
 // then finds nothing to read.
 std::string CopyInto(const std::string& spoolFile, const std::string& directory) {
-  const PathParts parts = SplitPath(spoolFile);
+  const PathParts parts = SplitPath(spoolFile, AnsiLeadBytes());
   std::string copy;
-  if (directory.empty() || !JoinPath(directory, parts.baseName + parts.extension, copy))
+  if (directory.empty() || !JoinPath(directory, parts.baseName + parts.extension, copy, AnsiLeadBytes()))
     return std::string();
   CopyFileA(spoolFile.c_str(), copy.c_str(), FALSE);
   return copy;
@@ -111,9 +112,9 @@ int DiscoverWin9xPages(const std::string& tempDir, const std::string& workDir,
   }
   std::vector<unsigned char> page;
   for (std::size_t i = 0; i < candidates.size(); ++i) {
-    const std::string name = PageFileName(SplitPath(candidates[i]).baseName, static_cast<int>(i));
+    const std::string name = PageFileName(SplitPath(candidates[i], AnsiLeadBytes()).baseName, static_cast<int>(i));
     std::string destination;
-    if (!JoinPath(workDir, name, destination)) continue;
+    if (!JoinPath(workDir, name, destination, AnsiLeadBytes())) continue;
     pageFiles.push_back(destination);
     // A page that cannot be read or written whole is listed without a file: loading
     // leaves it out.
@@ -146,7 +147,7 @@ std::string TemporaryDirectory() {
   char temp[kDirectoryBuffer];
   const DWORD length = GetTempPathA(kDirectoryBuffer, temp);
   if (length == 0 || length >= kDirectoryBuffer) return std::string();
-  return WithTrailingBackslash(std::string(temp, length));
+  return WithTrailingBackslash(std::string(temp, length), AnsiLeadBytes());
 }
 
 int DiscoverJob(const std::string& workDir, PathList& pageFiles, UnwrittenPages* unwritten,

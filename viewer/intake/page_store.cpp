@@ -16,6 +16,7 @@
 #include "program_directory.h"
 #include "spool_extraction.h"
 #include "spool_format.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -180,7 +181,7 @@ std::string LoadBlankFailedMessage(const std::string& blankFile) {
 
 std::string CPageStore::SecuredJobDirectory() const {
   std::string directory;
-  if (m_strWorkDir.empty() || !JoinPath(m_strWorkDir, kSecuredJobFolder, directory))
+  if (m_strWorkDir.empty() || !JoinPath(m_strWorkDir, kSecuredJobFolder, directory, AnsiLeadBytes()))
     return std::string();
   return directory;
 }
@@ -246,15 +247,15 @@ bool CPageStore::AdoptSecuredJob(bool append) {
 
 bool CPageStore::FreePathInWorkDirectory(const std::string& secured, bool gathering,
                                          std::string& path) const {
-  const PathParts parts = SplitPath(secured);
-  if (!JoinPath(m_strWorkDir, parts.baseName + parts.extension, path)) return false;
+  const PathParts parts = SplitPath(secured, AnsiLeadBytes());
+  if (!JoinPath(m_strWorkDir, parts.baseName + parts.extension, path, AnsiLeadBytes())) return false;
   if (!gathering) return true;
   // A gathered job whose spool file had the name of an earlier one (the spooler counts
   // its jobs anew after a restart) gets names of its own.
   for (int copy = 1; GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; ++copy) {
     if (copy > kMaxNameCopies ||
         !JoinPath(m_strWorkDir,
-                  parts.baseName + "_" + std::to_string(copy) + parts.extension, path))
+                  parts.baseName + "_" + std::to_string(copy) + parts.extension, path, AnsiLeadBytes()))
       return false;
   }
   return true;

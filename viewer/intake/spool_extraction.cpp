@@ -12,6 +12,7 @@
 #include "path_parts.h"
 #include "scoped_handle.h"
 #include "spool_format.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -88,11 +89,11 @@ int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
       ShowMessageBox(nullptr, kNoMemoryText, kNoMemoryCaption, MB_OK);
       return 0;
     }
-    const std::string baseName = SplitPath(spoolPath).baseName;
+    const std::string baseName = SplitPath(spoolPath, AnsiLeadBytes()).baseName;
     for (std::size_t k = 0; k < job.pages.size(); ++k) {
       std::string pagePath;
       // A page path that would not fit a path buffer is refused, not cut short.
-      if (!JoinPath(workDir, PageFileName(baseName, static_cast<int>(k)), pagePath)) continue;
+      if (!JoinPath(workDir, PageFileName(baseName, static_cast<int>(k)), pagePath, AnsiLeadBytes())) continue;
       pageFiles.push_back(pagePath);
       const unsigned char* page = bytes + job.pages[k].offset;
       const PageWrite written = WritePageFile(pagePath, page, job.pages[k].size);

@@ -14,6 +14,7 @@
 #include "screen_fixture.h"
 #include "temp_bmp_name.h"
 #include "temp_dir.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -209,7 +210,7 @@ TEST_F(PageExportTest, TheTenThousandAndFirstPageIsNumbered10000) {
   EXPECT_EQ(progressCalls, 10001);
   EXPECT_EQ(lastProgress, std::make_pair(10001, 10001));
 
-  const PathParts chosen = SplitPath("C:\\out\\job.png");
+  const PathParts chosen = SplitPath("C:\\out\\job.png", AnsiLeadBytes());
   EXPECT_EQ(ExportTargetName(chosen, 0), "C:\\out\\job0000.png");
   EXPECT_EQ(ExportTargetName(chosen, 9999), "C:\\out\\job9999.png");
 }

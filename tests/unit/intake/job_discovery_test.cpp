@@ -10,6 +10,7 @@
 #include "path_parts.h"
 #include "spool_test_support.h"
 #include "windows_family.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ DWORD InjectedVersion() { return g_versionWord; }
 // Creation times by file name; names not in the map have no readable status.
 std::map<std::string, long long> g_times;
 bool InjectedTime(const std::string& path, long long& seconds) {
-  const PathParts parts = SplitPath(path);
+  const PathParts parts = SplitPath(path, AnsiLeadBytes());
   const auto found = g_times.find(parts.baseName + parts.extension);
   if (found == g_times.end()) return false;
   seconds = found->second;
@@ -67,7 +68,7 @@ TEST_F(JobDiscovery, NtRouteCutsOnlyTheNewestSpoolFileAndTiesKeepTheEarlierOne) 
   // Of B and C, the one the search returns first wins.
   std::string chosen;
   for (const std::string& path : order) {
-    const PathParts parts = SplitPath(path);
+    const PathParts parts = SplitPath(path, AnsiLeadBytes());
     if (parts.baseName != "A") {
       chosen = parts.baseName;
       break;
@@ -95,7 +96,7 @@ TEST_F(JobDiscovery, NtRouteWithoutUsableTimesCutsEverySpoolFileInSearchOrder) {
   EXPECT_EQ(DiscoverJob(m_work.path(), m_pageFiles), 3);
   PathList expected;
   for (const std::string& spool : SearchOrder("*.SPL")) {
-    const std::string base = SplitPath(spool).baseName;
+    const std::string base = SplitPath(spool, AnsiLeadBytes()).baseName;
     const int pages = base == "J2" ? 1 : 2;
     for (int k = 0; k < pages; ++k) expected.push_back(WorkFile(base + "000" + std::to_string(k) + ".emf"));
   }
@@ -143,7 +144,7 @@ TEST_F(JobDiscovery, NineXRouteCopiesEachSpoolMetafileNumberedAcrossFiles) {
     ASSERT_EQ(m_pageFiles.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
       const std::string expected =
-          WorkFile(SplitPath(candidates[i]).baseName + "000" + std::to_string(i) + ".emf");
+          WorkFile(SplitPath(candidates[i], AnsiLeadBytes()).baseName + "000" + std::to_string(i) + ".emf");
       EXPECT_EQ(m_pageFiles[i], expected);
       EXPECT_EQ(ReadFileBytes(m_pageFiles[i]), page);
       EXPECT_TRUE(FileExists(candidates[i])) << "the spool metafiles stay where they are";
