@@ -13,12 +13,30 @@ std::size_t NextCharacter(const std::string& text, std::size_t at, const LeadByt
   return at + (pair ? 2 : 1);
 }
 
+namespace {
+
+bool IsOneOf(const std::string& text, std::size_t at, std::size_t next, const char* characters) {
+  return next == at + 1 && text[at] != '\0' && std::strchr(characters, text[at]) != nullptr;
+}
+
+}  // namespace
+
+std::size_t FindCharacter(const std::string& text, const char* characters, const LeadByteSet& lead,
+                          std::size_t from) {
+  for (std::size_t at = from; at < text.size();) {
+    const std::size_t next = NextCharacter(text, at, lead);
+    if (IsOneOf(text, at, next, characters)) return at;
+    at = next;
+  }
+  return std::string::npos;
+}
+
 std::size_t FindLastCharacter(const std::string& text, const char* characters,
                               const LeadByteSet& lead) {
   std::size_t found = std::string::npos;
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t next = NextCharacter(text, at, lead);
-    if (next == at + 1 && text[at] != '\0' && std::strchr(characters, text[at])) found = at;
+    if (IsOneOf(text, at, next, characters)) found = at;
     at = next;
   }
   return found;
@@ -55,4 +73,14 @@ std::string AsciiLowerText(const std::string& text, const LeadByteSet& lead) {
 
 bool SameIgnoringAsciiCase(const std::string& a, const std::string& b, const LeadByteSet& lead) {
   return a.size() == b.size() && AsciiLowerText(a, lead) == AsciiLowerText(b, lead);
+}
+
+std::vector<std::string> SplitCharacters(const std::string& text, const LeadByteSet& lead) {
+  std::vector<std::string> characters;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t next = NextCharacter(text, at, lead);
+    characters.push_back(text.substr(at, next - at));
+    at = next;
+  }
+  return characters;
 }

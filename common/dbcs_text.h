@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 // Which bytes of a code page begin a two-byte character. In the double-byte code pages
 // (932, 936, 949, 950) the byte after a lead byte may equal '\', '|' or a letter, so a
@@ -27,6 +28,11 @@ class LeadByteSet {
 // NUL, stands alone, as the platform's CharNextA has it.
 std::size_t NextCharacter(const std::string& text, std::size_t at, const LeadByteSet& lead);
 
+// The offset of the first character, at or after `from`, that is one of the single-byte
+// `characters`; npos when none stands as a character of its own. `from` must start a character.
+std::size_t FindCharacter(const std::string& text, const char* characters, const LeadByteSet& lead,
+                          std::size_t from = 0);
+
 // The offset of the last character that is one of the single-byte `characters`; npos when
 // none stands as a character of its own.
 std::size_t FindLastCharacter(const std::string& text, const char* characters,
@@ -42,6 +48,9 @@ void CopyIntoBuffer(const std::string& text, char* buffer, std::size_t capacity,
 
 // A to Z lowered where they stand as characters of their own; trail bytes stay as they are.
 std::string AsciiLowerText(const std::string& text, const LeadByteSet& lead);
+
+// The text cut into its characters, one or two bytes each.
+std::vector<std::string> SplitCharacters(const std::string& text, const LeadByteSet& lead);
 
 // Equal when equal after AsciiLowerText: for names of our own, which are ASCII, compared
 // the way the platform's profile and file functions compare them.

@@ -6,16 +6,16 @@
 
 #include "scoped_handle.h"
 
-namespace {
-
-// The end of every test folder's name: set by the double-byte runs, empty otherwise.
-std::string FolderTail() {
-  char tail[MAX_PATH] = "";
-  const DWORD length = GetEnvironmentVariableA("QUILLOR_TEST_FOLDER_TAIL", tail, sizeof tail);
-  return length < sizeof tail ? std::string(tail, length) : std::string();
+std::string TestFolderTail() {
+  // Read wide and converted: Wine's GetEnvironmentVariableA cuts double-byte values short.
+  wchar_t wide[MAX_PATH] = L"";
+  const DWORD length = GetEnvironmentVariableW(L"QUILLOR_TEST_FOLDER_TAIL", wide, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return std::string();
+  char tail[MAX_PATH * 2] = "";
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(length), tail,
+                                        sizeof tail, nullptr, nullptr);
+  return std::string(tail, bytes > 0 ? bytes : 0);
 }
-
-}  // namespace
 
 TempDir::TempDir() {
   char base[MAX_PATH];
@@ -23,7 +23,7 @@ TempDir::TempDir() {
   static unsigned counter = 0;
   for (;;) {
     const std::string candidate = std::string(base) + "qt" + std::to_string(GetCurrentProcessId()) +
-                                  "_" + std::to_string(++counter) + FolderTail();
+                                  "_" + std::to_string(++counter) + TestFolderTail();
     if (CreateDirectoryA(candidate.c_str(), nullptr)) {
       m_path = candidate;
       return;

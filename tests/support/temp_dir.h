@@ -3,6 +3,10 @@
 #include <string>
 
 // A fresh folder under the temporary directory, removed with its contents at the end.
+// The end of every test folder's name: a double-byte name in the double-byte runs
+// (QUILLOR_TEST_FOLDER_TAIL), empty otherwise.
+std::string TestFolderTail();
+
 class TempDir {
  public:
   TempDir();

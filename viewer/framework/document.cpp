@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ansi_code_page.h"
 #include "framework_ids.h"
 #include "frame_wnd.h"
 #include "scoped_handle.h"
@@ -14,7 +15,7 @@ constexpr char kUntitled[] = "Untitled";
 
 // The title a document gets from its file: the name without its folder.
 std::string TitleFromPath(const std::string& path) {
-  const std::size_t slash = path.find_last_of("\\/:");
+  const std::size_t slash = FindLastCharacter(path, "\\/:", AnsiLeadBytes());
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 

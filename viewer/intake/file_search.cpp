@@ -19,7 +19,7 @@ int ListMatchingFiles(const std::string& directory, const std::string& pattern, 
   do {
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
     // The search also matches longer extensions and 8.3 aliases; only real matches count.
-    if (!NameMatchesPattern(found.cFileName, pattern)) continue;
+    if (!NameMatchesPattern(found.cFileName, pattern, AnsiLeadBytes())) continue;
     std::string path;
     if (JoinPath(directory, found.cFileName, path, AnsiLeadBytes())) list.push_back(path);
   } while (FindNextFileA(search.get(), &found));

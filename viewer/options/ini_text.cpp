@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "ascii_case.h"
+#include "ansi_code_page.h"
 
 namespace {
 
@@ -14,12 +14,10 @@ std::string Trimmed(const std::string& text, std::size_t begin, std::size_t end)
   return text.substr(begin, end - begin);
 }
 
+// Section and key names are ours and ASCII, so folding A to Z alone matches them as the
+// platform's profile functions do; trail bytes of a double-byte name are never folded.
 bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
+  return SameIgnoringAsciiCase(a, b, AnsiLeadBytes());
 }
 
 }  // namespace
@@ -33,13 +31,13 @@ bool FindIniValue(const std::string& text, const std::string& section, const std
     const std::string line = Trimmed(text, begin, end);
     begin = end + 1;
     if (!line.empty() && line[0] == '[') {
-      const std::size_t close = line.find(']');
+      const std::size_t close = FindCharacter(line, "]", AnsiLeadBytes());
       // Only the first section of the name counts; a later one of the same name is not read.
       if (inSection) return false;
       inSection = close != std::string::npos && SameName(Trimmed(line, 1, close), section);
       continue;
     }
-    const std::size_t equals = line.find('=');
+    const std::size_t equals = FindCharacter(line, "=", AnsiLeadBytes());
     if (!inSection || equals == std::string::npos || !SameName(Trimmed(line, 0, equals), key))
       continue;
     value = Trimmed(line, equals + 1, line.size());

@@ -25,7 +25,13 @@ class TmpVariable {
   bool m_had = false;
 };
 
+// Wine's GetEnvironmentVariableA cuts a double-byte TMP short, so TMP cannot name a
+// double-byte folder under Wine; the end-to-end runs cover such a temporary folder.
+#define SKIP_WHERE_TMP_CANNOT_HOLD_THE_TEST_FOLDER()                               \
+  if (!TestFolderTail().empty()) GTEST_SKIP() << "TMP holds no double-byte folder under Wine"
+
 TEST(MakeTempBmpName, TakesTheFirstFreeTempBitmapInTheTmpFolder) {
+  SKIP_WHERE_TMP_CANNOT_HOLD_THE_TEST_FOLDER();
   TempDir dir;
   TmpVariable tmp(dir.path());
   std::string name;
@@ -49,6 +55,7 @@ TEST(MakeTempBmpName, FallsBackWhenTmpNamesNoFolder) {
 }
 
 TEST(MakeTempBmpName, RefusesAFolderTooLongForAnyName) {
+  SKIP_WHERE_TMP_CANNOT_HOLD_THE_TEST_FOLDER();
   TempDir dir;
   std::string deep = dir.path();
   while (deep.size() < 250) {

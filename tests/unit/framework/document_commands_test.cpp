@@ -54,8 +54,10 @@ TEST_F(DocumentCommands, OpenAndSaveAsOfferTheDocumentTypeThenAllFilesAndCancelC
   EXPECT_EQ(Caption(), "Untitled - Test App");
 }
 
+// In the double-byte runs the name ends in characters whose trail byte is '\'.
 TEST_F(DocumentCommands, OpeningAFileNamesTheSameDocumentAfterIt) {
-  const std::string report = folder.file("report.qtst");
+  const std::string name = "report" + TestFolderTail() + ".qtst";
+  const std::string report = folder.file(name);
   WriteFileBytes(report, Bytes{'x'});
   CView* view = frame->GetActiveView();
   dialogs.answer = report;
@@ -64,7 +66,7 @@ TEST_F(DocumentCommands, OpeningAFileNamesTheSameDocumentAfterIt) {
   EXPECT_EQ(docTemplate->GetDocument(), document);
   EXPECT_EQ(frame->GetActiveView(), view);
   EXPECT_EQ(document->GetPathName(), report);
-  EXPECT_EQ(Caption(), "report.qtst - Test App");
+  EXPECT_EQ(Caption(), name + " - Test App");
   EXPECT_EQ(ReadFileBytes(report), Bytes{'x'}) << "opening must not touch the file";
 }
 

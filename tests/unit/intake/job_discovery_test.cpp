@@ -6,7 +6,6 @@
 #include "emf_pages.h"
 #include "file_search.h"
 #include "job_discovery.h"
-#include "name_pattern.h"
 #include "path_parts.h"
 #include "spool_test_support.h"
 #include "windows_family.h"
@@ -238,29 +237,6 @@ TEST(FileSearch, ListsOnlyNamesThatMatchTheWholePattern) {
   DeleteMatchingFiles(dir.path(), "*.SPL");
   for (const char* name : {"keep.splash", "a.spl.bak", "spl", "noext", "longer-than-eight.splx"})
     EXPECT_TRUE(FileExists(dir.file(name))) << name;
-}
-
-TEST(NameMatchesPattern, MatchesWholeNamesInAnyLetterCase) {
-  EXPECT_TRUE(NameMatchesPattern("page.emf", "*.emf"));
-  EXPECT_TRUE(NameMatchesPattern("PAGE.EMF", "*.emf"));
-  EXPECT_TRUE(NameMatchesPattern(".emf", "*.emf"));
-  EXPECT_TRUE(NameMatchesPattern("a.b.emf", "*.emf"));
-  EXPECT_TRUE(NameMatchesPattern("~EMF0001.TMP", "~emf*.tmp"));
-  EXPECT_TRUE(NameMatchesPattern("~emf.tmp", "~emf*.tmp"));
-  EXPECT_TRUE(NameMatchesPattern("x.tmp", "?.tmp"));
-  EXPECT_TRUE(NameMatchesPattern("", "*"));
-
-  EXPECT_FALSE(NameMatchesPattern("notes.emfx", "*.emf"));
-  EXPECT_FALSE(NameMatchesPattern("keep.splash", "*.spl"));
-  EXPECT_FALSE(NameMatchesPattern("KEEP~1.SPLASH", "*.SPL"));
-  EXPECT_FALSE(NameMatchesPattern("emf", "*.emf"));
-  EXPECT_FALSE(NameMatchesPattern("page.em", "*.emf"));
-  EXPECT_FALSE(NameMatchesPattern("x~emf1.tmp", "~emf*.tmp"));
-  EXPECT_FALSE(NameMatchesPattern("~emf1.tmp.old", "~emf*.tmp"));
-  EXPECT_FALSE(NameMatchesPattern("xy.tmp", "?.tmp"));
-  EXPECT_FALSE(NameMatchesPattern("", "?"));
-  // Many stars against a long name that does not match still ends promptly.
-  EXPECT_FALSE(NameMatchesPattern(std::string(5000, 'a'), "*a*a*a*a*a*b"));
 }
 
 TEST(FileSearch, EmptyArgumentsLeaveTheListAlone) {
