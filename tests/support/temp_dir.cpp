@@ -8,14 +8,24 @@
 
 namespace {
 
-// The end of every test folder's name: set by the double-byte runs, empty otherwise.
+// TestFolderTail in the ANSI code page.
 std::string FolderTail() {
-  char tail[MAX_PATH] = "";
-  const DWORD length = GetEnvironmentVariableA("QUILLOR_TEST_FOLDER_TAIL", tail, sizeof tail);
-  return length < sizeof tail ? std::string(tail, length) : std::string();
+  const std::wstring tail = TestFolderTail();
+  char ansi[2 * MAX_PATH] = "";
+  const int length = WideCharToMultiByte(CP_ACP, 0, tail.data(), static_cast<int>(tail.size()), ansi,
+                                         sizeof ansi, nullptr, nullptr);
+  return std::string(ansi, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 }  // namespace
+
+// Read in wide characters: Wine's GetEnvironmentVariableA ends a double-byte value after as
+// many bytes as it has characters ("ソ表" would come back as "ソ").
+std::wstring TestFolderTail() {
+  wchar_t tail[MAX_PATH] = L"";
+  const DWORD length = GetEnvironmentVariableW(L"QUILLOR_TEST_FOLDER_TAIL", tail, MAX_PATH);
+  return length < MAX_PATH ? std::wstring(tail, length) : std::wstring();
+}
 
 TempDir::TempDir() {
   char base[MAX_PATH];

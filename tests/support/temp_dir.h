@@ -19,5 +19,9 @@ class TempDir {
   std::string m_path;
 };
 
+// The end the double-byte runs give every test folder's name ("" otherwise), in the system's
+// characters.
+std::wstring TestFolderTail();
+
 // Removes a folder and everything in it.
 void RemoveTree(const std::string& path);
