@@ -6,9 +6,12 @@
 #include "ansi_code_page.h"
 
 std::string ProgramPath() {
-  char buffer[MAX_PATH];
+  // GetModuleFileNameA may cut a double-byte path short at a character boundary and report
+  // success (Wine does): a buffer twice the size shows such a path whole, and it is refused.
+  char buffer[2 * MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-  return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+  const std::string path(buffer, length < sizeof buffer ? length : 0);
+  return FitsPathBuffer(path) ? path : std::string();
 }
 
 std::string ProgramDirectory() {

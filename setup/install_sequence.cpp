@@ -5,9 +5,11 @@
 
 #include <winspool.h>
 
+#include "ansi_code_page.h"
 #include "file_copy.h"
 #include "install_printer.h"
 #include "installer_state.h"
+#include "path_parts.h"
 #include "pending_renames.h"
 #include "program_directory.h"
 #include "registry_key.h"
@@ -68,7 +70,7 @@ bool ReadSystemDirectory(std::string& directory) {
   char buffer[kSystemDirectoryCapacity] = "";
   const UINT length = Calls().getSystemDirectory(buffer, kSystemDirectoryCapacity);
   if (length == 0 || length >= kSystemDirectoryCapacity) return false;
-  directory = std::string(buffer, length) + "\\";
+  directory = WithTrailingBackslash(std::string(buffer, length), AnsiLeadBytes());
   return true;
 }
 

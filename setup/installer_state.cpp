@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "ansi_code_page.h"
+#include "dbcs_text.h"
 #include "setup_resource.h"
 #include "windows_family.h"
 
@@ -13,9 +15,12 @@ constexpr int kMonitorNameCapacity = 63;
 }  // namespace
 
 std::string LoadResourceString(HINSTANCE instance, UINT id, int capacity) {
-  std::vector<char> buffer(static_cast<std::size_t>(capacity), '\0');
-  const int length = LoadStringA(instance, id, buffer.data(), capacity);
-  return std::string(buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+  // LoadStringA may cut by bytes: one byte more than the capacity shows the character that
+  // straddles its end whole, and the cut is then made before it.
+  std::vector<char> buffer(static_cast<std::size_t>(capacity) + 1, '\0');
+  const int length = LoadStringA(instance, id, buffer.data(), capacity + 1);
+  const std::string text(buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+  return CutAtCharacter(text, static_cast<std::size_t>(capacity) - 1, AnsiLeadBytes());
 }
 
 InstallerState LoadInstallerState(HINSTANCE instance, const char* commandLine) {

@@ -16,5 +16,6 @@ struct InstallerState {
 // Reads the version word, the quiet flag and the two strings.
 InstallerState LoadInstallerState(HINSTANCE instance, const char* commandLine);
 
-// A string of the table, cut to `capacity` characters with the terminating NUL.
+// A string of the table, cut to `capacity` bytes with the terminating NUL, at a character
+// boundary of the ANSI code page.
 std::string LoadResourceString(HINSTANCE instance, UINT id, int capacity);

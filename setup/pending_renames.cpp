@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ansi_code_page.h"
+#include "path_parts.h"
 #include "pending_rename_walk.h"
 #include "registry_key.h"
 #include "setup_calls.h"
@@ -48,8 +50,11 @@ void CancelInRegistry(const std::string& path) {
 void CancelInWininit(const std::string& path) {
   char windowsDirectory[kWindowsDirectoryCapacity] = "";
   const UINT length = Calls().getWindowsDirectory(windowsDirectory, kWindowsDirectoryCapacity);
-  if (length == 0 || length >= kWindowsDirectoryCapacity) return;
-  const std::string wininit = std::string(windowsDirectory, length) + kWininitFile;
+  std::string wininit;
+  if (length == 0 || length >= kWindowsDirectoryCapacity ||
+      !JoinPath(std::string(windowsDirectory, length), kWininitFile, wininit, AnsiLeadBytes())) {
+    return;
+  }
   std::vector<char> pending(kWorkBufferSize, '\0');
   Calls().getPrivateProfileString(kWininitRenameSection, kWininitDeleteKey, "", pending.data(),
                                   kWorkBufferSize, wininit.c_str());

@@ -1,8 +1,9 @@
 #include "printer_records.h"
 
+#include "ansi_code_page.h"
+#include "dbcs_text.h"
 #include "path_parts.h"
 #include "setup_texts.h"
-#include "ansi_code_page.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ constexpr DWORD kDevModeFields = DM_ORIENTATION | DM_PAPERSIZE | DM_SCALE | DM_N
                                  DM_MEDIATYPE;
 
 void CopyName(BYTE* target, std::size_t capacity, const char* name) {
-  lstrcpynA(reinterpret_cast<char*>(target), name, static_cast<int>(capacity));
+  CopyIntoBuffer(name, reinterpret_cast<char*>(target), capacity, AnsiLeadBytes());
 }
 
 }  // namespace

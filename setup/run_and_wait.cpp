@@ -4,13 +4,15 @@
 
 #include <windows.h>
 
+#include "ansi_code_page.h"
+#include "dbcs_text.h"
 #include "setup_calls.h"
 
 namespace {
 
 constexpr std::size_t kCommandLineCapacity = 2048;
 constexpr char kNoWaitSuffix = '&';
-constexpr char kShowSuffix = '|';
+constexpr char kSuffixes[] = "&|";  // '&' starts without waiting, '|' is only dropped
 
 // The two handles CreateProcessA returns, closed once on every path.
 class ProcessHandles {
@@ -46,9 +48,11 @@ int RunAndWait(const char* commandLine) {
   char buffer[kCommandLineCapacity];
   std::memcpy(buffer, commandLine, length + 1);
   bool wait = true;
-  if (length > 0 && (buffer[length - 1] == kNoWaitSuffix || buffer[length - 1] == kShowSuffix)) {
-    wait = buffer[length - 1] != kNoWaitSuffix;
-    buffer[length - 1] = '\0';
+  // Only a suffix that is a character of its own: '|' may be the second byte of one.
+  const std::size_t suffix = FindLastCharacter(commandLine, kSuffixes, AnsiLeadBytes());
+  if (suffix != std::string::npos && suffix + 1 == length) {
+    wait = buffer[suffix] != kNoWaitSuffix;
+    buffer[suffix] = '\0';
   }
 
   ProcessHandles process;
@@ -66,5 +70,5 @@ int RunAndWait(const char* commandLine) {
 }
 
 std::string ProgramCommandLine(const std::string& path) {
-  return path.find(' ') == std::string::npos ? path : '"' + path + '"';
+  return FindLastCharacter(path, " ", AnsiLeadBytes()) == std::string::npos ? path : '"' + path + '"';
 }

@@ -31,7 +31,7 @@ constexpr const char kSessionManagerKey[] = "SYSTEM\\CurrentControlSet\\Control\
 constexpr const wchar_t kPendingRenamesValue[] = L"PendingFileRenameOperations";
 // The prefix with which the system's own rename calls write the paths of the entries.
 constexpr const char16_t kNtPathPrefix[] = u"\\??\\";
-constexpr const char kWininitFile[] = "\\wininit.ini";
+constexpr const char kWininitFile[] = "wininit.ini";
 constexpr const char kWininitRenameSection[] = "Rename";
 constexpr const char kWininitDeleteKey[] = "NUL";
 

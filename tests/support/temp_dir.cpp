@@ -6,15 +6,20 @@
 
 #include "scoped_handle.h"
 
+// Read in wide characters: Wine's GetEnvironmentVariableA ends a double-byte value after as
+// many bytes as it has characters ("ソ表" would come back as "ソ").
+std::wstring TestFolderTailWide() {
+  wchar_t tail[MAX_PATH] = L"";
+  const DWORD length = GetEnvironmentVariableW(L"QUILLOR_TEST_FOLDER_TAIL", tail, MAX_PATH);
+  return length < MAX_PATH ? std::wstring(tail, length) : std::wstring();
+}
+
 std::string TestFolderTail() {
-  // Read wide and converted: Wine's GetEnvironmentVariableA cuts double-byte values short.
-  wchar_t wide[MAX_PATH] = L"";
-  const DWORD length = GetEnvironmentVariableW(L"QUILLOR_TEST_FOLDER_TAIL", wide, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return std::string();
-  char tail[MAX_PATH * 2] = "";
-  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(length), tail,
-                                        sizeof tail, nullptr, nullptr);
-  return std::string(tail, bytes > 0 ? bytes : 0);
+  const std::wstring tail = TestFolderTailWide();
+  char ansi[2 * MAX_PATH] = "";
+  const int length = WideCharToMultiByte(CP_ACP, 0, tail.data(), static_cast<int>(tail.size()), ansi,
+                                         sizeof ansi, nullptr, nullptr);
+  return std::string(ansi, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 TempDir::TempDir() {

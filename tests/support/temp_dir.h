@@ -23,5 +23,8 @@ class TempDir {
   std::string m_path;
 };
 
+// The same end in wide characters.
+std::wstring TestFolderTailWide();
+
 // Removes a folder and everything in it.
 void RemoveTree(const std::string& path);

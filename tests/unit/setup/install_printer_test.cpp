@@ -6,6 +6,7 @@
 #include "fake_windows.h"
 #include "install_printer.h"
 #include "program_directory.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -108,6 +109,21 @@ TEST_F(InstallPrinterTest, On9xOneDriverFileAndNoPrintProcessor) {
   }
   // Only Windows 95 is announced, before anything else.
   EXPECT_EQ(Fake().log.front(), "MessageBox (null)|IsNT95");
+}
+
+// In the double-byte runs the folders end in a character whose second byte is '\' (code
+// page 932) or a letter (949): each still gets a backslash of its own.
+TEST_F(InstallPrinterTest, SpoolerFoldersEndingInADoubleByteNameGetTheirOwnBackslash) {
+  const TempDir driverFolder;
+  const TempDir processorFolder;
+  Fake().driverDirectory = driverFolder.path();
+  Fake().processorDirectory = processorFolder.path();
+  ASSERT_EQ(InstallPrinter(), 0);
+  EXPECT_EQ(Fake().driverRecord[3], driverFolder.file("plinthdrv.dll"));
+  EXPECT_EQ(Fake().Entries("CopyFile")[3],
+            Copy(setupFolder + "UNIRES.DLL", driverFolder.file("3\\UNIRES.DLL")));
+  EXPECT_EQ(Fake().Entries("CopyFile")[5],
+            Copy(setupFolder + "winxp\\quillproc.dll", processorFolder.file("quillproc.dll")));
 }
 
 TEST_F(InstallPrinterTest, FailedDriverFileCopiesAreSilent) {

@@ -6,6 +6,7 @@
 #include "fake_windows.h"
 #include "install_sequence.h"
 #include "program_directory.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -88,6 +89,17 @@ TEST_F(InstallSequenceTest, On98RegistersThe9xMonitorAndCleansWininit) {
   EXPECT_EQ(Fake().Entries("GetWindowsDirectory").size(), 1u);
   EXPECT_TRUE(Fake().Entries("RegOpenKeyEx " + kSessionManager).empty());
   EXPECT_TRUE(Fake().Entries("AddPrintProcessor").empty());
+}
+
+// In the double-byte runs the folder ends in a character whose second byte is '\' (code
+// page 932) or a letter (949): it still gets a backslash of its own.
+TEST_F(InstallSequenceTest, ASystemFolderEndingInADoubleByteNameGetsItsOwnBackslash) {
+  const TempDir system;
+  Fake().systemDirectory = system.path();
+  EXPECT_EQ(Run(), kSetupCompleted);
+  EXPECT_EQ(Fake().Entries("CopyFile")[2],
+            "CopyFile " + setupFolder + "unquill.exe -> " + system.file("unquill.exe") + " overwrite");
+  EXPECT_EQ(StringValue(*Fake().Value(kUninstallEntry, "UninstallString")), system.file("unquill.exe") + '\0');
 }
 
 TEST_F(InstallSequenceTest, AnEarlierInstallationIsUninstalledFirstAndAwaited) {

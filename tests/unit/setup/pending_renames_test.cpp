@@ -40,6 +40,16 @@ TEST_F(PendingRenamesOnNt, WritesTheValueBackWideWithItsTypeAndShorterSize) {
   EXPECT_TRUE(Fake().openKeys.empty());
 }
 
+// In the double-byte runs the path names a folder that ends in a double-byte name.
+TEST_F(PendingRenamesOnNt, FindsTheUninstallerInTheSystemsCharacters) {
+  const std::wstring tail = TestFolderTailWide();
+  const std::u16string other = Pair(u"C:\\a.tmp", u"");
+  StoreValue(REG_MULTI_SZ,
+             Data(Pair(u"\\??\\C:\\q" + std::u16string(tail.begin(), tail.end()) + u"\\unquill.exe", u"") + other + u'\0'));
+  CancelPendingDeletion(true, "C:\\q" + TestFolderTail() + "\\unquill.exe");
+  EXPECT_EQ(StoredValue()->data, Data(other + u'\0'));
+}
+
 TEST_F(PendingRenamesOnNt, LeavesAValueWithoutTheUninstallerUntouched) {
   StoreValue(REG_MULTI_SZ, Data(Pair(u"C:\\\u0416.tmp", u"") + u'\0'));
   CancelPendingDeletion(true, kUninstaller);
@@ -84,10 +94,11 @@ class PendingRenamesOn9x : public testing::Test {
 };
 
 TEST_F(PendingRenamesOn9x, RemovesTheUninstallersDeletionFromWininit) {
-  WritePrivateProfileStringA("Rename", "NUL", kUninstaller.c_str(), wininit.c_str());
+  const std::string uninstaller = windows.file("unquill.exe");
+  WritePrivateProfileStringA("Rename", "NUL", uninstaller.c_str(), wininit.c_str());
   WritePrivateProfileStringA("Rename", "C:\\new.dll", "C:\\old.dll", wininit.c_str());
   SetLastError(5);
-  CancelPendingDeletion(false, kUninstaller);
+  CancelPendingDeletion(false, uninstaller);
   EXPECT_EQ(Wininit().find("NUL="), std::string::npos);
   EXPECT_NE(Wininit().find("C:\\new.dll=C:\\old.dll"), std::string::npos);
   EXPECT_EQ(GetLastError(), 0u);

@@ -35,10 +35,14 @@ TEST_F(RunAndWaitTest, ABarAtTheEndIsDroppedAndTheProgramAwaited) {
   EXPECT_EQ(RunAndWait("prog.exe|"), 3);
   EXPECT_EQ(Fake().log[0], "CreateProcess prog.exe");
   EXPECT_EQ(Fake().log[1], "Wait process forever");
-  // Only the last character counts.
+  // Only the last character counts, and a '|' that ends a two-byte character ('－' is 81 7C
+  // in code page 932) is none.
   Fake().log.clear();
   RunAndWait("a&b|");
   EXPECT_EQ(Fake().log[0], "CreateProcess a&b");
+  Fake().log.clear();
+  RunAndWait("prog.exe \x81|");
+  EXPECT_EQ(Fake().log[0], IsDBCSLeadByte(0x81) ? "CreateProcess prog.exe \x81|" : "CreateProcess prog.exe \x81");
 }
 
 TEST_F(RunAndWaitTest, FailuresGiveMinusOneOrTheWaitResultAndCloseTheHandles) {

@@ -6,6 +6,7 @@
 #include "installer_state.h"
 #include "setup_error.h"
 #include "setup_resource.h"
+#include "setup_test_strings.h"
 
 namespace {
 
@@ -23,6 +24,22 @@ TEST_F(SetupErrorTest, LoadsTheStringsOfTheInstaller) {
   EXPECT_TRUE(LoadInstallerState(GetModuleHandleA(nullptr), "x").quiet);
   Fake().versionWord = kWin98Word;
   EXPECT_FALSE(LoadInstallerState(GetModuleHandleA(nullptr), "").isNt);
+}
+
+// The longest run of whole characters, as the platform's CharNextA walks them, within `bytes`.
+std::string WholeCharacters(const std::string& text, std::size_t bytes) {
+  const char* end = text.c_str();
+  for (const char* next = CharNextA(end); next != end && next <= text.c_str() + bytes; next = CharNextA(end)) {
+    end = next;
+  }
+  return std::string(text.c_str(), end);
+}
+
+TEST_F(SetupErrorTest, AStringCutToItsBufferEndsBeforeACharacterThatWouldNotFit) {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  const std::string whole = LoadResourceString(instance, IDS_TEST_CUT_IN_A_CHARACTER, 1024);
+  const std::string cut = LoadResourceString(instance, IDS_TEST_CUT_IN_A_CHARACTER, 63);
+  EXPECT_EQ(cut, WholeCharacters(whole, 62));
 }
 
 TEST_F(SetupErrorTest, ShowsTheFilledTextUnderTheCaptionWithTheSystemsText) {
