@@ -2,11 +2,20 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
 
 constexpr char kDialogClass[] = "#32770";
+
+bool TextMatches(const char* text, const char* pattern) {
+  const std::string wanted = pattern;
+  if (wanted.empty() || wanted.back() != '*') return wanted == text;
+  if (wanted.size() > 1 && wanted.front() == '*')
+    return std::strstr(text, wanted.substr(1, wanted.size() - 2).c_str()) != nullptr;
+  return std::strncmp(text, pattern, wanted.size() - 1) == 0;
+}
 
 struct BoxSearch {
   const char* text;
@@ -20,10 +29,7 @@ BOOL CALLBACK MatchStatic(HWND child, LPARAM param) {
   if (lstrcmpiA(cls, "Static") != 0) return TRUE;
   char text[1024] = "";
   GetWindowTextA(child, text, sizeof text);
-  // A text ending in '*' asks for the texts that begin with the rest.
-  const std::size_t length = std::strlen(search->text);
-  const bool prefix = length > 0 && search->text[length - 1] == '*';
-  if (prefix ? std::strncmp(text, search->text, length - 1) == 0 : std::strcmp(text, search->text) == 0) {
+  if (TextMatches(text, search->text)) {
     search->found.push_back(GetParent(child));
     return FALSE;
   }

@@ -13,7 +13,7 @@ HWND FindOwnedWindow(HWND owner, const char* caption);
 
 // A visible message box (dialog class) showing `text` in one of its static controls.
 // Message boxes by their text; a text ending in '*' matches every text that begins with
-// the rest.
+// the rest, "*part*" every text holding the part.
 HWND FindMessageBox(const char* text);
 int CountMessageBoxes(const char* text);
 

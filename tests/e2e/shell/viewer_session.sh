@@ -45,15 +45,17 @@ spool_dir() {
   echo "$wine_dir/prefix/drive_c/windows/system32/spool/printers"
 }
 
-# A fresh copy of the viewer beside blank.emf, an empty spool directory.
-prepare_case() {
+# A fresh copy of the viewer beside blank.emf in the case's folder APP ("app" unless
+# named), an empty spool directory.
+prepare_case() {  # case [app folder name]
   case_dir=$build/e2e-shell/$1
+  app_dir=$case_dir/${2:-app}
   rm -rf "$case_dir"
-  mkdir -p "$case_dir/app"
+  mkdir -p "$app_dir"
   for exe in folium.exe folium98.exe foliumnt.exe; do
-    cp "$build/bin/folium.exe" "$case_dir/app/$exe"
+    cp "$build/bin/folium.exe" "$app_dir/$exe"
   done
-  cp "$build/bin/blank.emf" "$build/bin/Rastra.dll" "$case_dir/app/"
+  cp "$build/bin/blank.emf" "$build/bin/Rastra.dll" "$app_dir/"
   mkdir -p "$(spool_dir)"
   find "$(spool_dir)" -maxdepth 1 -iname '*.spl' -delete
 }
@@ -65,7 +67,7 @@ spool_job() {  # number pages [text lines per page]
 }
 
 page_file_count() {  # [folder, the work folder beside the viewer by default]
-  find "${1:-$case_dir/app/work}" -maxdepth 1 -iname '*.emf' 2>/dev/null | wc -l
+  find "${1:-$app_dir/work}" -maxdepth 1 -iname '*.emf' 2>/dev/null | wc -l
 }
 
 # The prefix's temporary folder, which every program shares.
@@ -74,7 +76,7 @@ temp_dir() {
 }
 
 start_viewer() {  # exe name (QUILLOR_WIN_VERSION from the environment)
-  "$wine_run" "$wine_dir" "$case_dir/app/$1" </dev/null >"$case_dir/viewer.log" 2>&1 &
+  "$wine_run" "$wine_dir" "$app_dir/$1" </dev/null >"$case_dir/viewer.log" 2>&1 &
   viewer_pid=$!
   driver wait-visible "$CAPTION" 30000 || fail "no window \"$CAPTION\""
 }
