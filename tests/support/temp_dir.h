@@ -2,11 +2,13 @@
 
 #include <string>
 
-// A fresh folder under the temporary directory, removed with its contents at the end.
 // The end of every test folder's name: a double-byte name in the double-byte runs
-// (QUILLOR_TEST_FOLDER_TAIL), empty otherwise.
+// (QUILLOR_TEST_FOLDER_TAIL), in the ANSI code page; empty otherwise.
 std::string TestFolderTail();
+// The same end in wide characters.
+std::wstring TestFolderTailWide();
 
+// A fresh folder under the temporary directory, removed with its contents at the end.
 class TempDir {
  public:
   TempDir();
@@ -22,9 +24,6 @@ class TempDir {
  private:
   std::string m_path;
 };
-
-// The same end in wide characters.
-std::wstring TestFolderTailWide();
 
 // Removes a folder and everything in it.
 void RemoveTree(const std::string& path);
