@@ -225,7 +225,7 @@ void MeasurePreview(const OffscreenBitmap& window, const CPageStore& store,
 void MeasureBoundedSearch(HDC dc, SIZE sheet) {
   const std::string text = "W";
   const auto widthAt = [dc, &text](int height) {
-    const LOGFONTA logFont = WatermarkLogFont(height, 0);
+    const LOGFONTA logFont = WatermarkLogFont(height, 0, text.c_str());
     const HFONT font = CreateFontIndirectA(&logFont);
     const HGDIOBJ previous = SelectObject(dc, font);
     SIZE extent = {};

@@ -68,8 +68,10 @@ void DrawFrame(HDC dc, const RECT& r) {
 }
 
 // A header or footer: one line over the whole sheet, clipped at its edges, in the device
-// context's current font.
+// context's current font, or one like it with the text's glyphs where it lacks them (a
+// printer's Latin device font under a double-byte code page).
 void DrawSheetLine(HDC dc, const RECT& r, const std::string& text, UINT flags) {
+  const ScopedTextFont font(dc, text.c_str());
   RECT area = r;
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area, flags);
 }

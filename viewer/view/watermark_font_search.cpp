@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "framework/gdi_holders.h"
+#include "sheet_text.h"
 
 namespace {
 
@@ -16,9 +17,10 @@ constexpr int kFontSearchStep = 10;
 constexpr std::int64_t kFontHeightSlack = 2;
 constexpr std::int64_t kMaxFontHeightLimit = std::numeric_limits<int>::max() / 2;
 
-// The text's width in an upright watermark font of `height`, -1 when no font is made.
+// The text's width in the upright watermark font of `height`, the one it is drawn in but for
+// the angle; -1 when no font is made.
 int MeasureTextWidth(HDC dc, const std::string& text, int height) {
-  const LOGFONTA logFont = WatermarkLogFont(height, 0);
+  const LOGFONTA logFont = WatermarkLogFont(height, 0, text.c_str());
   CGdiObject<HFONT> font(CreateFontIndirectA(&logFont));
   if (!font.get()) return -1;
   CScopedSelect select(dc, font.get());
@@ -98,12 +100,13 @@ int WatermarkFontHeight(HDC dc, const char* text, const RECT& r) {
       key, [dc, &key](int height) { return MeasureTextWidth(dc, key.text, height); });
 }
 
-LOGFONTA WatermarkLogFont(int height, int escapement) {
+LOGFONTA WatermarkLogFont(int height, int escapement, const char* text) {
   LOGFONTA font;
   std::memset(&font, 0, sizeof font);
   font.lfHeight = height;
   font.lfEscapement = escapement;
   font.lfOrientation = escapement;
+  font.lfCharSet = TextCharset(text);
   std::strncpy(font.lfFaceName, kWatermarkFace, sizeof font.lfFaceName - 1);
   return font;
 }

@@ -38,5 +38,6 @@ int RememberedWatermarkFontHeight(const FontSearchKey& key,
 // 0 for none.
 int WatermarkFontHeight(HDC dc, const char* text, const RECT& r);
 
-// The watermark font: all zero but the height, the angle (tenths of a degree) and the face.
-LOGFONTA WatermarkLogFont(int height, int escapement);
+// The watermark font for `text`: all zero but the height, the angle (tenths of a degree), the
+// face and the character set the text needs (ANSI_CHARSET for ASCII, as 0 is).
+LOGFONTA WatermarkLogFont(int height, int escapement, const char* text);

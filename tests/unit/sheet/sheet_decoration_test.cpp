@@ -1,23 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "sheet_canvas.h"
 #include "sheet_renderer.h"
 #include "sheet_text.h"
 #include "test_pages.h"
+#include "watermark_font_search.h"
 
 namespace {
 
-// Draws one blank page's sheet into r on a canvas of w x h with the record selected.
+// Draws one blank page's sheet into r on a canvas of w x h with the record selected, in the
+// device font given (the canvas's own when null).
 struct DecoratedSheet {
-  DecoratedSheet(int w, int h, const RECT& r, const WatermarkRecord& record, int selection = 1)
+  DecoratedSheet(int w, int h, const RECT& r, const WatermarkRecord& record, int selection = 1,
+                 HFONT deviceFont = nullptr)
       : canvas(w, h), sheet(r) {
     pages.AddBlank(210, 297);
     options.pageBorder = kPageBorderNone;
     options.watermarks = {record};
     options.watermarkSel = selection;
+    if (deviceFont) SelectObject(canvas.dc(), deviceFont);
     drawn = DrawSheet(canvas.dc(), r, pages.entries(), {}, 0, options, SelectedWatermark(options));
   }
 
@@ -44,6 +49,97 @@ TEST(SheetHeaderAndFooter, AreOneLineCentredOverTheWholeSheetAtItsTopAndBottom) 
   EXPECT_NEAR((bottom.left + bottom.right) / 2, 230, 2);
   EXPECT_GT(bottom.bottom, r.bottom - 8);
   EXPECT_GT(bottom.top, r.bottom - 30);
+}
+
+HFONT MakeFont(const char* face, BYTE charset, int height, int escapement = 0) {
+  LOGFONTA logFont = {};
+  logFont.lfHeight = height;
+  logFont.lfEscapement = escapement;
+  logFont.lfOrientation = escapement;
+  logFont.lfCharSet = charset;
+  lstrcpynA(logFont.lfFaceName, face, LF_FACESIZE);
+  return CreateFontIndirectA(&logFont);
+}
+
+// `text` drawn on a white canvas as a header is, in `font`.
+void DrawLineIn(const SheetCanvas& canvas, HFONT font, const std::string& text, const RECT& r) {
+  FillRect(canvas.dc(), &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  CScopedSelect select(canvas.dc(), font);
+  RECT area = r;
+  DrawTextA(canvas.dc(), text.c_str(), static_cast<int>(text.size()), &area,
+            DT_CENTER | DT_SINGLELINE);
+}
+
+// A text of the double-byte code page in force and, for reference, a font that has its
+// glyphs, chosen by name; none under code pages without such a font here.
+struct DoubleByteSample {
+  std::string text;
+  const char* face;
+  BYTE charset;
+};
+
+std::optional<DoubleByteSample> SampleOfCodePage() {
+  // "申請書" (application form), in Japanese kanji and Korean hanja alike; this source is UTF-8.
+  wchar_t wide[16] = {};
+  MultiByteToWideChar(CP_UTF8, 0, "\xE7\x94\xB3\xE8\xAB\x8B\xE6\x9B\xB8", -1, wide, 16);
+  char text[16] = {};
+  WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+  switch (GetACP()) {
+    case 932: return DoubleByteSample{text, "IPAGothic", SHIFTJIS_CHARSET};
+    case 949: return DoubleByteSample{text, "NanumGothic", HANGUL_CHARSET};
+    default: return std::nullopt;
+  }
+}
+
+// The share of the dark pixels of `drawn` with a dark pixel of `reference` at most `reach`
+// pixels away: the same glyphs give nearly 1, others (boxes, Latin letters) far less.
+double ShareOfInkNear(const SheetCanvas& drawn, const SheetCanvas& reference, int reach) {
+  int dark = 0, nearby = 0;
+  for (int y = 0; y < drawn.height(); ++y) {
+    for (int x = 0; x < drawn.width(); ++x) {
+      if (!drawn.IsDark(x, y)) continue;
+      ++dark;
+      const RECT around = {x - reach, y - reach, x + reach + 1, y + reach + 1};
+      nearby += reference.CountDark(around) > 0 ? 1 : 0;
+    }
+  }
+  return dark == 0 ? 0 : double(nearby) / dark;
+}
+
+void ExpectSameGlyphs(const SheetCanvas& drawn, const SheetCanvas& reference) {
+  const int ink = drawn.CountDark(drawn.Whole());
+  const int referenceInk = reference.CountDark(reference.Whole());
+  ASSERT_GT(referenceInk, 100);
+  EXPECT_NEAR(ink, referenceInk, referenceInk / 5);
+  EXPECT_GT(ShareOfInkNear(drawn, reference, 2), 0.9);
+  EXPECT_GT(ShareOfInkNear(reference, drawn, 2), 0.9);
+}
+
+TEST(SheetHeaderAndFooter, DoubleByteTextHasItsGlyphsEvenWhereTheDeviceFontLacksThem) {
+  const std::optional<DoubleByteSample> sample = SampleOfCodePage();
+  if (!sample) GTEST_SKIP() << "needs code page 932 or 949";
+  // A printer's default font is a Latin one of the ANSI character set.
+  const CGdiObject<HFONT> latin(MakeFont("Times New Roman", ANSI_CHARSET, -24));
+  const RECT r = {10, 10, 410, 110};
+  DecoratedSheet header(420, 120, r, {"h", sample->text, kWatermarkTypeHeader}, 1, latin.get());
+  ASSERT_TRUE(header.drawn);
+  TEXTMETRICA latinMetrics = {};
+  GetTextMetricsA(header.canvas.dc(), &latinMetrics);
+  // The same line in the reference font, as tall as the device font.
+  const CGdiObject<HFONT> font(MakeFont(sample->face, sample->charset, latinMetrics.tmHeight));
+  SheetCanvas reference(420, 120);
+  DrawLineIn(reference, font.get(), sample->text, r);
+  ExpectSameGlyphs(header.canvas, reference);
+
+  // A text of ASCII only keeps the device font.
+  const std::string ascii = "Header line";
+  DecoratedSheet asciiHeader(420, 120, r, {"h", ascii, kWatermarkTypeHeader}, 1, latin.get());
+  SheetCanvas inLatin(420, 120);
+  DrawLineIn(inLatin, latin.get(), ascii, r);
+  EXPECT_EQ(asciiHeader.canvas.CountDark(r), inLatin.CountDark(r));
+  const RECT drawnBounds = asciiHeader.canvas.DarkBounds(r);
+  const RECT latinBounds = inLatin.DarkBounds(r);
+  EXPECT_TRUE(EqualRect(&drawnBounds, &latinBounds));
 }
 
 TEST(SheetHeaderAndFooter, TextWiderThanTheSheetIsClippedAtItsEdges) {
@@ -101,6 +197,34 @@ TEST(OutlineWatermark, IsCentredOnTheSheetAndRunsUpAtFortyFiveDegrees) {
   const double diagonal = std::hypot(bounds.right - bounds.left, bounds.bottom - bounds.top);
   EXPECT_LT(diagonal, 400 + 60);
   EXPECT_GT(diagonal, 400 * 0.6);
+}
+
+TEST(OutlineWatermark, DoubleByteTextIsStrokedWithItsGlyphs) {
+  const std::optional<DoubleByteSample> sample = SampleOfCodePage();
+  if (!sample) GTEST_SKIP() << "needs code page 932 or 949";
+  const RECT r = {0, 0, 400, 400};
+  DecoratedSheet sheet(400, 400, r, {"w", sample->text, kWatermarkTypeOutline});
+  ASSERT_TRUE(sheet.drawn);
+
+  // The same text stroked by hand in the reference font, two steps below the size at which
+  // it reaches the sheet's side in that font.
+  SheetCanvas reference(400, 400);
+  FillRect(reference.dc(), &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  const int height = SearchWatermarkFontHeight(400, 4000, [&](int h) {
+    const CGdiObject<HFONT> upright(MakeFont(sample->face, sample->charset, h));
+    const CScopedSelect select(reference.dc(), upright.get());
+    SIZE extent = {};
+    GetTextExtentPoint32A(reference.dc(), sample->text.c_str(),
+                          static_cast<int>(sample->text.size()), &extent);
+    return static_cast<int>(extent.cx);
+  });
+  ASSERT_GT(height, 20);
+  const CGdiObject<HFONT> turned(MakeFont(sample->face, sample->charset, height - 20, 450));
+  {
+    const CScopedSelect select(reference.dc(), turned.get());
+    StrokeTextOutline(reference.dc(), sample->text.c_str(), r, 45);
+  }
+  ExpectSameGlyphs(sheet.canvas, reference);
 }
 
 TEST(OutlineWatermark, IsStrokedNotFilled) {

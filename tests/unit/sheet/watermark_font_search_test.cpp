@@ -68,7 +68,7 @@ TEST(WatermarkFontSearch, RepeatedInputsAreNotSearchedAgain) {
 
 // The width of `text` in the upright watermark font of `height` on `dc`.
 int WidthAt(HDC dc, const std::string& text, int height) {
-  const LOGFONTA logFont = WatermarkLogFont(height, 0);
+  const LOGFONTA logFont = WatermarkLogFont(height, 0, text.c_str());
   const HFONT font = CreateFontIndirectA(&logFont);
   const HGDIOBJ previous = SelectObject(dc, font);
   SIZE extent = {};
@@ -105,7 +105,7 @@ TEST(WatermarkFontHeightOnADevice, ANarrowTextIsDrawnAsWideAsTheSmallerSideToo) 
 }
 
 TEST(WatermarkFontHeightOnADevice, TheFontStartsAllZeroButHeightAngleAndFace) {
-  const LOGFONTA font = WatermarkLogFont(130, 450);
+  const LOGFONTA font = WatermarkLogFont(130, 450, "CONFIDENTIAL");
   EXPECT_EQ(font.lfHeight, 130);
   EXPECT_EQ(font.lfEscapement, 450);
   EXPECT_EQ(font.lfOrientation, 450);
