@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "dc_state.h"
-#include "exported_function.h"
 #include "watermark_font_search.h"
 
 namespace {
@@ -14,16 +13,6 @@ constexpr int kOutlinePenWidth = 2;
 constexpr COLORREF kOutlineColour = RGB(0, 0, 0);
 // The drawing font stands two search steps below the first height that reached the side.
 constexpr int kDrawingFontBelowSearch = 20;
-
-// GetACP is looked up at run time: the import list holds only calls confirmed on both 95
-// and NT 4.0. 0 where it is missing.
-UINT AnsiCodePage() {
-  static const UINT codePage = [] {
-    const auto getAcp = ExportedFunction<UINT(WINAPI*)()>("KERNEL32.DLL", "GetACP");
-    return getAcp ? getAcp() : 0u;
-  }();
-  return codePage;
-}
 
 // The character set of the Windows ANSI code pages; any other is left to the mapper.
 BYTE CharsetOfCodePage(UINT codePage) {
@@ -73,7 +62,7 @@ HFONT FontWithGlyphsOf(HDC dc, const char* text) {
 }  // namespace
 
 BYTE TextCharset(const char* text) {
-  return IsAscii(text) ? ANSI_CHARSET : CharsetOfCodePage(AnsiCodePage());
+  return IsAscii(text) ? ANSI_CHARSET : CharsetOfCodePage(GetACP());
 }
 
 ScopedTextFont::ScopedTextFont(HDC dc, const char* text)
