@@ -52,6 +52,19 @@ std::string CutAtCharacter(const std::string& text, std::size_t maxBytes, const 
   }
 }
 
+std::size_t CountCharacters(const std::string& text, const LeadByteSet& lead) {
+  std::size_t count = 0;
+  for (std::size_t at = 0; at < text.size(); at = NextCharacter(text, at, lead)) ++count;
+  return count;
+}
+
+std::string WithoutCutCharacter(const std::string& text, const LeadByteSet& lead) {
+  std::size_t last = 0;
+  for (std::size_t at = 0; at < text.size(); at = NextCharacter(text, at, lead)) last = at;
+  const bool cut = !text.empty() && last + 1 == text.size() && lead.IsLead(text[last]);
+  return cut ? text.substr(0, last) : text;
+}
+
 void CopyIntoBuffer(const std::string& text, char* buffer, std::size_t capacity,
                     const LeadByteSet& lead) {
   if (capacity == 0) return;

@@ -41,6 +41,13 @@ std::size_t FindLastCharacter(const std::string& text, const char* characters,
 // The first `maxBytes` bytes of the text or fewer, never ending in half a character.
 std::string CutAtCharacter(const std::string& text, std::size_t maxBytes, const LeadByteSet& lead);
 
+// The number of characters of the text, a lead byte standing alone counting as one.
+std::size_t CountCharacters(const std::string& text, const LeadByteSet& lead);
+
+// The text without a last lead byte that stands alone: what is left of a character whose
+// trail the platform cut off (the 9x family cuts a value read into a fixed buffer by bytes).
+std::string WithoutCutCharacter(const std::string& text, const LeadByteSet& lead);
+
 // Copies the text into a buffer of `capacity` bytes (its terminating NUL included), cut at
 // a character boundary; an empty string when capacity is 0.
 void CopyIntoBuffer(const std::string& text, char* buffer, std::size_t capacity,

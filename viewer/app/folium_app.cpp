@@ -1,12 +1,13 @@
 #include "folium_app.h"
 
-#include <cstdio>
 
 #include "about_dlg.h"
+#include "ansi_code_page.h"
 #include "app_names.h"
 #include "app_paths.h"
 #include "common_controls.h"
 #include "file_search.h"
+#include "formatted_text.h"
 #include "job_discovery.h"
 #include "main_frame.h"
 #include "page_export.h"
@@ -24,8 +25,10 @@
 char g_szOptionFile[MAX_PATH] = "";
 
 CFoliumApp::CFoliumApp() {
-  const std::string optionFile = OptionFilePath(ProgramPath());
-  lstrcpynA(g_szOptionFile, optionFile.c_str(), sizeof g_szOptionFile);
+  // Empty, never cut, when the path would not fit: the watermark list is then neither read
+  // nor saved.
+  CopyIntoBuffer(OptionFilePath(ProgramPath()), g_szOptionFile, sizeof g_szOptionFile,
+                 AnsiLeadBytes());
 }
 
 CFoliumApp& FoliumApp() { return static_cast<CFoliumApp&>(*AfxGetApp()); }
@@ -54,9 +57,8 @@ bool CFoliumApp::InitInstance() {
   const std::string perUser = PerUserWorkDirectoryPath(TemporaryDirectory());
   m_strWorkDir = ChooseWorkDirectory(besideProgram, perUser);
   if (m_strWorkDir.empty()) {
-    char text[1024];
-    std::snprintf(text, sizeof text, kNoWorkDirectoryFormat, besideProgram.c_str(), perUser.c_str());
-    DoMessageBox(text, MB_OK | MB_ICONSTOP);
+    DoMessageBox(FormatText(kNoWorkDirectoryFormat, besideProgram.c_str(), perUser.c_str()).c_str(),
+                 MB_OK | MB_ICONSTOP);
   }
   ReloadJob();
   if (CDocument* document = GetDocTemplate()->GetDocument()) document->UpdateAllViews(nullptr);

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "app/app_names.h"
-#include "format_text.h"
 #include "export_texts.h"
+#include "formatted_text.h"
 #include "image_writer.h"
 #include "message_box.h"
 #include "rastra/rastra.h"
@@ -102,9 +102,7 @@ void ReportUnsavedPages(HWND owner, const ExportSummary& summary) {
   if (summary.failedPages == 0) return;
   std::string text = FormatText(kPagesNotSavedFormat, summary.failedPages, summary.pageCount);
   if (summary.writerMissing) {
-    char missing[512];
-    std::snprintf(missing, sizeof missing, kImageWriterMissingFormat, ImageWriterLibraryPath().c_str());
-    text += missing;
+    text += FormatText(kImageWriterMissingFormat, ImageWriterLibraryPath().c_str());
   }
   ShowMessageBox(owner, text.c_str(), kAppTitle, MB_OK | MB_ICONEXCLAMATION);
 }

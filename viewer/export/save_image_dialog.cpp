@@ -17,11 +17,13 @@ std::string DialogFilter(const char* patterns) {
   return filter;
 }
 
+// A folder that filled the buffer may have been cut into another folder, or into half a
+// character: the default stands in for it.
 std::string RememberedFolder(const char* key) {
   char folder[kSaveImagePathChars] = "";
-  GetProfileStringA(kProfileSection, key, kDefaultSaveImagePath, folder,
-                    sizeof folder);
-  return folder;
+  const DWORD length =
+      GetProfileStringA(kProfileSection, key, kDefaultSaveImagePath, folder, sizeof folder);
+  return length + 1 < sizeof folder ? folder : kDefaultSaveImagePath;
 }
 
 }  // namespace

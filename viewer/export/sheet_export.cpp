@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "app/app_names.h"
-#include "format_text.h"
+#include "formatted_text.h"
 #include "image_writers.h"
 #include "message_box.h"
 #include "path_parts.h"

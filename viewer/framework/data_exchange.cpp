@@ -1,16 +1,17 @@
 #include "data_exchange.h"
 
-#include <cstdio>
 #include <vector>
 
+#include "ansi_code_page.h"
 #include "dialog.h"
 #include "dialog_integer.h"
+#include "formatted_text.h"
 #include "win_app.h"
 
 namespace {
 
-// An integer field is read as its first 31 characters.
-constexpr int kIntegerFieldChars = 32;
+// An integer field is read as its first 31 bytes, cut at a character boundary.
+constexpr std::size_t kIntegerFieldBytes = 31;
 
 std::string WindowText(HWND hwnd) {
   const int length = GetWindowTextLengthA(hwnd);
@@ -47,9 +48,8 @@ void DDX_Text(CDataExchange* dx, int id, int& value) {
     SetWindowTextA(control, std::to_string(value).c_str());
     return;
   }
-  char text[kIntegerFieldChars] = "";
-  GetWindowTextA(control, text, sizeof text);
-  if (!ParseDialogInteger(text, value)) {
+  const std::string text = CutAtCharacter(WindowText(control), kIntegerFieldBytes, AnsiLeadBytes());
+  if (!ParseDialogInteger(text.c_str(), value)) {
     AfxMessageBox(kParseIntegerText);
     dx->Fail();
   }
@@ -71,10 +71,10 @@ void DDX_Text(CDataExchange* dx, int id, std::string& value, int maxChars) {
   if (!control) return;
   if (!dx->m_bSaveAndValidate) {
     if (IsEdit(control)) ::SendMessageA(control, EM_LIMITTEXT, maxChars, 0);
-  } else if (static_cast<int>(WindowText(control).size()) > maxChars) {
-    char message[64];
-    std::snprintf(message, sizeof message, kTooManyCharactersFormat, maxChars);
-    AfxMessageBox(message);
+  } else if (CountCharacters(WindowText(control), AnsiLeadBytes()) >
+             static_cast<std::size_t>(maxChars)) {
+    // Characters, as the message says and as an edit of the NT family counts its limit.
+    AfxMessageBox(FormatText(kTooManyCharactersFormat, maxChars).c_str());
     dx->Fail();
     return;
   }

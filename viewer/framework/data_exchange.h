@@ -37,8 +37,8 @@ constexpr const char kTooManyCharactersFormat[] = "Enter no more than %d charact
 void DDX_Text(CDataExchange* dx, int id, int& value);
 // A control's text, of any length.
 void DDX_Text(CDataExchange* dx, int id, std::string& value);
-// A control's text; longer than `maxChars` is refused when taken, and an edit accepts no
-// more than that when shown.
+// A control's text; longer than `maxChars` characters (a double-byte character counts
+// once) is refused when taken, and an edit accepts no more than that when shown.
 void DDX_Text(CDataExchange* dx, int id, std::string& value, int maxChars);
 // The selected index of a combo box; an index outside the list leaves no selection.
 void DDX_CBIndex(CDataExchange* dx, int id, int& index);

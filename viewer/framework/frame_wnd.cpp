@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "ansi_code_page.h"
 #include "document.h"
 #include "framework_ids.h"
 #include "resource_strings.h"
@@ -256,7 +257,7 @@ LRESULT CFrameWnd::OnNotify(NMHDR* header) {
     // Tooltips of the toolbar's buttons: the second part of the command's string.
     auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
     const std::string tip = ResourceStringPart(LoadResourceString(header->idFrom), 1);
-    lstrcpynA(info->szText, tip.c_str(), sizeof info->szText);
+    CopyIntoBuffer(tip, info->szText, sizeof info->szText, AnsiLeadBytes());
     info->lpszText = info->szText;
     return 0;
   }

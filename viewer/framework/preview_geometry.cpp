@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "formatted_text.h"
 #include "preview_texts.h"
 #include "scroll_metrics.h"
 
@@ -118,11 +119,6 @@ UINT ClampCurrentPage(UINT current, UINT minPage, UINT maxPage, bool twoPages) {
 }
 
 std::string PreviewStatusText(UINT current, int shown) {
-  char text[64];
-  if (shown > 1) {
-    wsprintfA(text, kPreviewPagesFormat, current, current + 1);
-  } else {
-    wsprintfA(text, kPreviewPageFormat, current);
-  }
-  return text;
+  return shown > 1 ? FormatText(kPreviewPagesFormat, current, current + 1)
+                   : FormatText(kPreviewPageFormat, current);
 }

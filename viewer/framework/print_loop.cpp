@@ -1,9 +1,9 @@
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <string>
 
 #include "document.h"
+#include "formatted_text.h"
 #include "frame_wnd.h"
 #include "gdi_holders.h"
 #include "print_dialog.h"
@@ -51,17 +51,8 @@ class CPrintingSession {
 
 WORD DialogPageNumber(UINT page) { return static_cast<WORD>(std::min<UINT>(page, 0xFFFF)); }
 
-// Said once the main window takes input again, so the user can act on it at once. The
-// format takes the printer's name and two page counts (the second unused by some).
-void ReportPrintJobFailed(const char* format, const std::string& printer, UINT pages,
-                          UINT pageCount) {
-  const int length = std::snprintf(nullptr, 0, format, printer.c_str(), pages, pageCount);
-  if (length < 0) return;
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  std::snprintf(&text[0], text.size(), format, printer.c_str(), pages, pageCount);
-  text.pop_back();
-  AfxMessageBox(text.c_str());
-}
+// Said once the main window takes input again, so the user can act on it at once.
+void ReportPrintJobFailed(const std::string& text) { AfxMessageBox(text.c_str()); }
 
 }  // namespace
 
@@ -178,12 +169,14 @@ bool CView::PrintJob(HDC hdc, CPrintInfo& info, const std::vector<UINT>& pages) 
   const UINT pageCount = static_cast<UINT>(pages.size());
   if (printed) {
     if (job.endDoc(hdc) > 0) return true;
-    ReportPrintJobFailed(kPrintJobRefusedFormat, settings.PrinterName(), pageCount, pageCount);
+    ReportPrintJobFailed(
+        FormatText(kPrintJobRefusedFormat, settings.PrinterName().c_str(), pageCount));
     return false;
   }
   job.abortDoc(hdc);
   if (!cancelled)
-    ReportPrintJobFailed(kPrintJobStoppedFormat, settings.PrinterName(), pagesTaken, pageCount);
+    ReportPrintJobFailed(
+        FormatText(kPrintJobStoppedFormat, settings.PrinterName().c_str(), pagesTaken, pageCount));
   return false;
 }
 

@@ -1,5 +1,6 @@
 #include "print_status_dlg.h"
 
+#include "formatted_text.h"
 #include "print_texts.h"
 
 namespace {
@@ -12,12 +13,6 @@ constexpr int kButtonWidth = 80;
 constexpr int kButtonHeight = 24;
 constexpr int kClientHeight = kMargin + 5 * kLineHeight + kMargin + kButtonHeight + kMargin;
 constexpr DWORD kBoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-
-std::string PageText(UINT page) {
-  char text[32];
-  wsprintfA(text, kPrintStatusPageFormat, page);
-  return text;
-}
 
 }  // namespace
 
@@ -70,7 +65,7 @@ HWND CPrintStatusDlg::AddControl(const char* className, const char* text, DWORD 
 }
 
 void CPrintStatusDlg::SetPage(UINT page) {
-  SetWindowTextA(m_pageText, PageText(page).c_str());
+  SetWindowTextA(m_pageText, FormatText(kPrintStatusPageFormat, page).c_str());
   UpdateWindow(m_hWnd);
 }
 

@@ -1,12 +1,12 @@
 #include "page_store.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <new>
 
 #include "app/app_names.h"
 #include "file_search.h"
+#include "formatted_text.h"
 #include "job_discovery.h"
 #include "message_box.h"
 #include "page_frame.h"
@@ -174,9 +174,7 @@ int CPageStore::ReloadJob() {
 }
 
 std::string LoadBlankFailedMessage(const std::string& blankFile) {
-  char text[512];
-  std::snprintf(text, sizeof text, kBlankMissingFormat, blankFile.c_str());
-  return kLoadBlankFailedText + std::string(text);
+  return kLoadBlankFailedText + FormatText(kBlankMissingFormat, blankFile.c_str());
 }
 
 std::string CPageStore::SecuredJobDirectory() const {
@@ -279,13 +277,7 @@ void CPageStore::ReportUnwrittenPages() {
   if (unwritten.cappedAt > 0) ShowStoreMessage(TooManyPagesMessage(unwritten.cappedAt));
   if (unwritten.count <= 0) return;
   const int kept = unwritten.of - unwritten.count;
-  const int length = std::snprintf(nullptr, 0, kDiskFullCutShortFormat, kept, unwritten.of,
-                                   m_strWorkDir.c_str());
-  if (length < 0) return;
-  std::vector<char> text(static_cast<std::size_t>(length) + 1);
-  std::snprintf(text.data(), text.size(), kDiskFullCutShortFormat, kept, unwritten.of,
-                m_strWorkDir.c_str());
-  ShowStoreMessage(text.data());
+  ShowStoreMessage(FormatText(kDiskFullCutShortFormat, kept, unwritten.of, m_strWorkDir.c_str()));
 }
 
 void CPageStore::ShowStoreMessage(const std::string& text) {

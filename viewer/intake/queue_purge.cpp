@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <new>
+#include <string>
 
 #include "message_box.h"
 
@@ -51,10 +52,10 @@ SpoolerCalls SetSpoolerCalls(const SpoolerCalls* calls) {
 }
 
 bool DeleteQueuedJobs(HWND owner) {
-  char name[sizeof kQueuePrinterName];
-  lstrcpynA(name, kQueuePrinterName, sizeof name);
+  // The call takes the name as a writable string.
+  std::string name = kQueuePrinterName;
   ScopedPrinter printer;
-  if (!g_spooler.openPrinter(name, printer.out(), nullptr) || !printer.get()) {
+  if (!g_spooler.openPrinter(&name[0], printer.out(), nullptr) || !printer.get()) {
     ShowMessageBox(owner, kOpenPrinterFailedText, kOpenPrinterFailedCaption, MB_OK);
     return false;
   }

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <new>
 
+#include "formatted_text.h"
 #include "message_box.h"
 #include "page_file_io.h"
 #include "page_file_name.h"
@@ -59,9 +59,7 @@ class SpoolFileView {
 }  // namespace
 
 std::string TooManyPagesMessage(std::size_t kept) {
-  char text[sizeof kTooManyPagesFormat + 20];
-  std::snprintf(text, sizeof text, kTooManyPagesFormat, static_cast<unsigned>(kept));
-  return text;
+  return FormatText(kTooManyPagesFormat, static_cast<unsigned>(kept));
 }
 
 int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,

@@ -1,11 +1,10 @@
 #include "options_dlg.h"
 
-#include <cstdio>
-
 #include "app_names.h"
 #include "data_exchange.h"
 #include "document.h"
 #include "folium_app.h"
+#include "formatted_text.h"
 #include "frame_wnd.h"
 #include "message_box.h"
 #include "resource.h"
@@ -85,10 +84,9 @@ void COptionsDlg::SaveWatermarkList() {
   if (SaveWatermarks(g_szOptionFile, m_settings.watermarks) ||
       m_settings.watermarks == m_savedWatermarks)
     return;
-  char text[1024];
-  std::snprintf(text, sizeof text, kOptionFileNotSavedFormat, g_szOptionFile);
   // The frame is going away: the box stands on its own.
-  ShowMessageBox(nullptr, text, kAppTitle, MB_OK | MB_ICONEXCLAMATION);
+  ShowMessageBox(nullptr, FormatText(kOptionFileNotSavedFormat, g_szOptionFile).c_str(), kAppTitle,
+                 MB_OK | MB_ICONEXCLAMATION);
 }
 
 void COptionsDlg::FillWatermarkCombo() {

@@ -1,9 +1,7 @@
 #include "watermark_dlg.h"
 
-#include <cstdio>
-#include <vector>
-
 #include "data_exchange.h"
+#include "formatted_text.h"
 #include "name_dlg.h"
 #include "resource.h"
 #include "win_app.h"
@@ -26,15 +24,6 @@ constexpr TypeButton kTypeButtons[] = {{IDC_WM_HEADER, kWatermarkTypeHeader},
 // The controls that act on the selected record.
 constexpr int kRecordControls[] = {IDC_WM_HEADER,  IDC_WM_WATERMARK, IDC_WM_FOOTER,
                                    IDC_WM_CONTENT, IDC_WM_DELETE,    IDC_WM_RENAME};
-
-// A name has no length limit, so the text is sized to it.
-std::string FormatWithName(const char* format, const std::string& name) {
-  const int length = std::snprintf(nullptr, 0, format, name.c_str());
-  if (length < 0) return std::string();
-  std::vector<char> text(static_cast<std::size_t>(length) + 1);
-  std::snprintf(text.data(), text.size(), format, name.c_str());
-  return text.data();
-}
 
 }  // namespace
 
@@ -135,7 +124,7 @@ void CWatermarkDlg::OnNewWatermark() {
 
 void CWatermarkDlg::OnDeleteWatermark() {
   if (!SelectionValid()) return;
-  const std::string question = FormatWithName(kDeleteQuestionFormat, Selected().name);
+  const std::string question = FormatText(kDeleteQuestionFormat, Selected().name.c_str());
   const int askedIndex = selIndex;
   const std::size_t askedCount = pList->size();
   const std::string askedName = Selected().name;
@@ -152,7 +141,7 @@ void CWatermarkDlg::OnDeleteWatermark() {
 void CWatermarkDlg::OnRenameWatermark() {
   if (!SelectionValid()) return;
   CNameDlg dialog;
-  dialog.promptText = FormatWithName(kRenamePromptFormat, Selected().name);
+  dialog.promptText = FormatText(kRenamePromptFormat, Selected().name.c_str());
   if (dialog.DoModal(this) != IDOK || dialog.nameText.empty()) return;
   Selected().name = dialog.nameText;
   m_nameCombo.DeleteString(selIndex);

@@ -2,11 +2,12 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <vector>
 
+#include "ansi_code_page.h"
+#include "formatted_text.h"
 #include "ini_text.h"
 #include "replace_file.h"
 #include "scoped_handle.h"
@@ -23,15 +24,14 @@ constexpr char kTypeKey[] = "Type";
 constexpr DWORD kValueBufferBytes = 200;
 
 std::string RecordSection(int index) {
-  char section[32];
-  std::snprintf(section, sizeof section, kRecordSectionFormat, index);
-  return section;
+  return FormatText(kRecordSectionFormat, index);
 }
 
+// A value cut to fit the buffer never ends in half a character.
 std::string ReadValue(const std::string& file, const std::string& section, const char* key) {
   char value[kValueBufferBytes] = "";
   GetPrivateProfileStringA(section.c_str(), key, "", value, kValueBufferBytes, file.c_str());
-  return value;
+  return WithoutCutCharacter(value, AnsiLeadBytes());
 }
 
 // The section names of the file, one after another.

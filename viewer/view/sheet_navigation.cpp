@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
+
+#include "formatted_text.h"
 
 int ZoomPercent(int zoomIndex) {
   return kZoomPercents[std::clamp(zoomIndex, 0, kZoomIndexCount - 1)];
@@ -34,9 +35,7 @@ bool CanGoBack(int currentSheet) { return currentSheet > 0; }
 bool CanGoForward(int currentSheet, int sheetCount) { return currentSheet < sheetCount - 1; }
 
 std::string GoToInfoText(int currentSheet, int sheetCount) {
-  char text[64];
-  std::snprintf(text, sizeof text, kGoToInfoFormat, currentSheet + 1, sheetCount);
-  return text;
+  return FormatText(kGoToInfoFormat, currentSheet + 1, sheetCount);
 }
 
 int SheetOfGoToNumber(int pageNumber, int sheetCount) {

@@ -81,6 +81,9 @@ TEST(DoubleBytePaths, NoTrailByteSplitsJoinsOrCutsAName) {
 
         ASSERT_EQ(CutAtCharacter("ab" + c + c, 5, page.lead), "ab" + c);
         ASSERT_EQ(CutAtCharacter("ab" + c + c, 6, page.lead), "ab" + c + c);
+        ASSERT_EQ(CountCharacters("ab" + c + c, page.lead), 4u);
+        ASSERT_EQ(WithoutCutCharacter("ab" + c + c.substr(0, 1), page.lead), "ab" + c);
+        ASSERT_EQ(WithoutCutCharacter("ab" + c, page.lead), "ab" + c);
         ASSERT_EQ(AsciiLowerText("AB" + c, page.lead), "ab" + c);
         ASSERT_TRUE(SameIgnoringAsciiCase("N" + c, "n" + c, page.lead));
       }
@@ -94,6 +97,9 @@ TEST(DoubleByteText, ALeadByteWithoutItsTrailStandsAlone) {
   EXPECT_EQ(NextCharacter(std::string("\x83\0x", 3), 0, lead), 1u);
   // A single-byte code page cuts and folds by byte, as before.
   EXPECT_EQ(CutAtCharacter("ab\x83\x5C", 3, kSingleByte), "ab\x83");
+  EXPECT_EQ(WithoutCutCharacter("ab\x83", kSingleByte), "ab\x83");
+  EXPECT_EQ(CountCharacters("a\x83", lead), 2u);
+  EXPECT_EQ(WithoutCutCharacter("", lead), "");
   EXPECT_EQ(SplitPath("C:\\a\x83\\b", kSingleByte).baseName, "b");
 
   char buffer[4] = "xyz";

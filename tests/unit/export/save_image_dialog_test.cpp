@@ -53,6 +53,20 @@ TEST_F(AskSaveImageNameTest, OkRemembersFolderAndFilterForTheNextDialog) {
   EXPECT_EQ(dialog.requests[1].filterIndex, 5u);
 }
 
+// The folder is read back into 250 bytes: one longer would come back cut into another
+// folder, so the dialog opens in the default instead.
+TEST_F(AskSaveImageNameTest, AFolderTooLongToReadBackOpensTheDefault) {
+  const std::string folder = "D:\\" + std::string(246, 'd') + "\\";
+  dialog.answer = folder + "job.png";
+  AskSaveImageName(nullptr, profile.get());
+  EXPECT_EQ(RememberedImageFolder(), folder) << "remembered whole";
+
+  dialog.answer.clear();
+  AskSaveImageName(nullptr, profile.get());
+  ASSERT_EQ(dialog.requests.size(), 2u);
+  EXPECT_EQ(dialog.requests[1].initialFolder, "c:\\");
+}
+
 TEST_F(AskSaveImageNameTest, CancelRemembersNothing) {
   dialog.answer = "E:\\first\\a.tif";
   dialog.answerFilter = 3;

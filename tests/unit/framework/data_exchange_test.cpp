@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ansi_code_page.h"
 #include "dialog.h"
 #include "framework_test_ids.h"
 #include "message_box.h"
@@ -102,6 +103,14 @@ TEST_F(DataExchange, TooLongATextIsRefusedNotCut) {
   EXPECT_FALSE(dialog.UpdateData(true));
   EXPECT_EQ(dialog.name, "abc");
   EXPECT_EQ(g_boxes, (std::vector<std::string>{"Enter no more than 10 characters."}));
+
+  // Ten characters of two bytes each in a double-byte code page (Japanese 0x81 0x41, Korean
+  // the same bytes), twenty single-byte characters in any other.
+  std::string doubled;
+  for (int i = 0; i < 10; ++i) doubled += "\x81\x41";
+  SetText(IDC_TEST_NAME, doubled.c_str());
+  EXPECT_EQ(dialog.UpdateData(true), AnsiLeadBytes().IsDoubleByte());
+  EXPECT_EQ(dialog.name, AnsiLeadBytes().IsDoubleByte() ? doubled : "abc");
 }
 
 TEST_F(DataExchange, OutOfRangeIndexShowsNoSelectionAndNoRadio) {

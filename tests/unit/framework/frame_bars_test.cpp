@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "ansi_code_page.h"
 #include "framework_ids.h"
 #include "framework_test_ids.h"
 #include "test_app.h"
@@ -76,13 +79,20 @@ TEST_F(FrameBars, MenuSelectionShowsThePromptAndClosingTheMenuRestoresReady) {
   EXPECT_EQ(StatusText(), "Ready");
 }
 
-TEST_F(FrameBars, TooltipIsTheTextAfterTheLineBreak) {
-  NMTTDISPINFOA info = {};
-  info.hdr.hwndFrom = toolBar;
-  info.hdr.idFrom = ID_TEST_CHECKED;
-  info.hdr.code = TTN_GETDISPINFOA;
-  SendMessageA(frame->m_hWnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-  EXPECT_STREQ(info.lpszText, "Tip of checked");
+TEST_F(FrameBars, TooltipIsTheTextAfterTheLineBreakCutAtACharacter) {
+  const auto tip = [this](UINT id) {
+    NMTTDISPINFOA info = {};
+    info.hdr.hwndFrom = toolBar;
+    info.hdr.idFrom = id;
+    info.hdr.code = TTN_GETDISPINFOA;
+    SendMessageA(frame->m_hWnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    return std::string(info.lpszText);
+  };
+  EXPECT_EQ(tip(ID_TEST_CHECKED), "Tip of checked");
+  // 78 letters, then a character that is two bytes in a double-byte code page and the
+  // default character '?' in any other: the 79 bytes the buffer holds end before it.
+  const std::string letters(78, 'x');
+  EXPECT_EQ(tip(ID_TEST_LONG_TIP), AnsiLeadBytes().IsDoubleByte() ? letters : letters + "?");
 }
 
 TEST_F(FrameBars, ToolbarCommandHidesAndShowsTheBarAndChecksItsMenuItem) {

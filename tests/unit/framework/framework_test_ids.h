@@ -18,3 +18,6 @@
 #define ID_TEST_NOBODY 40003
 #define ID_TEST_APP_ONLY 40004
 #define ID_TEST_CHECKED 40005
+// A tooltip that does not fit the tooltip's buffer, with a double-byte character where
+// the buffer ends.
+#define ID_TEST_LONG_TIP 40006

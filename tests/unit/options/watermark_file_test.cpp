@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ansi_code_page.h"
 #include "file_bytes.h"
 #include "temp_dir.h"
 #include "ini_text.h"
@@ -98,14 +99,20 @@ TEST_F(WatermarkFile, TypeDefaultsToWatermarkAndAnUnknownTypeIsKept) {
   EXPECT_EQ(Read("Watermark1", "Type"), "7");
 }
 
-TEST_F(WatermarkFile, ALongNameIsSavedWholeAndReadBackAs199Bytes) {
+TEST_F(WatermarkFile, ALongNameIsSavedWholeAndReadBackAs199BytesEndingOnACharacter) {
   const std::string name(250, 'n');
-  SaveWatermarks(file, {{name, "content", kWatermarkTypeOutline}});
+  // Two letters, then characters of two bytes in a double-byte code page (Japanese and
+  // Korean alike), one of them across the 199th byte; single bytes in any other.
+  std::string content = "cc";
+  for (int i = 0; i < 120; ++i) content += "\x81\x41";
+  EXPECT_TRUE(SaveWatermarks(file, {{name, content, kWatermarkTypeOutline}}))
+      << "the file holds the bytes written, in the code page in force";
   EXPECT_EQ(Read("Watermark0", "Name"), name);
+  EXPECT_EQ(Read("Watermark0", "Content"), content);
   const std::vector<WatermarkRecord> records = Load();
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].name, name.substr(0, 199));
-  EXPECT_EQ(records[0].content, "content");
+  EXPECT_EQ(records[0].content, content.substr(0, AnsiLeadBytes().IsDoubleByte() ? 198 : 199));
 }
 
 TEST_F(WatermarkFile, NoFileZeroOrNegativeNumberGiveNoRecords) {
