@@ -7,7 +7,8 @@ namespace {
 LeadByteSet AskedLeadBytes() {
   LeadByteSet lead;
   for (unsigned b = 0x80; b <= 0xFF; ++b) {
-    if (IsDBCSLeadByte(static_cast<BYTE>(b))) lead.AddRange(static_cast<unsigned char>(b), static_cast<unsigned char>(b));
+    const auto byte = static_cast<unsigned char>(b);
+    if (IsDBCSLeadByte(byte)) lead.AddRange(byte, byte);
   }
   return lead;
 }

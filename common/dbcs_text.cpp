@@ -1,10 +1,14 @@
 #include "dbcs_text.h"
 
+#include <algorithm>
 #include <cstring>
 
 void LeadByteSet::AddRange(unsigned char first, unsigned char last) {
   for (unsigned b = first; b <= last; ++b) m_lead[b] = true;
-  m_any = m_any || first <= last;
+}
+
+bool LeadByteSet::IsDoubleByte() const {
+  return std::any_of(m_lead.begin(), m_lead.end(), [](bool lead) { return lead; });
 }
 
 std::size_t NextCharacter(const std::string& text, std::size_t at, const LeadByteSet& lead) {
@@ -21,9 +25,9 @@ bool IsOneOf(const std::string& text, std::size_t at, std::size_t next, const ch
 
 }  // namespace
 
-std::size_t FindCharacter(const std::string& text, const char* characters, const LeadByteSet& lead,
-                          std::size_t from) {
-  for (std::size_t at = from; at < text.size();) {
+std::size_t FindCharacter(const std::string& text, const char* characters,
+                          const LeadByteSet& lead) {
+  for (std::size_t at = 0; at < text.size();) {
     const std::size_t next = NextCharacter(text, at, lead);
     if (IsOneOf(text, at, next, characters)) return at;
     at = next;

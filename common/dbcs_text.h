@@ -16,22 +16,21 @@ class LeadByteSet {
   // Bytes first to last, inclusive, begin two-byte characters.
   void AddRange(unsigned char first, unsigned char last);
   bool IsLead(char c) const { return m_lead[static_cast<unsigned char>(c)]; }
-  bool IsDoubleByte() const { return m_any; }
+  bool IsDoubleByte() const;
   bool operator==(const LeadByteSet& other) const { return m_lead == other.m_lead; }
 
  private:
   std::array<bool, 256> m_lead{};
-  bool m_any = false;
 };
 
 // The offset after the character at `at`. A lead byte at the end of the text, or before a
 // NUL, stands alone, as the platform's CharNextA has it.
 std::size_t NextCharacter(const std::string& text, std::size_t at, const LeadByteSet& lead);
 
-// The offset of the first character, at or after `from`, that is one of the single-byte
-// `characters`; npos when none stands as a character of its own. `from` must start a character.
-std::size_t FindCharacter(const std::string& text, const char* characters, const LeadByteSet& lead,
-                          std::size_t from = 0);
+// The offset of the first character that is one of the single-byte `characters`; npos when
+// none stands as a character of its own.
+std::size_t FindCharacter(const std::string& text, const char* characters,
+                          const LeadByteSet& lead);
 
 // The offset of the last character that is one of the single-byte `characters`; npos when
 // none stands as a character of its own.

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "path_parts.h"
 #include "ansi_code_page.h"
+#include "path_parts.h"
 
 std::string ProgramPath() {
   // GetModuleFileNameA may cut a double-byte path short at a character boundary and report

@@ -1,8 +1,8 @@
 #include "replace_file.h"
 
+#include "ansi_code_page.h"
 #include "exported_function.h"
 #include "path_parts.h"
-#include "ansi_code_page.h"
 
 namespace {
 

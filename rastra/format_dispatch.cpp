@@ -1,7 +1,7 @@
 #include "format_dispatch.h"
 
-#include "path_parts.h"
 #include "ansi_code_page.h"
+#include "path_parts.h"
 
 #include <windows.h>
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include "ansi_code_page.h"
 #include "file_copy.h"
 #include "file_sets.h"
 #include "formatted_text.h"
@@ -16,7 +17,6 @@
 #include "setup_calls.h"
 #include "setup_texts.h"
 #include "windows_family.h"
-#include "ansi_code_page.h"
 
 namespace {
 

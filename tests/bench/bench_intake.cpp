@@ -11,12 +11,12 @@
 #include <random>
 #include <string>
 
+#include "ansi_code_page.h"
 #include "emf_pages.h"
 #include "page_file_name.h"
 #include "path_parts.h"
 #include "spool_extraction.h"
 #include "spool_writer.h"
-#include "ansi_code_page.h"
 
 namespace {
 

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "ansi_code_page.h"
 #include "app/app_names.h"
 #include "emf_pages.h"
 #include "file_search.h"
@@ -29,7 +30,6 @@
 #include "spool_extraction.h"
 #include "spool_format.h"
 #include "spool_writer.h"
-#include "ansi_code_page.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "app_paths.h"
 
+#include "ansi_code_page.h"
 #include "app_names.h"
 #include "path_parts.h"
-#include "ansi_code_page.h"
 
 std::string OptionFilePath(const std::string& programPath) {
   const PathParts parts = SplitPath(programPath, AnsiLeadBytes());
@@ -14,6 +14,7 @@ std::string OptionFilePath(const std::string& programPath) {
 std::string WorkDirectoryPath(const std::string& programPath) {
   const PathParts parts = SplitPath(programPath, AnsiLeadBytes());
   std::string path;
-  if (!JoinPath(parts.drive + parts.directory, kWorkDirectoryName, path, AnsiLeadBytes())) return std::string();
+  if (!JoinPath(parts.drive + parts.directory, kWorkDirectoryName, path, AnsiLeadBytes()))
+    return std::string();
   return path;
 }

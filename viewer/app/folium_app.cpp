@@ -1,6 +1,5 @@
 #include "folium_app.h"
 
-
 #include "about_dlg.h"
 #include "ansi_code_page.h"
 #include "app_names.h"

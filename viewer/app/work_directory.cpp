@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include "ansi_code_page.h"
 #include "app_names.h"
 #include "path_parts.h"
-#include "ansi_code_page.h"
 
 namespace {
 
@@ -14,7 +14,8 @@ constexpr char kProbePrefix[] = "fol";
 
 std::string PerUserWorkDirectoryPath(const std::string& temporaryDirectory) {
   std::string path;
-  if (temporaryDirectory.empty() || !JoinPath(temporaryDirectory, kPerUserWorkDirectoryName, path, AnsiLeadBytes()))
+  if (temporaryDirectory.empty() ||
+      !JoinPath(temporaryDirectory, kPerUserWorkDirectoryName, path, AnsiLeadBytes()))
     return std::string();
   return path;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ansi_code_page.h"
 #include "app/app_names.h"
 #include "export_texts.h"
 #include "formatted_text.h"
@@ -12,7 +13,6 @@
 #include "replace_file.h"
 #include "render_page.h"
 #include "temp_bmp_name.h"
-#include "ansi_code_page.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ansi_code_page.h"
 #include "app/app_names.h"
 #include "formatted_text.h"
 #include "image_writers.h"
@@ -14,7 +15,6 @@
 #include "save_sheets_dialog.h"
 #include "sheet_export_texts.h"
 #include "target_file.h"
-#include "ansi_code_page.h"
 
 namespace {
 

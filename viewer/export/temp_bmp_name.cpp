@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include "ansi_code_page.h"
 #include "export_texts.h"
 #include "path_parts.h"
-#include "ansi_code_page.h"
 
 namespace {
 

@@ -51,9 +51,6 @@ class CPrintingSession {
 
 WORD DialogPageNumber(UINT page) { return static_cast<WORD>(std::min<UINT>(page, 0xFFFF)); }
 
-// Said once the main window takes input again, so the user can act on it at once.
-void ReportPrintJobFailed(const std::string& text) { AfxMessageBox(text.c_str()); }
-
 }  // namespace
 
 void CView::OnFilePrint() { PrintDocument(false); }
@@ -169,14 +166,14 @@ bool CView::PrintJob(HDC hdc, CPrintInfo& info, const std::vector<UINT>& pages) 
   const UINT pageCount = static_cast<UINT>(pages.size());
   if (printed) {
     if (job.endDoc(hdc) > 0) return true;
-    ReportPrintJobFailed(
-        FormatText(kPrintJobRefusedFormat, settings.PrinterName().c_str(), pageCount));
+    AfxMessageBox(
+        FormatText(kPrintJobRefusedFormat, settings.PrinterName().c_str(), pageCount).c_str());
     return false;
   }
   job.abortDoc(hdc);
   if (!cancelled)
-    ReportPrintJobFailed(
-        FormatText(kPrintJobStoppedFormat, settings.PrinterName().c_str(), pagesTaken, pageCount));
+    AfxMessageBox(
+        FormatText(kPrintJobStoppedFormat, settings.PrinterName().c_str(), pagesTaken, pageCount).c_str());
   return false;
 }
 

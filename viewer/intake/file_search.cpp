@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
+#include "ansi_code_page.h"
 #include "name_pattern.h"
 #include "path_parts.h"
 #include "scoped_handle.h"
-#include "ansi_code_page.h"
 
 int ListMatchingFiles(const std::string& directory, const std::string& pattern, PathList& list) {
   if (directory.empty() || pattern.empty()) return 0;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "ansi_code_page.h"
 #include "file_search.h"
 #include "page_file_io.h"
 #include "page_file_name.h"
@@ -12,7 +13,6 @@
 #include "spool_extraction.h"
 #include "spool_format.h"
 #include "windows_family.h"
-#include "ansi_code_page.h"
 
 namespace {
 
@@ -112,7 +112,8 @@ int DiscoverWin9xPages(const std::string& tempDir, const std::string& workDir,
   }
   std::vector<unsigned char> page;
   for (std::size_t i = 0; i < candidates.size(); ++i) {
-    const std::string name = PageFileName(SplitPath(candidates[i], AnsiLeadBytes()).baseName, static_cast<int>(i));
+    const std::string name =
+        PageFileName(SplitPath(candidates[i], AnsiLeadBytes()).baseName, static_cast<int>(i));
     std::string destination;
     if (!JoinPath(workDir, name, destination, AnsiLeadBytes())) continue;
     pageFiles.push_back(destination);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "ansi_code_page.h"
 #include "app/app_names.h"
 #include "file_search.h"
 #include "formatted_text.h"
@@ -16,7 +17,6 @@
 #include "program_directory.h"
 #include "spool_extraction.h"
 #include "spool_format.h"
-#include "ansi_code_page.h"
 
 namespace {
 

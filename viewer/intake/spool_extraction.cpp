@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <new>
 
+#include "ansi_code_page.h"
 #include "formatted_text.h"
 #include "message_box.h"
 #include "page_file_io.h"
@@ -12,7 +13,6 @@
 #include "path_parts.h"
 #include "scoped_handle.h"
 #include "spool_format.h"
-#include "ansi_code_page.h"
 
 namespace {
 
@@ -91,7 +91,8 @@ int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
     for (std::size_t k = 0; k < job.pages.size(); ++k) {
       std::string pagePath;
       // A page path that would not fit a path buffer is refused, not cut short.
-      if (!JoinPath(workDir, PageFileName(baseName, static_cast<int>(k)), pagePath, AnsiLeadBytes())) continue;
+      if (!JoinPath(workDir, PageFileName(baseName, static_cast<int>(k)), pagePath, AnsiLeadBytes()))
+        continue;
       pageFiles.push_back(pagePath);
       const unsigned char* page = bytes + job.pages[k].offset;
       const PageWrite written = WritePageFile(pagePath, page, job.pages[k].size);

@@ -17,9 +17,7 @@ void Check(bool holds) {
 // Text that ends in a lead byte without its trail is no text of the code page: whatever
 // is appended pairs with that byte, as the platform's own walk pairs it.
 bool EndsInHalfCharacter(const std::string& text, const LeadByteSet& lead) {
-  std::size_t last = 0;
-  for (std::size_t at = 0; at < text.size(); at = NextCharacter(text, at, lead)) last = at;
-  return !text.empty() && last + 1 == text.size() && lead.IsLead(text[last]);
+  return WithoutCutCharacter(text, lead) != text;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "ansi_code_page.h"
 #include "emf_pages.h"
 #include "export_fixture.h"
 #include "image_writer.h"
@@ -14,7 +15,6 @@
 #include "screen_fixture.h"
 #include "temp_bmp_name.h"
 #include "temp_dir.h"
-#include "ansi_code_page.h"
 
 namespace {
 

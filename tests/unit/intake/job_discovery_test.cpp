@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "ansi_code_page.h"
 #include "discovery_fixture.h"
 #include "emf_pages.h"
 #include "file_search.h"
@@ -9,7 +10,6 @@
 #include "path_parts.h"
 #include "spool_test_support.h"
 #include "windows_family.h"
-#include "ansi_code_page.h"
 
 namespace {
 
