@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One indirect object: `body` is what stands between "N 0 obj" and "endobj" (a dictionary,
+// or a dictionary followed by its stream).
+struct PdfObject {
+  std::uint32_t number = 0;
+  std::vector<std::uint8_t> body;
+};
+
+// A number as PDF writes it: no exponent, at most four decimals, no trailing zeros.
+std::string PdfNumber(double value);
+
+// <0A1B...>: any bytes as a hex string.
+std::string PdfHexString(const std::uint8_t* bytes, std::size_t size);
+
+// A text string for the document information: UTF-16BE behind its byte-order mark, in hex.
+std::string PdfTextString(const std::u16string& text);
+
+// A stream object's body: the dictionary's entries (without << >>) and the data, with its
+// /Length added.
+std::vector<std::uint8_t> PdfStreamBody(const std::string& entries, const std::vector<std::uint8_t>& data);
