@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +23,12 @@ class PdfFont {
   virtual char32_t CharacterOf(std::uint16_t glyph) const = 0;
   // The glyph's advance in thousandths of the em, as the subset's /W gives it.
   virtual double Advance(std::uint16_t glyph) const = 0;
+  // Vertical metrics in thousandths of the em, as Windows sizes a cell (usWinAscent and
+  // usWinDescent), both positive; and the average width (xAvgCharWidth), which a font
+  // record's width is relative to.
+  virtual double Ascent() const = 0;
+  virtual double Descent() const = 0;
+  virtual double AverageWidth() const = 0;
   // Whether the face's embedding bits let a document carry it (installable, editable, or
   // preview-and-print; not restricted, not bitmap-only).
   virtual bool MayEmbed() const = 0;
