@@ -246,10 +246,11 @@ void CFoliumView::OnRightButtonUp(LPARAM lParam) {
   POINT cursor;
   GetCursorPos(&cursor);
   // The chosen command runs before this click ends, on the page the menu was opened for:
-  // a job handed over while the menu was open is shown only afterwards.
+  // a job handed over while the menu was open is shown only afterwards. The frame owns the
+  // menu so that the commands' update rules grey what would do nothing, as in the menu bar.
   const UINT command = static_cast<UINT>(TrackPopupMenu(
       GetSubMenu(menu, 0), TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x + 1, cursor.y + 1, 0,
-      m_hWnd, nullptr));
+      GetParentFrame()->m_hWnd, nullptr));
   DestroyMenu(menu);
   if (command) SendMessage(WM_COMMAND, command, 0);
 }
@@ -278,8 +279,8 @@ bool CFoliumView::OnCmdMsg(UINT id, CCmdUI* ui) {
       {ID_PAGE_COPY, &CFoliumView::OnPageCopy, nullptr},
       {ID_FILE_SAVE_SHEETS, &CFoliumView::OnFileSaveSheets, &CFoliumView::OnUpdateFileSaveSheets},
       {ID_LAYOUT_BOOKLET, &CFoliumView::OnLayoutBooklet, &CFoliumView::OnUpdateLayoutBooklet},
-      {ID_PAGE_MOVE_EARLIER, &CFoliumView::OnPageMoveEarlier, nullptr},
-      {ID_PAGE_MOVE_LATER, &CFoliumView::OnPageMoveLater, nullptr},
+      {ID_PAGE_MOVE_EARLIER, &CFoliumView::OnPageMoveEarlier, &CFoliumView::OnUpdatePageMoveEarlier},
+      {ID_PAGE_MOVE_LATER, &CFoliumView::OnPageMoveLater, &CFoliumView::OnUpdatePageMoveLater},
       {ID_PAGE_TURN_CLOCKWISE, &CFoliumView::OnPageTurnClockwise, nullptr},
       {ID_PAGE_TURN_ANTICLOCKWISE, &CFoliumView::OnPageTurnAnticlockwise, nullptr},
   };
@@ -437,6 +438,13 @@ void CFoliumView::OnPageMoveEarlier() {
 void CFoliumView::OnPageMoveLater() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page >= 0) MoveSelectedPageFrom(page, page + 1);
+}
+
+void CFoliumView::OnUpdatePageMoveEarlier(CCmdUI* ui) { ui->Enable(m_state.SelectedListPage(PageCount()) > 0); }
+
+void CFoliumView::OnUpdatePageMoveLater(CCmdUI* ui) {
+  const int page = m_state.SelectedListPage(PageCount());
+  ui->Enable(page >= 0 && page + 1 < PageCount());
 }
 
 void CFoliumView::OnPageTurnClockwise() {

@@ -92,6 +92,8 @@ class CFoliumView : public CScrollView {
   void MoveSelectedPageFrom(int from, int to);
   void OnPageMoveEarlier();
   void OnPageMoveLater();
+  void OnUpdatePageMoveEarlier(CCmdUI* ui);
+  void OnUpdatePageMoveLater(CCmdUI* ui);
   void OnPageTurnClockwise();
   void OnPageTurnAnticlockwise();
 
