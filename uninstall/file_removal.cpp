@@ -1,11 +1,9 @@
 #include "file_removal.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "ansi_code_page.h"
 #include "path_parts.h"
 #include "replace_file.h"
+#include "scoped_handle.h"
 #include "setup_texts.h"
 #include "uninstall_calls.h"
 #include "wininit_deletion.h"
@@ -21,6 +19,26 @@ DWORD LastErrorOr(DWORD fallback) {
   return error != ERROR_SUCCESS ? error : fallback;
 }
 
+// The whole file; empty when there is none.
+std::string ReadWholeFile(const std::string& path) {
+  ScopedFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  std::string text;
+  if (!file.valid()) return text;
+  char chunk[4096];
+  DWORD read = 0;
+  while (ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) text.append(chunk, read);
+  return text;
+}
+
+bool WriteWholeFile(const char* path, const std::string& text) {
+  ScopedFileHandle file(
+      CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  return file.valid() && WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+         written == text.size();
+}
+
 // Every file the uninstaller removes on 9x lies in the system folder under a DOS name, so
 // its path serves wininit.ini as it is.
 DWORD DeleteThroughWininit(const std::string& path) {
@@ -34,16 +52,10 @@ DWORD DeleteThroughWininit(const std::string& path) {
   // The system may hold the file's sections in its profile cache: written out first, they are
   // not lost when the file is replaced.
   RemovalCalls().writePrivateProfileString(nullptr, nullptr, nullptr, wininit.c_str());
-  std::ifstream old(wininit, std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(old)), std::istreambuf_iterator<char>());
-  old.close();
+  const std::string text = ReadWholeFile(wininit);
   TemporaryFile replacement(wininit);
   if (!replacement.made()) return LastErrorOr(ERROR_CANNOT_MAKE);
-  {
-    std::ofstream written(replacement.path(), std::ios::binary | std::ios::trunc);
-    written << WithWininitDeletion(text, path);
-    if (!written.flush()) return ERROR_WRITE_FAULT;
-  }
+  if (!WriteWholeFile(replacement.path(), WithWininitDeletion(text, path))) return LastErrorOr(ERROR_WRITE_FAULT);
   return replacement.MoveOver() ? ERROR_SUCCESS : LastErrorOr(ERROR_WRITE_FAULT);
 }
 
