@@ -71,29 +71,45 @@ DWORD RemovePrinter() {
   return Remaining(RemovalCalls().deletePrinter(printer.get()), ERROR_INVALID_PRINTER_NAME);
 }
 
-void RemoveSpoolerParts(const Installation& installed, RemovalReport& report) {
+// What of the spooler's parts went: the files of a part that stays stay with it.
+struct RemovedParts {
+  bool driver = false;
+  bool processor = false;
+  bool monitor = false;
+};
+
+// Notes an error that leaves the part in place; true when the part is gone.
+bool Gone(RemovalReport& report, DWORD error, const char* part, const char* name) {
+  Note(report, error, part, name);
+  return error == ERROR_SUCCESS;
+}
+
+RemovedParts RemoveSpoolerParts(const Installation& installed, RemovalReport& report) {
   std::string environment = installed.environment;
   std::string printer(kPrinterName);
   std::string processor(kPrintProcessorName);
   std::string port(kPortName);
   std::string monitor(kMonitorName);
+  RemovedParts removed;
   Note(report, RemovePrinter(), kPrinterPart, kPrinterName);
-  Note(report,
-       Remaining(RemovalCalls().deletePrinterDriver(nullptr, environment.data(), printer.data()),
-                 ERROR_UNKNOWN_PRINTER_DRIVER),
-       kDriverPart, kPrinterName);
+  removed.driver = Gone(report,
+                        Remaining(RemovalCalls().deletePrinterDriver(nullptr, environment.data(), printer.data()),
+                                  ERROR_UNKNOWN_PRINTER_DRIVER),
+                        kDriverPart, kPrinterName);
   if (installed.isNt) {
-    Note(report,
-         Remaining(RemovalCalls().deletePrintProcessor(nullptr, environment.data(), processor.data()),
-                   ERROR_UNKNOWN_PRINTPROCESSOR),
-         kProcessorPart, kPrintProcessorName);
+    removed.processor =
+        Gone(report,
+             Remaining(RemovalCalls().deletePrintProcessor(nullptr, environment.data(), processor.data()),
+                       ERROR_UNKNOWN_PRINTPROCESSOR),
+             kProcessorPart, kPrintProcessorName);
   }
   Note(report, Remaining(RemovalCalls().deletePort(nullptr, nullptr, port.data()), ERROR_UNKNOWN_PORT), kPortPart,
        kPortName);
-  Note(report,
-       Remaining(RemovalCalls().deleteMonitor(nullptr, environment.data(), monitor.data()),
-                 ERROR_UNKNOWN_PRINT_MONITOR),
-       kMonitorPart, kMonitorName);
+  removed.monitor = Gone(report,
+                         Remaining(RemovalCalls().deleteMonitor(nullptr, environment.data(), monitor.data()),
+                                   ERROR_UNKNOWN_PRINT_MONITOR),
+                         kMonitorPart, kMonitorName);
+  return removed;
 }
 
 DWORD RemoveUninstallEntry() {
@@ -117,7 +133,8 @@ bool ReadSystemDirectory(std::string& directory) {
 // them for the driver's version. Unidrv's support files stay: every Unidrv printer uses them.
 std::vector<std::string> DriverFiles(const Installation& installed) {
   const FileSet& files = ChooseFileSet(installed.versionWord);
-  const std::string driverDirectory = SpoolerDirectory(RemovalCalls().getPrinterDriverDirectory, installed.environment.c_str());
+  const std::string driverDirectory =
+      SpoolerDirectory(RemovalCalls().getPrinterDriverDirectory, installed.environment.c_str());
   const std::string versionDirectory = driverDirectory + std::to_string(files.driverVersion) + "\\";
   std::vector<std::string> paths;
   for (const std::string& directory : {driverDirectory, versionDirectory}) {
@@ -126,11 +143,12 @@ std::vector<std::string> DriverFiles(const Installation& installed) {
       if (paths.empty() || paths.back() != path) paths.push_back(path);
     }
   }
-  if (installed.isNt) {
-    paths.push_back(SpoolerDirectory(RemovalCalls().getPrintProcessorDirectory, installed.environment.c_str()) +
-                    kPrintProcessorFile);
-  }
   return paths;
+}
+
+std::string PrintProcessorFile(const Installation& installed) {
+  return SpoolerDirectory(RemovalCalls().getPrintProcessorDirectory, installed.environment.c_str()) +
+         kPrintProcessorFile;
 }
 
 bool IsRunningProgram(const std::string& path) { return lstrcmpiA(path.c_str(), ProgramPath().c_str()) == 0; }
@@ -143,15 +161,18 @@ void RemoveFile(const Installation& installed, const std::string& path, RemovalR
   Note(report, RemoveFileNowOrAtRestart(path, installed.isNt, IsRunningProgram(path)), kFilePart, path.c_str());
 }
 
-void RemoveFiles(const Installation& installed, RemovalReport& report) {
+void RemoveFiles(const Installation& installed, const RemovedParts& removed, RemovalReport& report) {
   std::string systemDirectory;
   if (!ReadSystemDirectory(systemDirectory)) {
     report.Failed(kSystemFolderPart, GetLastError());
     return;
   }
-  RemoveFile(installed, systemDirectory + MonitorDllFor(installed.isNt), report);
+  if (removed.monitor) RemoveFile(installed, systemDirectory + MonitorDllFor(installed.isNt), report);
   RemoveFile(installed, systemDirectory + kHelpFile, report);
-  for (const std::string& path : DriverFiles(installed)) RemoveFile(installed, path, report);
+  if (removed.driver) {
+    for (const std::string& path : DriverFiles(installed)) RemoveFile(installed, path, report);
+  }
+  if (removed.processor) RemoveFile(installed, PrintProcessorFile(installed), report);
   // Last, so that on 9x its entry is the first of wininit.ini, where setup looks for it.
   RemoveFile(installed, systemDirectory + kUninstallerFile, report);
 }
@@ -163,9 +184,9 @@ int RunUninstall() {
   const bool isNt = IsWinNT(versionWord);
   const Installation installed{versionWord, isNt, EnvironmentFor(isNt)};
   RemovalReport report;
-  RemoveSpoolerParts(installed, report);
+  const RemovedParts removed = RemoveSpoolerParts(installed, report);
   Note(report, RemoveUninstallEntry(), kEntryPart, kUninstallEntryKey);
-  RemoveFiles(installed, report);
+  RemoveFiles(installed, removed, report);
   report.Show();
   return report.empty() ? kRemovedCompletely : kPartsLeft;
 }

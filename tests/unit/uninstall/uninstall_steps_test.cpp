@@ -215,6 +215,7 @@ TEST_F(UninstallStepsTest, PartsAlreadyGoneAreNoFailure) {
 
 TEST_F(UninstallStepsTest, WhatStaysIsListedInOneMessageAndEveryOtherStepStillRuns) {
   g_fake.errors = {{"DeletePrinter", ERROR_ACCESS_DENIED},
+                   {"DeletePrinterDriver", ERROR_PRINTER_DRIVER_IN_USE},
                    {"DeletePort", ERROR_NOT_SUPPORTED},
                    {"RegOpenKeyEx", ERROR_ACCESS_DENIED},
                    {"MoveFileEx", ERROR_ACCESS_DENIED}};
@@ -224,6 +225,7 @@ TEST_F(UninstallStepsTest, WhatStaysIsListedInOneMessageAndEveryOtherStepStillRu
   EXPECT_EQ(g_fake.boxes[0],
             "Quillor Printer|Quillor Printer could not be removed completely. These parts are still installed:\n\n"
             "- the printer \"Quillor Printer\" (error 5)\n"
+            "- the printer driver \"Quillor Printer\" (error 3001)\n"
             "- the port \"Quillor1:\" (error 50)\n"
             "- the entry \"Quillor add printer\" in the list of installed programs (error 5)\n"
             "- the file C:\\S\\plinthxp.dll (error 5)\n"
@@ -231,7 +233,10 @@ TEST_F(UninstallStepsTest, WhatStaysIsListedInOneMessageAndEveryOtherStepStillRu
             "\nClose every program that prints, then remove Quillor Printer again.");
   EXPECT_EQ(Entries("DeleteMonitor ").size(), 1u);
   EXPECT_EQ(Entries("ClosePrinter").size(), 1u);
-  EXPECT_EQ(Entries("DeleteFile ").size(), 10u);
+  // The driver that stays keeps its files; everything else is tried.
+  EXPECT_EQ(Entries("DeleteFile "),
+            (std::vector<std::string>{"C:\\S\\plinthxp.dll", "C:\\S\\Quillor.hlp",
+                                      "C:\\S\\spool\\prtprocs\\w32x86\\quillproc.dll", "C:\\S\\unquill.exe"}));
 }
 
 TEST_F(UninstallStepsTest, OnNtAFileInUseGoesAtTheNextStart) {
