@@ -1,6 +1,5 @@
 #include "install_printer.h"
 
-#include <algorithm>
 #include <string>
 
 #include <windows.h>
@@ -16,33 +15,18 @@
 #include "program_directory.h"
 #include "setup_calls.h"
 #include "setup_texts.h"
+#include "spooler_directory.h"
 #include "windows_family.h"
 
 namespace {
 
-constexpr DWORD kDirectoryCapacity = MAX_PATH;
-
 using SetDefaultPrinterFunction = BOOL(WINAPI*)(LPCSTR);
-using DirectoryQuery = decltype(&::GetPrinterDriverDirectoryA);
 
 void ShowInstallMessage(const std::string& text, const char* caption) {
   ShowMessageBox(nullptr, text.c_str(), caption, MB_OK);
 }
 
 int LastErrorCode() { return static_cast<int>(GetLastError()); }
-
-// A spooler directory for the environment, with a trailing backslash. Its result is not
-// tested: the paths are built from whatever the call left. A buffer left without its NUL is
-// taken whole rather than cut, possibly inside a character: every path built on it is then
-// too long for a path buffer, and refused.
-std::string SpoolerDirectory(DirectoryQuery query, const char* environment) {
-  char directory[kDirectoryCapacity] = "";
-  std::string environmentName(environment);
-  DWORD needed = 0;
-  query(nullptr, environmentName.data(), 1, reinterpret_cast<BYTE*>(directory), kDirectoryCapacity, &needed);
-  const auto length = std::find(directory, directory + kDirectoryCapacity, '\0') - directory;
-  return WithTrailingBackslash(std::string(directory, static_cast<std::size_t>(length)), AnsiLeadBytes());
-}
 
 void CopyDriverFiles(const FileSet& files, const std::string& sourceFolder, const std::string& setupFolder,
                      const std::string& driverDirectory) {

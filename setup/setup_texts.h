@@ -35,8 +35,15 @@ constexpr const char kWininitFile[] = "wininit.ini";
 constexpr const char kWininitRenameSection[] = "Rename";
 constexpr const char kWininitDeleteKey[] = "NUL";
 
+// The port monitor's name (string 103 of setup's table, which the installer registers) and
+// its key, which holds its ports.
+#define QUILLOR_MONITOR_NAME "Quillor"
+#define QUILLOR_MONITOR_KEY "System\\CurrentControlSet\\control\\Print\\Monitors\\" QUILLOR_MONITOR_NAME
+constexpr const char kMonitorName[] = QUILLOR_MONITOR_NAME;
+constexpr const char kMonitorKey[] = QUILLOR_MONITOR_KEY;
+
 // What the port monitor runs for each job, kept in the key of its port.
-constexpr const char kPortKey[] = "System\\CurrentControlSet\\control\\Print\\Monitors\\Quillor\\Ports\\Quillor1:";
+constexpr const char kPortKey[] = QUILLOR_MONITOR_KEY "\\Ports\\Quillor1:";
 constexpr const char kPortCommandValue[] = "Command";
 constexpr const char kPortCommand[] = "C:\\relayer.exe";
 constexpr const char kPortArgumentsValue[] = "Arguments";
