@@ -89,10 +89,15 @@ void EmfPage::ApplyPen() {
   if (dashable && style >= kPsDash && style <= kPsDashDotDot)
     pattern = (pen.extended && geometric ? kGeometric : kCosmetic)[style];
   if (dashable && style == kPsAlternate) pattern = {1, 1};
-  if (style == kPsUserStyle) pattern = pen.userStyle;
+  double patternUnit = unit;
+  if (style == kPsUserStyle) {
+    // A user style is in logical units for geometric pens, in pixels for cosmetic ones.
+    pattern = pen.userStyle;
+    patternUnit = geometric ? LogicalToPdf().Scale() : pixel;
+  }
   const bool anyLength = std::any_of(pattern.begin(), pattern.end(), [](double d) { return d > 0; });
   if (anyLength)
-    for (double length : pattern) stroke.dashes.push_back(std::min(length * unit, 1e5));
+    for (double length : pattern) stroke.dashes.push_back(std::min(length * patternUnit, 1e5));
   m_content.Stroke(stroke);
   m_content.StrokeColour(pen.colour);
 }
