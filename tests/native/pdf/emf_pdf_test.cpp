@@ -214,6 +214,50 @@ TEST(EmfPdfStyles, PensAndBrushesBecomeLineStylesAndPatterns) {
   EXPECT_LT(hatched, 2000);
 }
 
+// A 2 x 2 bitmap of 24-bit pixels as a BITMAPINFOHEADER and its bits, black at the top
+// left and the bottom right.
+std::vector<std::int64_t> Checker() {
+  return {40, 2, 2, 1 | (24 << 16), 0, 16, 0, 0, 0, 0,  // the header
+          0xFFFFFF, 0x0000, 0xFFFF0000, 0xFFFF};          // rows bottom up, padded to four bytes
+}
+
+TEST(EmfPdfBitmaps, BitmapsBrushPatternsAndRasterFills) {
+  EmfBuilder emf;
+  std::vector<std::int64_t> stretch = {0, 0, 99, 99, 10, 10, 0, 0, 2, 2, 80, 40, 120, 16, 0, 0x00CC0020, 40, 40};
+  std::vector<std::int64_t> brush = {1, 0, 32, 40, 72, 16};
+  for (std::int64_t field : Checker()) {
+    stretch.push_back(field);
+    brush.push_back(field);
+  }
+  auto bytes = [](const std::vector<std::int64_t>& fields) {
+    std::vector<std::uint8_t> data;
+    for (std::int64_t f : fields)
+      for (int i = 0; i < 4; ++i) data.push_back(static_cast<std::uint8_t>(std::uint64_t(f) >> (8 * i)));
+    return data;
+  };
+  emf.AddBytes(kEmrStretchDiBits, bytes(stretch))
+      .AddBytes(kEmrCreateDibPatternBrushPt, bytes(brush))
+      .Add(kEmrSelectObject, {1})
+      .Add(kEmrSelectObject, {kNullPen})
+      .Add(kEmrRectangle, {60, 10, 92, 42})
+      .Add(kEmrSelectObject, {kBlackBrush})
+      .Add(kEmrBitBlt, {0, 0, 99, 99, 10, 60, 20, 20, 0x00F00021, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+      .Add(kEmrBitBlt, {0, 0, 99, 99, 40, 60, 20, 20, 0x00FF0062, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+  NoFonts fonts;
+  GreyPictures pictures;
+  const std::string pdf = PdfOfPage(emf.Finish(), fonts, pictures);
+  EXPECT_TRUE(pictures.calls.empty());
+  EXPECT_EQ(QpdfCheck(pdf), 0);
+  EXPECT_NE(pdf.find("/PaintType 1"), std::string::npos);
+  const GreyRender render = Render(pdf);
+  EXPECT_EQ(render.InkIn(11, 11, 29, 29), 18 * 18);  // the bitmap's black top left
+  EXPECT_EQ(render.InkIn(31, 11, 49, 29), 0);
+  EXPECT_EQ(render.InkIn(31, 31, 49, 49), 18 * 18);
+  EXPECT_EQ(render.InkIn(60, 10, 92, 42), 32 * 16);  // a checkered tile of device pixels
+  EXPECT_EQ(render.InkIn(10, 60, 30, 80), 400);
+  EXPECT_EQ(render.InkIn(40, 60, 60, 80), 0);
+}
+
 TEST(EmfPdfPictures, WhatPdfCannotSayIsAPictureOfItsPart) {
   EmfBuilder emf;
   emf.Add(kEmrSetTextAlign, {0})
