@@ -103,6 +103,7 @@ class EmfPage {
   bool m_inPath = false;
   PathShape m_path;
   bool m_widened = false;
+  bool m_pathHasText = false;
   std::uint64_t m_nextClipId = 1;
   std::map<std::uint32_t, std::string> m_hatches;
   struct BitmapPatternKey {

@@ -204,11 +204,13 @@ bool EmfPage::PlayPath(const EmfRecord& record) {
     case kEmrBeginPath:
       m_inPath = true;
       m_path = PathShape();
+      m_widened = m_pathHasText = false;
       return true;
     case kEmrEndPath: m_inPath = false; return true;
     case kEmrAbortPath:
       m_inPath = false;
       m_path = PathShape();
+      m_widened = m_pathHasText = false;
       return true;
     case kEmrCloseFigure:
       if (m_inPath) m_path.Close();
@@ -220,7 +222,9 @@ bool EmfPage::PlayPath(const EmfRecord& record) {
     case kEmrStrokeAndFillPath: {
       if (m_inPath) return true;
       const bool evenOdd = m_dc.polyFillMode == kAlternate;
-      if (m_widened && record.Type() == kEmrFillPath) {
+      if (m_pathHasText) {
+        Picture(record);
+      } else if (m_widened && record.Type() == kEmrFillPath) {
         // The outline of a widened path filled is the path stroked in the brush's colour.
         const PenSpec pen = m_dc.pen;
         m_dc.pen.colour = m_dc.brush.colour;
@@ -231,7 +235,7 @@ bool EmfPage::PlayPath(const EmfRecord& record) {
         PaintPdf(m_path, record.Type() != kEmrStrokePath, record.Type() != kEmrFillPath, evenOdd, record);
       }
       m_path = PathShape();
-      m_widened = false;
+      m_widened = m_pathHasText = false;
       return true;
     }
     case kEmrSelectClipPath: {
@@ -239,10 +243,10 @@ bool EmfPage::PlayPath(const EmfRecord& record) {
       const std::uint32_t mode = record.U32(8);
       ClipLayer layer{m_path, m_dc.polyFillMode == kAlternate};
       m_path = PathShape();
-      const bool widened = m_widened;
-      m_widened = false;
-      // A widened outline cannot be a PDF clip; the clip stays as it was.
-      if (widened) return true;
+      const bool inexpressible = m_widened || m_pathHasText;
+      m_widened = m_pathHasText = false;
+      // A widened outline or glyphs' outlines cannot be a PDF clip; the clip stays as it was.
+      if (inexpressible) return true;
       ClipState clip = m_dc.clip;
       const bool whole = !clip.clipped;
       if (whole) {
@@ -331,7 +335,6 @@ bool EmfPage::PlayShape(const EmfRecord& record) {
       return true;
     }
     case kEmrSetPixelV: {
-      if (m_inPath) return true;
       const PointD at = Pdf({l, t});
       const double half = DevicePixel() / 2;
       FillBox({at.x - half, at.y - half, at.x + half, at.y + half}, {record.U8(16), record.U8(17), record.U8(18)});

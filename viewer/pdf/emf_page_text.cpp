@@ -102,7 +102,11 @@ bool EmfPage::ReadSmallText(const EmfRecord& record, TextRun& run) const {
 }
 
 bool EmfPage::DrawText(const TextRun& run) {
-  if (m_inPath) return true;
+  // Glyph outlines in a path: the path is drawn by the platform when it is filled.
+  if (m_inPath) {
+    m_pathHasText = !run.characters.empty() || m_pathHasText;
+    return true;
+  }
   const bool updateCp = (m_dc.textAlign & kTaUpdateCp) != 0;
   const std::uint32_t options = run.options;
   TextRecord text;

@@ -271,11 +271,16 @@ TEST(EmfPdfPictures, WhatPdfCannotSayIsAPictureOfItsPart) {
         return data;
       }())
       // Text without a TrueType face: a picture as well.
-      .Add(kEmrExtTextOutW, {60, 60, 79, 69, 1, 0, 0, 60, 60, 2, 76, 0, 0, 0, 0, 0, 0, 0x00420041});
+      .Add(kEmrExtTextOutW, {60, 60, 79, 69, 1, 0, 0, 60, 60, 2, 76, 0, 0, 0, 0, 0, 0, 0x00420041})
+      // Glyph outlines in a path: the path's fill is a picture.
+      .Add(kEmrBeginPath, {})
+      .Add(kEmrExtTextOutW, {5, 5, 15, 15, 1, 0, 0, 5, 5, 2, 76, 0, 0, 0, 0, 0, 0, 0x00420041})
+      .Add(kEmrEndPath, {})
+      .Add(kEmrFillPath, {5, 5, 15, 15});
   NoFonts fonts;
   GreyPictures pictures;
   const std::string pdf = PdfOfPage(emf.Finish(), fonts, pictures);
-  ASSERT_EQ(pictures.calls.size(), 2u);
+  ASSERT_EQ(pictures.calls.size(), 3u);
   EXPECT_EQ(pictures.calls[0].lastRecord, 2u);
   EXPECT_NEAR(pictures.calls[0].area.left, 2000, 1);
   EXPECT_NEAR(pictures.calls[0].area.top, 3000, 1);
@@ -283,6 +288,8 @@ TEST(EmfPdfPictures, WhatPdfCannotSayIsAPictureOfItsPart) {
   EXPECT_NEAR(pictures.calls[0].area.bottom, 6000, 1);
   EXPECT_EQ(pictures.calls[0].width, 84u);  // 20 points at 300 dpi
   EXPECT_EQ(pictures.calls[1].lastRecord, 3u);
+  EXPECT_EQ(pictures.calls[2].lastRecord, 7u);
+  EXPECT_NEAR(pictures.calls[2].area.right, 1600, 1);
   EXPECT_EQ(QpdfCheck(pdf), 0);
   const GreyRender render = Render(pdf);
   EXPECT_LT(render.At(30, 45), 128);  // the grey picture
@@ -291,7 +298,7 @@ TEST(EmfPdfPictures, WhatPdfCannotSayIsAPictureOfItsPart) {
   GreyPictures failing;
   failing.fails = true;
   const std::string without = PdfOfPage(emf.Finish(), fonts, failing);
-  EXPECT_EQ(failing.calls.size(), 2u);
+  EXPECT_EQ(failing.calls.size(), 3u);
   EXPECT_EQ(QpdfCheck(without), 0);
   EXPECT_EQ(without.find("/Subtype /Image"), std::string::npos);
 }
