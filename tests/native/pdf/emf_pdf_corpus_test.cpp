@@ -39,10 +39,41 @@ TEST(EmfPdfCorpus, EverySeedMakesASoundPdf) {
   }
 }
 
+std::vector<std::uint8_t> Seed(const char* name) {
+  std::ifstream file(std::string(EMF_PDF_CORPUS) + "/" + name, std::ios::binary);
+  return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+// The installed faces with their embedding bits set to "restricted licence".
+class RestrictedFonts : public FontResolver {
+ public:
+  std::shared_ptr<const FontFace> Resolve(const FontRequest& request) override {
+    std::shared_ptr<const FontFace> face = m_files.Resolve(request);
+    return face ? std::make_shared<Restricted>(face) : nullptr;
+  }
+
+ private:
+  class Restricted : public FontFace {
+   public:
+    explicit Restricted(std::shared_ptr<const FontFace> face) : m_face(std::move(face)) {}
+    std::vector<std::uint8_t> Table(std::uint32_t tag) const override {
+      std::vector<std::uint8_t> table = m_face->Table(tag);
+      if (tag == 0x4F532F32 && table.size() > 9) {  // 'OS/2': fsType
+        table[8] = 0;
+        table[9] = 2;
+      }
+      return table;
+    }
+
+   private:
+    std::shared_ptr<const FontFace> m_face;
+  };
+  FileFontResolver m_files;
+};
+
 TEST(EmfPdfCorpus, TextIsTextInAnEmbeddedSubset) {
   FileFontResolver fonts;
-  std::ifstream file(std::string(EMF_PDF_CORPUS) + "/text.emf", std::ios::binary);
-  const std::vector<std::uint8_t> emf((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::vector<std::uint8_t> emf = Seed("text.emf");
   GreyPictures pictures;
   const std::string pdf = PdfOfPage(emf, fonts, pictures, 300);
   const std::string path = "/tmp/emf_pdf_text_test.pdf";
@@ -56,6 +87,19 @@ TEST(EmfPdfCorpus, TextIsTextInAnEmbeddedSubset) {
   EXPECT_NE(text.find("A\xE2\x82\xAC\xC3\xA9"), std::string::npos) << text;  // 41 80 E9 in Windows-1252
   EXPECT_NE(list.find("CID TrueType"), std::string::npos) << list;
   EXPECT_NE(list.find("+"), std::string::npos) << list;  // a subset's tagged name
+  EXPECT_TRUE(pictures.calls.empty());
+}
+
+TEST(EmfPdfCorpus, FacesThatMayNotBeEmbeddedAreFilledOutlines) {
+  RestrictedFonts fonts;
+  GreyPictures pictures;
+  const std::string pdf = PdfOfPage(Seed("text.emf"), fonts, pictures, 300);
+  EXPECT_EQ(pdf.find("/FontFile2"), std::string::npos);
+  EXPECT_EQ(pdf.find("/Font "), std::string::npos);
+  EXPECT_EQ(QpdfCheck(pdf), 0);
+  // "Hello" from (10, 20) on a device of 100 pixels drawn on 300 points: ink where it runs.
+  const GreyRender render = Render(pdf);
+  EXPECT_GT(render.InkIn(30, 58, 100, 86), 50);
   EXPECT_TRUE(pictures.calls.empty());
 }
 
