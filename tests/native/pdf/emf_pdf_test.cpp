@@ -242,7 +242,11 @@ TEST(EmfPdfBitmaps, BitmapsBrushPatternsAndRasterFills) {
       .Add(kEmrRectangle, {60, 10, 92, 42})
       .Add(kEmrSelectObject, {kBlackBrush})
       .Add(kEmrBitBlt, {0, 0, 99, 99, 10, 60, 20, 20, 0x00F00021, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
-      .Add(kEmrBitBlt, {0, 0, 99, 99, 40, 60, 20, 20, 0x00FF0062, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+      .Add(kEmrBitBlt, {0, 0, 99, 99, 40, 60, 20, 20, 0x00FF0062, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+      // A blend of a bitmap with alpha: its top row opaque black, its bottom row transparent.
+      .Add(kEmrAlphaBlend, {0, 0, 99, 99, 70, 70, 20, 20, 0x01FF0000, 0, 0, FloatBits(1), 0, 0, FloatBits(1), 0, 0, 0,
+                            0, 108, 40, 148, 16, 2, 2, 40, 2, 2, 1 | (32 << 16), 0, 16, 0, 0, 0, 0, 0, 0,
+                            0xFF000000, 0xFF000000});
   NoFonts fonts;
   GreyPictures pictures;
   const std::string pdf = PdfOfPage(emf.Finish(), fonts, pictures);
@@ -256,6 +260,9 @@ TEST(EmfPdfBitmaps, BitmapsBrushPatternsAndRasterFills) {
   EXPECT_EQ(render.InkIn(60, 10, 92, 42), 32 * 16);  // a checkered tile of device pixels
   EXPECT_EQ(render.InkIn(10, 60, 30, 80), 400);
   EXPECT_EQ(render.InkIn(40, 60, 60, 80), 0);
+  EXPECT_NE(pdf.find("/SMask"), std::string::npos);
+  EXPECT_EQ(render.InkIn(71, 71, 89, 79), 18 * 8);
+  EXPECT_EQ(render.InkIn(70, 81, 90, 90), 0);
 }
 
 TEST(EmfPdfPictures, WhatPdfCannotSayIsAPictureOfItsPart) {
