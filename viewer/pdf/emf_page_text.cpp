@@ -128,10 +128,19 @@ bool EmfPage::DrawText(const TextRun& run) {
   PdfFont* face = count > 0 ? m_context.fonts.Font(font.request) : nullptr;
   if (count > 0 && !face) return false;
 
-  const Affine map = LogicalToPdf();
+  const Affine logical = LogicalToPdf();
+  // Compatible graphics draw text upright, y down on the page, whichever way the mapping
+  // turns y: under a mapping with y up the run is laid out mirrored and mapped back.
+  const bool mirrored = run.graphicsMode != kGmAdvanced && logical.a * logical.d - logical.b * logical.c > 0;
+  const Affine mirror{1, 0, 0, mirrored ? -1.0 : 1.0, 0, 0};
+  const Affine map = mirror.Then(logical);
+  if (mirrored) {
+    text.y = -text.y;
+    for (double& step : text.dy) step = -step;
+  }
   PathShape rectangle;
   rectangle.AddRectangle(run.rectangle[0], run.rectangle[1], run.rectangle[2], run.rectangle[3]);
-  const std::string box = rectangle.Mapped(map).Operators();
+  const std::string box = rectangle.Mapped(logical).Operators();
   m_content.UseClip(m_dc.clip);
   if (options & kEtoOpaque) {
     m_content.FillColour(m_dc.backgroundColour);
@@ -140,7 +149,7 @@ bool EmfPage::DrawText(const TextRun& run) {
   if (!face) return true;
 
   const TextPlacement placement = LayOutText(text, *face);
-  if (updateCp) m_dc.position = {placement.endX, placement.endY};
+  if (updateCp) m_dc.position = mirror.Apply(placement.endX, placement.endY);
 
   std::string ops = (options & kEtoClipped) ? box + "W n\n" : "";
   if (m_dc.backgroundMode == kOpaque && !(options & kEtoOpaque)) {
@@ -154,10 +163,8 @@ bool EmfPage::DrawText(const TextRun& run) {
   const double angle = placement.angleDegrees * kPi / 180;
   const double em = placement.emSize;
   auto linear = [&map](double x, double y) { return PointD{map.a * x + map.c * y, map.b * x + map.d * y}; };
-  PointD across = linear(std::cos(angle) * em * placement.horizontalScale, -std::sin(angle) * em * placement.horizontalScale);
-  PointD up = linear(-std::sin(angle) * em, -std::cos(angle) * em);
-  // Compatible graphics keep text upright whichever way the mapping turns y.
-  if (run.graphicsMode != kGmAdvanced && across.x * up.y - across.y * up.x < 0) up = {-up.x, -up.y};
+  const PointD across = linear(std::cos(angle) * em * placement.horizontalScale, -std::sin(angle) * em * placement.horizontalScale);
+  const PointD up = linear(-std::sin(angle) * em, -std::cos(angle) * em);
 
   if (face->MayEmbed()) {
     std::string glyphs;

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "emf_builder.h"
 #include "font_files.h"
 #include "pdf_check.h"
 
@@ -101,6 +102,38 @@ TEST(EmfPdfCorpus, FacesThatMayNotBeEmbeddedAreFilledOutlines) {
   const GreyRender render = Render(pdf);
   EXPECT_GT(render.InkIn(30, 58, 100, 86), 50);
   EXPECT_TRUE(pictures.calls.empty());
+}
+
+TEST(EmfPdfCorpus, TextStandsUprightBelowItsTopUnderEitherYDirection) {
+  // "HH" at its top left corner, 10 device pixels high, in a mapping with y down and one
+  // with y up (0.1 mm units, the device's pixel being a millimetre): the same ink.
+  std::vector<std::uint8_t> first;
+  for (const bool yUp : {false, true}) {
+    SCOPED_TRACE(yUp);
+    const int unit = yUp ? 10 : 1;
+    EmfBuilder emf;
+    std::vector<std::uint8_t> font(92 + 12 - 8, 0);
+    font[0] = 1;
+    const std::int32_t height = -10 * unit;
+    for (int i = 0; i < 4; ++i) font[4 + i] = static_cast<std::uint8_t>(std::uint32_t(height) >> (8 * i));
+    font[32] = 'A';
+    if (yUp) emf.Add(kEmrSetMapMode, {2});
+    emf.AddBytes(kEmrExtCreateFontIndirectW, font)
+        .Add(kEmrSelectObject, {1})
+        .Add(kEmrSetBkMode, {1})
+        .Add(kEmrExtTextOutW, {0, 0, 99, 99, 1, 0, 0, 10 * unit, (yUp ? -20 : 20) * unit, 2, 76, 0, 0, 0, 0, 0, 0,
+                               0x00480048});
+    FileFontResolver fonts;
+    GreyPictures pictures;
+    const GreyRender render = Render(PdfOfPage(emf.Finish(), fonts, pictures));
+    EXPECT_GT(render.InkIn(10, 21, 25, 30), 20);
+    EXPECT_EQ(render.InkIn(0, 0, 100, 19), 0);
+    EXPECT_EQ(render.InkIn(0, 31, 100, 100), 0);
+    if (yUp)
+      EXPECT_EQ(render.pixels, first);
+    else
+      first = render.pixels;
+  }
 }
 
 }  // namespace
