@@ -71,7 +71,8 @@ std::string EmfPage::Translate(const std::uint8_t* emf, std::size_t size) {
 
 void EmfPage::Play(const EmfRecord& record) {
   if (PlayState(record) || PlayObject(record) || PlayClip(record) || PlayPath(record) || PlayShape(record) ||
-      PlayPoly(record) || PlayRegion(record) || PlayText(record) || PlayBitmap(record))
+      PlayPoly(record) || PlayRegion(record) || PlayText(record) || PlayBitmap(record) ||
+      PlayGradient(record))
     return;
   if (!Harmless(record.Type())) Picture(record);
 }

@@ -47,6 +47,7 @@ class EmfPage {
   bool PlayRegion(const EmfRecord& record);
   bool PlayText(const EmfRecord& record);
   bool PlayBitmap(const EmfRecord& record);
+  bool PlayGradient(const EmfRecord& record);
 
   // Coordinates.
   Affine LogicalToPdf() const;

@@ -73,5 +73,8 @@ constexpr std::uint32_t kSrcCopy = 0x00CC0020, kPatCopy = 0x00F00021, kBlackness
                         kWhiteness = 0x00FF0062, kDstCopy = 0x00AA0029;
 constexpr std::uint32_t kR2CopyPen = 13, kR2Nop = 11;
 
+// GradientFill's modes: rectangles shaded across or down.
+constexpr std::uint32_t kGradientFillRectH = 0, kGradientFillRectV = 1;
+
 // PolyDraw point types.
 constexpr std::uint8_t kPtCloseFigure = 1, kPtLineTo = 2, kPtBezierTo = 4, kPtMoveTo = 6;

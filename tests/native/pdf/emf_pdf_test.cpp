@@ -221,7 +221,7 @@ std::vector<std::int64_t> Checker() {
           0xFFFFFF, 0x0000, 0xFFFF0000, 0xFFFF};          // rows bottom up, padded to four bytes
 }
 
-TEST(EmfPdfBitmaps, BitmapsBrushPatternsAndRasterFills) {
+TEST(EmfPdfBitmaps, BitmapsBrushPatternsRasterFillsAndGradients) {
   EmfBuilder emf;
   std::vector<std::int64_t> stretch = {0, 0, 99, 99, 10, 10, 0, 0, 2, 2, 80, 40, 120, 16, 0, 0x00CC0020, 40, 40};
   std::vector<std::int64_t> brush = {1, 0, 32, 40, 72, 16};
@@ -246,7 +246,9 @@ TEST(EmfPdfBitmaps, BitmapsBrushPatternsAndRasterFills) {
       // A blend of a bitmap with alpha: its top row opaque black, its bottom row transparent.
       .Add(kEmrAlphaBlend, {0, 0, 99, 99, 70, 70, 20, 20, 0x01FF0000, 0, 0, FloatBits(1), 0, 0, FloatBits(1), 0, 0, 0,
                             0, 108, 40, 148, 16, 2, 2, 40, 2, 2, 1 | (32 << 16), 0, 16, 0, 0, 0, 0, 0, 0,
-                            0xFF000000, 0xFF000000});
+                            0xFF000000, 0xFF000000})
+      // A gradient from black at the left to white at the right.
+      .Add(kEmrGradientFill, {0, 0, 99, 99, 2, 1, 0, 0, 92, 0, 0, 100, 99, 0xFFFFFFFF, 0xFFFF, 0, 1});
   NoFonts fonts;
   GreyPictures pictures;
   const std::string pdf = PdfOfPage(emf.Finish(), fonts, pictures);
@@ -263,6 +265,9 @@ TEST(EmfPdfBitmaps, BitmapsBrushPatternsAndRasterFills) {
   EXPECT_NE(pdf.find("/SMask"), std::string::npos);
   EXPECT_EQ(render.InkIn(71, 71, 89, 79), 18 * 8);
   EXPECT_EQ(render.InkIn(70, 81, 90, 90), 0);
+  EXPECT_LT(render.At(2, 95), 20);
+  EXPECT_NEAR(render.At(50, 95), 128, 10);
+  EXPECT_GT(render.At(97, 95), 235);
 }
 
 TEST(EmfPdfPictures, WhatPdfCannotSayIsAPictureOfItsPart) {
