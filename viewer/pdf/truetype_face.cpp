@@ -51,7 +51,9 @@ bool TrueTypeFace::Parse() {
   m.macStyle = head.U16(44);
   const std::int16_t locaFormat = head.S16(50);
   if (locaFormat != 0 && locaFormat != 1) return false;
-  m_glyphs = TrueTypeGlyphs(Table(SfntTag("loca")), Table(SfntTag("glyf")), locaFormat == 1, maxp.U16(4));
+  const SfntBytes glyf = Table(SfntTag("glyf"));
+  if (glyf.empty()) return false;
+  m_glyphs = TrueTypeGlyphs(Table(SfntTag("loca")), glyf, locaFormat == 1, maxp.U16(4));
   if (m_glyphs.Count() == 0) return false;
   m_longMetrics = static_cast<std::uint16_t>(std::min<std::size_t>({hhea.U16(34), hmtx.size() / 4, m_glyphs.Count()}));
   if (m_longMetrics == 0) return false;
@@ -59,8 +61,6 @@ bool TrueTypeFace::Parse() {
 
   m.ascender = hhea.S16(4);
   m.descender = hhea.S16(6);
-  m.winAscent = m.ascender;
-  m.winDescent = -m.descender;
   m.capHeight = m.ascender * 7 / 10;
   if (os2.size() >= 78) {
     m.averageWidth = os2.S16(2);
@@ -82,6 +82,10 @@ bool TrueTypeFace::Parse() {
       ++count;
     }
     m.averageWidth = count ? static_cast<int>(sum / count) : m.unitsPerEm / 2;
+  }
+  if (m.winAscent + m.winDescent <= 0) {
+    m.winAscent = m.ascender;
+    m.winDescent = -m.descender;
   }
   if (m.winAscent + m.winDescent <= 0) {
     m.winAscent = m.unitsPerEm * 4 / 5;

@@ -67,6 +67,8 @@ std::vector<std::uint8_t> TrueTypeSubset(const TrueTypeFace& face, const std::se
     Pad4(glyf);
   }
   offsets.push_back(static_cast<std::uint32_t>(glyf.size()));
+  // Readers take a table of no bytes for a missing one: glyphs all empty keep a few zeros.
+  if (glyf.empty()) PutZeros(glyf, 4);
   const bool longOffsets = glyf.size() > 0x1FFFE;
   Bytes loca;
   for (std::uint32_t offset : offsets) {
