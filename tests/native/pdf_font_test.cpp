@@ -1,5 +1,7 @@
 // The PDF writer's TrueType fonts on the faces installed here: glyphs, advances and metrics
 // against the files' known values, damaged tables, and subsets that PDF readers take back.
+#include "pdf_font.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,9 +11,9 @@
 
 #include "byte_order.h"
 #include "font_files.h"
-#include "pdf_font.h"
 #include "pdf_syntax.h"
 #include "sfnt_bytes.h"
+#include "to_unicode_cmap.h"
 #include "truetype_subset.h"
 
 namespace {
@@ -31,7 +33,8 @@ class EditedFace : public FontFace {
  public:
   explicit EditedFace(const std::string& path) {
     auto file = FileFontFace::FromFile(path);
-    for (const char* tag : {"head", "hhea", "maxp", "hmtx", "loca", "glyf", "cmap", "OS/2", "post", "name"}) {
+    for (const char* tag :
+         {"head", "hhea", "maxp", "hmtx", "loca", "glyf", "cmap", "OS/2", "post", "name"}) {
       const std::uint32_t value = Tag(tag);
       tables[value] = file->Table(value);
     }
@@ -58,7 +61,9 @@ std::string Output(const std::string& command) {
   return output;
 }
 
-void Append(Bytes& out, const std::string& text) { out.insert(out.end(), text.begin(), text.end()); }
+void Append(Bytes& out, const std::string& text) {
+  out.insert(out.end(), text.begin(), text.end());
+}
 
 }  // namespace
 
@@ -69,8 +74,10 @@ TEST(PdfFontTest, RealFacesGiveTheirGlyphsAdvancesAndMetrics) {
     char32_t character, curved;  // the glyph measured, one with curves in its outline
     double advance, ascent, descent, averageWidth;
   } cases[] = {
-      {kSans, U'A', U'O', 1366 * 1000.0 / 2048, 1854 * 1000.0 / 2048, 434 * 1000.0 / 2048, 1208 * 1000.0 / 2048},
-      {kDejaVu, U'A', U'O', 1401 * 1000.0 / 2048, 1901 * 1000.0 / 2048, 483 * 1000.0 / 2048, 1038 * 1000.0 / 2048},
+      {kSans, U'A', U'O', 1366 * 1000.0 / 2048, 1854 * 1000.0 / 2048, 434 * 1000.0 / 2048,
+       1208 * 1000.0 / 2048},
+      {kDejaVu, U'A', U'O', 1401 * 1000.0 / 2048, 1901 * 1000.0 / 2048, 483 * 1000.0 / 2048,
+       1038 * 1000.0 / 2048},
       {kJapanese, U'\u65E5', U'\u306E', 1000, 1802 * 1000.0 / 2048, 401 * 1000.0 / 2048, 500},
       {kKorean, U'\uD55C', U'\uD55C', 0, 920, 230, 463},
   };
@@ -99,7 +106,8 @@ TEST(PdfFontTest, CompositeGlyphsOutlineTheirComponents) {
   ASSERT_NE(font, nullptr);
   const auto contours = [](const std::string& path) {
     std::size_t count = 0;
-    for (std::size_t at = path.find("h\n"); at != std::string::npos; at = path.find("h\n", at + 1)) ++count;
+    for (std::size_t at = path.find("h\n"); at != std::string::npos; at = path.find("h\n", at + 1))
+      ++count;
     return count;
   };
   // A with diaeresis: the two contours of A and the two dots.
@@ -113,7 +121,8 @@ TEST(PdfFontTest, SubsetsKeepGlyphIdsOutlinesAndAdvances) {
   auto face = TrueTypeFace::Load(*file);
   auto font = PdfFont::Load(file);
   ASSERT_TRUE(face && font);
-  const std::uint16_t a = font->GlyphFor(U'A'), b = font->GlyphFor(U'B'), umlaut = font->GlyphFor(U'\u00C4');
+  const std::uint16_t a = font->GlyphFor(U'A'), b = font->GlyphFor(U'B'),
+                      umlaut = font->GlyphFor(U'\u00C4');
   const std::set<std::uint16_t> kept = GlyphClosure(face->Glyphs(), {a, umlaut, 60000});
   // Ä brings its dots along; ids beyond the face are dropped.
   EXPECT_EQ(kept.size(), 4u);
@@ -121,7 +130,8 @@ TEST(PdfFontTest, SubsetsKeepGlyphIdsOutlinesAndAdvances) {
   const std::vector<std::uint8_t> bytes = TrueTypeSubset(*face, kept);
   // Every 32-bit word of a font file sums to the magic the head table's adjustment makes.
   std::uint32_t sum = 0;
-  for (std::size_t i = 0; i < bytes.size(); i += 4) sum += SfntBytes(bytes.data(), bytes.size()).U32(i);
+  for (std::size_t i = 0; i < bytes.size(); i += 4)
+    sum += SfntBytes(bytes.data(), bytes.size()).U32(i);
   EXPECT_EQ(sum, 0xB1B0AFBAu);
   auto subsetFace = FileFontFace::FromBytes(bytes);
   ASSERT_NE(subsetFace, nullptr);
@@ -138,6 +148,43 @@ TEST(PdfFontTest, SubsetsKeepGlyphIdsOutlinesAndAdvances) {
   EXPECT_EQ(subset->Advance(b), font->Advance(b));
 }
 
+TEST(PdfFontTest, ToUnicodeMapsGlyphsToTheirText) {
+  struct Case {
+    const char* what;
+    std::map<std::uint16_t, std::u32string> texts;
+    std::string expected;
+  } cases[] = {
+      {"a run of following characters",
+       {{3, U"A"}, {4, U"B"}, {5, U"C"}},
+       "1 beginbfrange\n<0003> <0005> <0041>\nendbfrange\n"},
+      {"no range across the first byte",
+       {{0xFF, U"A"}, {0x100, U"B"}},
+       "2 beginbfchar\n<00FF> <0041>\n<0100> <0042>\nendbfchar\n"},
+      {"no range past the last byte of the text",
+       {{3, U"\u00FE"}, {4, U"\u00FF"}, {5, U"\u0100"}},
+       "1 beginbfchar\n<0005> <0100>\nendbfchar\n1 beginbfrange\n<0003> <0004> <00FE>\n"},
+      {"beyond the BMP: a surrogate pair",
+       {{3, U"\U0001F600"}, {4, U"\U0001F601"}},
+       "2 beginbfchar\n<0003> <D83DDE00>\n<0004> <D83DDE01>\nendbfchar\n"},
+      {"a cluster", {{3, U"ffi"}}, "1 beginbfchar\n<0003> <006600660069>\nendbfchar\n"},
+      {"a glyph of no text is left out",
+       {{3, U""}, {4, U"x"}},
+       "1 beginbfchar\n<0004> <0078>\nendbfchar\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string cmap = ToUnicodeCmap(c.texts);
+    EXPECT_NE(cmap.find("<0000> <FFFF>\nendcodespacerange\n" + c.expected), std::string::npos)
+        << cmap;
+  }
+  // A section holds at most 100 entries.
+  std::map<std::uint16_t, std::u32string> many;
+  for (std::uint16_t g = 0; g < 150; ++g) many[2 * g] = U"a";
+  const std::string cmap = ToUnicodeCmap(many);
+  EXPECT_NE(cmap.find("100 beginbfchar"), std::string::npos);
+  EXPECT_NE(cmap.find("50 beginbfchar"), std::string::npos);
+}
+
 TEST(PdfFontTest, DamagedTablesGiveNoFaceOrSafeAnswers) {
   EditedFace intact(kSans);
   ASSERT_NE(PdfFont::Load(std::make_shared<EditedFace>(intact)), nullptr);
@@ -150,27 +197,27 @@ TEST(PdfFontTest, DamagedTablesGiveNoFaceOrSafeAnswers) {
       {"no head", [](EditedFace& f, std::uint16_t) { f["head"].clear(); }, false},
       {"head cut short", [](EditedFace& f, std::uint16_t) { f["head"].resize(40); }, false},
       {"no units per em", [](EditedFace& f, std::uint16_t) { SetU16BE(f["head"], 18, 0); }, false},
-      {"unknown loca format", [](EditedFace& f, std::uint16_t) { SetU16BE(f["head"], 50, 7); }, false},
+      {"unknown loca format", [](EditedFace& f, std::uint16_t) { SetU16BE(f["head"], 50, 7); },
+       false},
       {"loca of one entry", [](EditedFace& f, std::uint16_t) { f["loca"].resize(2); }, false},
       {"no glyf", [](EditedFace& f, std::uint16_t) { f["glyf"].clear(); }, false},
       {"no hmtx", [](EditedFace& f, std::uint16_t) { f["hmtx"].clear(); }, false},
       {"hmtx cut short", [](EditedFace& f, std::uint16_t) { f["hmtx"].resize(6); }, true},
       {"no cmap", [](EditedFace& f, std::uint16_t) { f["cmap"].clear(); }, true},
       {"cmap cut short", [](EditedFace& f, std::uint16_t) { f["cmap"].resize(30); }, true},
-      {"glyf cut short", [](EditedFace& f, std::uint16_t) { f["glyf"].resize(f["glyf"].size() / 2); }, true},
-      {"loca past glyf", [](EditedFace& f, std::uint16_t g) { SetU16BE(f["loca"], 2 * g + 2, 0xFFFF); }, true},
-      {"loca backwards",
-       [](EditedFace& f, std::uint16_t g) {
-         SetU16BE(f["loca"], 2 * g + 2, 0);
-       },
+      {"glyf cut short",
+       [](EditedFace& f, std::uint16_t) { f["glyf"].resize(f["glyf"].size() / 2); }, true},
+      {"loca past glyf",
+       [](EditedFace& f, std::uint16_t g) { SetU16BE(f["loca"], 2 * g + 2, 0xFFFF); }, true},
+      {"loca backwards", [](EditedFace& f, std::uint16_t g) { SetU16BE(f["loca"], 2 * g + 2, 0); },
        true},
       {"composite of itself",
        [](EditedFace& f, std::uint16_t g) {
          const std::size_t at = 2u * SfntBytes(f["loca"].data(), f["loca"].size()).U16(2 * g);
          std::vector<std::uint8_t>& glyf = f["glyf"];
-         SetU16BE(glyf, at, 0xFFFF);                  // composite
-         SetU16BE(glyf, at + 10, 0x0020 | 0x0002);    // more components, offsets
-         SetU16BE(glyf, at + 12, g);                  // itself
+         SetU16BE(glyf, at, 0xFFFF);                // composite
+         SetU16BE(glyf, at + 10, 0x0020 | 0x0002);  // more components, offsets
+         SetU16BE(glyf, at + 12, g);                // itself
          SetU16BE(glyf, at + 16, 0x0020 | 0x0002);
          SetU16BE(glyf, at + 18, g);
        },
@@ -241,19 +288,25 @@ TEST(PdfFontTest, SubsetsReadBackAsEmbeddedTextInPdfReaders) {
   for (const auto& [path, number] : names) {
     const std::uint32_t first = firstFont + (number - 1) * PdfFont::kObjectCount;
     fontEntries += "/F" + std::to_string(number) + " " + std::to_string(first) + " 0 R ";
-    for (PdfObject& object : fonts[path]->SubsetObjects(first)) objects.push_back(std::move(object));
+    for (PdfObject& object : fonts[path]->SubsetObjects(first))
+      objects.push_back(std::move(object));
     const std::vector<std::uint8_t>& program = objects[objects.size() - 2].body;
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     // The subset (compressed) is a small part of the face.
-    EXPECT_LT(program.size() * 10, static_cast<std::size_t>(file.tellg())) << path << " " << program.size();
+    EXPECT_LT(program.size() * 10, static_cast<std::size_t>(file.tellg()))
+        << path << " " << program.size();
   }
-  const auto text = [](const std::string& s) { return std::vector<std::uint8_t>(s.begin(), s.end()); };
+  const auto text = [](const std::string& s) {
+    return std::vector<std::uint8_t>(s.begin(), s.end());
+  };
   objects.push_back({1, text("<< /Type /Catalog /Pages 2 0 R >>")});
   objects.push_back({2, text("<< /Type /Pages /Kids [3 0 R] /Count 1 >>")});
-  objects.push_back({3, text("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Resources << /Font << " +
-                             fontEntries + ">> >> /Contents 4 0 R >>")});
+  objects.push_back(
+      {3, text("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Resources << /Font << " +
+               fontEntries + ">> >> /Contents 4 0 R >>")});
   objects.push_back({4, PdfStreamBody("", text(content))});
-  std::sort(objects.begin(), objects.end(), [](const PdfObject& l, const PdfObject& r) { return l.number < r.number; });
+  std::sort(objects.begin(), objects.end(),
+            [](const PdfObject& l, const PdfObject& r) { return l.number < r.number; });
 
   Bytes pdf;
   Append(pdf, "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n");
@@ -271,19 +324,24 @@ TEST(PdfFontTest, SubsetsReadBackAsEmbeddedTextInPdfReaders) {
     std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
     Append(pdf, entry);
   }
-  Append(pdf, "trailer\n<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
-                  std::to_string(xref) + "\n%%EOF\n");
+  Append(pdf, "trailer\n<< /Size " + std::to_string(objects.size() + 1) +
+                  " /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n");
   const std::string path = testing::TempDir() + "pdf_font_test.pdf";
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(pdf.data()), pdf.size());
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(pdf.data()), pdf.size());
 
   const std::string words = Output("pdftotext -enc UTF-8 " + path + " -");
-  for (const char* expected : {"Plain ASCII text", "Gr\xC3\xB6\xC3\x9F" "e D\xC3\xA9j\xC3\xA0",
-                               "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\x86\xE3\x82\xAD\xE3\x82\xB9\xE3\x83\x88",
+  for (const char* expected : {"Plain ASCII text",
+                               "Gr\xC3\xB6\xC3\x9F"
+                               "e D\xC3\xA9j\xC3\xA0",
+                               "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\x86\xE3"
+                               "\x82\xAD\xE3\x82\xB9\xE3\x83\x88",
                                "\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4"})
     EXPECT_NE(words.find(expected), std::string::npos) << expected << "\n" << words;
   const std::string listing = Output("pdffonts " + path);
   std::size_t embedded = 0;
-  for (std::size_t at = listing.find("CID TrueType"); at != std::string::npos; at = listing.find("CID TrueType", at + 1)) {
+  for (std::size_t at = listing.find("CID TrueType"); at != std::string::npos;
+       at = listing.find("CID TrueType", at + 1)) {
     EXPECT_NE(listing.find("Identity-H       yes yes yes", at), std::string::npos) << listing;
     ++embedded;
   }

@@ -4,10 +4,10 @@
 
 namespace {
 
-constexpr std::uint32_t kTags[] = {SfntTag("head"), SfntTag("hhea"), SfntTag("maxp"), SfntTag("hmtx"),
-                                   SfntTag("loca"), SfntTag("glyf"), SfntTag("cmap"), SfntTag("OS/2"),
-                                   SfntTag("post"), SfntTag("name"), SfntTag("cvt "), SfntTag("fpgm"),
-                                   SfntTag("prep")};
+constexpr std::uint32_t kTags[] = {
+    SfntTag("head"), SfntTag("hhea"), SfntTag("maxp"), SfntTag("hmtx"), SfntTag("loca"),
+    SfntTag("glyf"), SfntTag("cmap"), SfntTag("OS/2"), SfntTag("post"), SfntTag("name"),
+    SfntTag("cvt "), SfntTag("fpgm"), SfntTag("prep")};
 constexpr std::size_t kHeadBytes = 54;
 constexpr std::size_t kHheaBytes = 36;
 
@@ -34,12 +34,15 @@ std::unique_ptr<TrueTypeFace> TrueTypeFace::Load(const FontFace& face) {
 
 SfntBytes TrueTypeFace::Table(std::uint32_t tag) const {
   const auto found = m_tables.find(tag);
-  return found == m_tables.end() ? SfntBytes() : SfntBytes(found->second.data(), found->second.size());
+  return found == m_tables.end() ? SfntBytes()
+                                 : SfntBytes(found->second.data(), found->second.size());
 }
 
 bool TrueTypeFace::Parse() {
-  const SfntBytes head = Table(SfntTag("head")), hhea = Table(SfntTag("hhea")), maxp = Table(SfntTag("maxp"));
-  const SfntBytes hmtx = Table(SfntTag("hmtx")), os2 = Table(SfntTag("OS/2")), post = Table(SfntTag("post"));
+  const SfntBytes head = Table(SfntTag("head")), hhea = Table(SfntTag("hhea")),
+                  maxp = Table(SfntTag("maxp"));
+  const SfntBytes hmtx = Table(SfntTag("hmtx")), os2 = Table(SfntTag("OS/2")),
+                  post = Table(SfntTag("post"));
   if (head.size() < kHeadBytes || hhea.size() < kHheaBytes || maxp.size() < 6) return false;
   TrueTypeMetrics& m = m_metrics;
   m.unitsPerEm = head.U16(18);
@@ -55,7 +58,8 @@ bool TrueTypeFace::Parse() {
   if (glyf.empty()) return false;
   m_glyphs = TrueTypeGlyphs(Table(SfntTag("loca")), glyf, locaFormat == 1, maxp.U16(4));
   if (m_glyphs.Count() == 0) return false;
-  m_longMetrics = static_cast<std::uint16_t>(std::min<std::size_t>({hhea.U16(34), hmtx.size() / 4, m_glyphs.Count()}));
+  m_longMetrics = static_cast<std::uint16_t>(
+      std::min<std::size_t>({hhea.U16(34), hmtx.size() / 4, m_glyphs.Count()}));
   if (m_longMetrics == 0) return false;
   m_cmap = TrueTypeCmap(Table(SfntTag("cmap")));
 

@@ -46,8 +46,10 @@ void ForEachComponent(SfntBytes description, Visit visit) {
     if (!description.Has(at, argBytes)) return;
     // Point-matched components (no offsets) sit where their parent is.
     if (flags & kArgsAreOffsets) {
-      component.dx = (flags & kArgsAreWords) ? description.S16(at) : static_cast<std::int8_t>(description.U8(at));
-      component.dy = (flags & kArgsAreWords) ? description.S16(at + 2) : static_cast<std::int8_t>(description.U8(at + 1));
+      component.dx = (flags & kArgsAreWords) ? description.S16(at)
+                                             : static_cast<std::int8_t>(description.U8(at));
+      component.dy = (flags & kArgsAreWords) ? description.S16(at + 2)
+                                             : static_cast<std::int8_t>(description.U8(at + 1));
     }
     at += argBytes;
     if (flags & kHasScale) {
@@ -85,16 +87,19 @@ struct PathWriter {
 
 }  // namespace
 
-TrueTypeGlyphs::TrueTypeGlyphs(SfntBytes loca, SfntBytes glyf, bool longOffsets, std::uint16_t glyphCount)
+TrueTypeGlyphs::TrueTypeGlyphs(SfntBytes loca, SfntBytes glyf, bool longOffsets,
+                               std::uint16_t glyphCount)
     : m_loca(loca), m_glyf(glyf), m_longOffsets(longOffsets) {
   const std::size_t entries = loca.size() / (longOffsets ? 4 : 2);
-  m_count = static_cast<std::uint16_t>(std::min<std::size_t>(glyphCount, entries > 0 ? entries - 1 : 0));
+  m_count =
+      static_cast<std::uint16_t>(std::min<std::size_t>(glyphCount, entries > 0 ? entries - 1 : 0));
 }
 
 SfntBytes TrueTypeGlyphs::Description(std::uint16_t glyph) const {
   if (glyph >= m_count) return {};
   const std::size_t start = m_longOffsets ? m_loca.U32(4 * glyph) : 2u * m_loca.U16(2 * glyph);
-  const std::size_t end = m_longOffsets ? m_loca.U32(4 * glyph + 4) : 2u * m_loca.U16(2 * glyph + 2);
+  const std::size_t end =
+      m_longOffsets ? m_loca.U32(4 * glyph + 4) : 2u * m_loca.U16(2 * glyph + 2);
   // Shorter than a header is no outline (an empty glyph has start == end).
   if (end < start + 10) return {};
   return m_glyf.Part(start, end - start);
@@ -104,12 +109,13 @@ std::vector<std::uint16_t> TrueTypeGlyphs::Components(std::uint16_t glyph) const
   std::vector<std::uint16_t> components;
   const SfntBytes description = Description(glyph);
   if (description.S16(0) >= 0) return components;
-  ForEachComponent(description, [&](const Component& component) { components.push_back(component.glyph); });
+  ForEachComponent(description,
+                   [&](const Component& component) { components.push_back(component.glyph); });
   return components;
 }
 
-bool TrueTypeGlyphs::SimpleContours(SfntBytes description, const Transform& transform, std::size_t& budget,
-                                    std::vector<Contour>& contours) {
+bool TrueTypeGlyphs::SimpleContours(SfntBytes description, const Transform& transform,
+                                    std::size_t& budget, std::vector<Contour>& contours) {
   const std::size_t contourCount = static_cast<std::size_t>(description.S16(0));
   const std::size_t instructionsAt = 10 + 2 * contourCount;
   if (!description.Has(10, 2 * contourCount + 2)) return false;
@@ -165,8 +171,8 @@ bool TrueTypeGlyphs::SimpleContours(SfntBytes description, const Transform& tran
   return true;
 }
 
-void TrueTypeGlyphs::Collect(std::uint16_t glyph, const Transform& transform, int depth, std::size_t& budget,
-                             std::vector<Contour>& contours) const {
+void TrueTypeGlyphs::Collect(std::uint16_t glyph, const Transform& transform, int depth,
+                             std::size_t& budget, std::vector<Contour>& contours) const {
   const SfntBytes description = Description(glyph);
   if (description.empty()) return;
   if (description.S16(0) >= 0) {
@@ -204,8 +210,10 @@ std::string TrueTypeGlyphs::OutlinePath(std::uint16_t glyph, double scale) const
     Point start = contour[0];
     if (!start.onCurve) {
       const Point& last = contour[n - 1];
-      if (last.onCurve) start = last;
-      else start = {(last.x + start.x) / 2, (last.y + start.y) / 2, true};
+      if (last.onCurve)
+        start = last;
+      else
+        start = {(last.x + start.x) / 2, (last.y + start.y) / 2, true};
       next = 0;
     }
     const std::size_t stop = (!contour[0].onCurve && contour[n - 1].onCurve) ? n - 1 : n;
@@ -221,7 +229,8 @@ std::string TrueTypeGlyphs::OutlinePath(std::uint16_t glyph, double scale) const
     for (std::size_t i = next; i < stop; ++i) {
       const Point& p = contour[i];
       if (p.onCurve) {
-        if (pending) quadTo(control, p);
+        if (pending)
+          quadTo(control, p);
         else {
           out.Op("l", {p.x, p.y});
           current = p;

@@ -20,7 +20,8 @@ std::uint32_t Checksum(const Bytes& bytes, std::size_t offset, std::size_t size)
   std::uint32_t sum = 0;
   for (std::size_t i = 0; i < size; i += 4) {
     std::uint32_t word = 0;
-    for (std::size_t k = 0; k < 4; ++k) word = word << 8 | (i + k < size ? bytes[offset + i + k] : 0);
+    for (std::size_t k = 0; k < 4; ++k)
+      word = word << 8 | (i + k < size ? bytes[offset + i + k] : 0);
     sum += word;
   }
   return sum;
@@ -35,7 +36,8 @@ Bytes Copy(SfntBytes table) { return Bytes(table.data(), table.data() + table.si
 
 }  // namespace
 
-std::set<std::uint16_t> GlyphClosure(const TrueTypeGlyphs& glyphs, const std::set<std::uint16_t>& drawn) {
+std::set<std::uint16_t> GlyphClosure(const TrueTypeGlyphs& glyphs,
+                                     const std::set<std::uint16_t>& drawn) {
   std::set<std::uint16_t> kept = {0};
   std::vector<std::uint16_t> level;
   for (std::uint16_t glyph : drawn) {
@@ -53,7 +55,8 @@ std::set<std::uint16_t> GlyphClosure(const TrueTypeGlyphs& glyphs, const std::se
   return kept;
 }
 
-std::vector<std::uint8_t> TrueTypeSubset(const TrueTypeFace& face, const std::set<std::uint16_t>& kept) {
+std::vector<std::uint8_t> TrueTypeSubset(const TrueTypeFace& face,
+                                         const std::set<std::uint16_t>& kept) {
   const TrueTypeGlyphs& glyphs = face.Glyphs();
   const std::uint32_t count = kept.empty() ? 1u : *kept.rbegin() + 1u;
 
@@ -72,8 +75,10 @@ std::vector<std::uint8_t> TrueTypeSubset(const TrueTypeFace& face, const std::se
   const bool longOffsets = glyf.size() > 0x1FFFE;
   Bytes loca;
   for (std::uint32_t offset : offsets) {
-    if (longOffsets) PutU32BE(loca, offset);
-    else PutU16BE(loca, offset / 2);
+    if (longOffsets)
+      PutU32BE(loca, offset);
+    else
+      PutU16BE(loca, offset / 2);
   }
 
   Bytes hmtx;
