@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 #include "sfnt_bytes.h"
 
@@ -56,10 +55,12 @@ std::shared_ptr<FileFontFace> FileFontFace::FromBytes(std::vector<std::uint8_t> 
 
 std::shared_ptr<FileFontFace> FileFontFace::FromFile(const std::string& path,
                                                      std::uint32_t faceIndex) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return nullptr;
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
+  in.seekg(0);
+  if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+    return nullptr;
   return FromBytes(std::move(bytes), faceIndex);
 }
 

@@ -101,6 +101,40 @@ TEST(PdfFontTest, RealFacesGiveTheirGlyphsAdvancesAndMetrics) {
   }
 }
 
+TEST(PdfFontTest, ResolverGivesInstalledFacesForWindowsNames) {
+  struct Case {
+    std::u16string face;
+    int weight;
+    bool italic;
+    std::uint8_t charset;
+    const char* file;
+  } cases[] = {
+      {u"Arial", 400, false, 0, "liberation/LiberationSans-Regular.ttf"},
+      {u"HELVETICA", 700, true, 0, "liberation/LiberationSans-BoldItalic.ttf"},
+      {u"Times New Roman", 400, true, 0, "liberation/LiberationSerif-Italic.ttf"},
+      {u"Courier New", 700, false, 0, "liberation/LiberationMono-Bold.ttf"},
+      {u"MS Gothic", 400, false, 0, "fonts-japanese-gothic.ttf"},
+      {u"\xFF2D\xFF33 \x660E\x671D", 400, false, 0, "fonts-japanese-gothic.ttf"},
+      {u"Tahoma", 400, false, 128, "fonts-japanese-gothic.ttf"},
+      {u"Gulim", 400, false, 0, "nanum/NanumGothic.ttf"},
+      {u"\xB9D1\xC740 \xACE0\xB515", 400, false, 0, "nanum/NanumGothic.ttf"},
+      {u"Verdana", 400, false, 129, "nanum/NanumGothic.ttf"},
+      {u"Tahoma", 700, false, 0, "dejavu/DejaVuSans.ttf"},
+  };
+  FileFontResolver resolver;
+  for (const Case& c : cases) {
+    FontRequest request;
+    request.faceName = c.face;
+    request.weight = c.weight;
+    request.italic = c.italic;
+    request.charset = c.charset;
+    SCOPED_TRACE(c.file);
+    EXPECT_EQ(FileFontResolver::PathFor(request),
+              "/usr/share/fonts/truetype/" + std::string(c.file));
+    EXPECT_NE(PdfFont::Load(resolver.Resolve(request)), nullptr);
+  }
+}
+
 TEST(PdfFontTest, CompositeGlyphsOutlineTheirComponents) {
   auto font = LoadFile(kSans);
   ASSERT_NE(font, nullptr);
