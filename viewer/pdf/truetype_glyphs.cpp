@@ -27,23 +27,23 @@ constexpr std::size_t kMaxPoints = 1 << 16;
 
 double F2Dot14(std::int16_t value) { return value / 16384.0; }
 
-// A composite's components in order: each with its glyph, transform and where the next starts.
+// A component of a composite glyph: its glyph and the transform it is placed with.
 struct Component {
   std::uint16_t glyph = 0;
   double xx = 1, xy = 0, yx = 0, yy = 1, dx = 0, dy = 0;
 };
 
-template <typename Visit>
-void ForEachComponent(SfntBytes description, Visit visit) {
+// A composite's components in order; false when its records run past its bytes.
+bool ParseComponents(SfntBytes description, std::vector<Component>& components) {
   std::size_t at = 10;
   for (;;) {
-    if (!description.Has(at, 4)) return;
+    if (!description.Has(at, 4)) return false;
     const std::uint16_t flags = description.U16(at);
     Component component;
     component.glyph = description.U16(at + 2);
     at += 4;
     const std::size_t argBytes = (flags & kArgsAreWords) ? 4 : 2;
-    if (!description.Has(at, argBytes)) return;
+    if (!description.Has(at, argBytes)) return false;
     // Point-matched components (no offsets) sit where their parent is.
     if (flags & kArgsAreOffsets) {
       component.dx = (flags & kArgsAreWords) ? description.S16(at)
@@ -66,9 +66,9 @@ void ForEachComponent(SfntBytes description, Visit visit) {
       component.yy = F2Dot14(description.S16(at + 6));
       at += 8;
     }
-    if (at > description.size()) return;
-    visit(component);
-    if (!(flags & kMoreComponents)) return;
+    if (at > description.size()) return false;
+    components.push_back(component);
+    if (!(flags & kMoreComponents)) return true;
   }
 }
 
@@ -106,12 +106,24 @@ SfntBytes TrueTypeGlyphs::Description(std::uint16_t glyph) const {
 }
 
 std::vector<std::uint16_t> TrueTypeGlyphs::Components(std::uint16_t glyph) const {
-  std::vector<std::uint16_t> components;
+  std::vector<std::uint16_t> glyphs;
   const SfntBytes description = Description(glyph);
-  if (description.S16(0) >= 0) return components;
-  ForEachComponent(description,
-                   [&](const Component& component) { components.push_back(component.glyph); });
-  return components;
+  std::vector<Component> components;
+  if (description.S16(0) >= 0 || !ParseComponents(description, components)) return glyphs;
+  for (const Component& component : components) glyphs.push_back(component.glyph);
+  return glyphs;
+}
+
+bool TrueTypeGlyphs::Intact(std::uint16_t glyph) const {
+  const SfntBytes description = Description(glyph);
+  if (description.empty()) return false;
+  if (description.S16(0) < 0) {
+    std::vector<Component> components;
+    return ParseComponents(description, components);
+  }
+  std::size_t budget = kMaxPoints;
+  std::vector<Contour> contours;
+  return SimpleContours(description, Transform(), budget, contours);
 }
 
 bool TrueTypeGlyphs::SimpleContours(SfntBytes description, const Transform& transform,
@@ -181,8 +193,10 @@ void TrueTypeGlyphs::Collect(std::uint16_t glyph, const Transform& transform, in
       contours.insert(contours.end(), own.begin(), own.end());
     return;
   }
-  if (depth >= kMaxDepth) return;
-  ForEachComponent(description, [&](const Component& c) {
+  std::vector<Component> components;
+  // A damaged composite draws nothing, as a damaged simple glyph does.
+  if (depth >= kMaxDepth || !ParseComponents(description, components)) return;
+  for (const Component& c : components) {
     if (budget == 0) return;
     --budget;
     // The component's transform first, then the parent's.
@@ -194,7 +208,7 @@ void TrueTypeGlyphs::Collect(std::uint16_t glyph, const Transform& transform, in
     combined.dx = transform.xx * c.dx + transform.xy * c.dy + transform.dx;
     combined.dy = transform.yx * c.dx + transform.yy * c.dy + transform.dy;
     Collect(c.glyph, combined, depth + 1, budget, contours);
-  });
+  }
 }
 
 std::string TrueTypeGlyphs::OutlinePath(std::uint16_t glyph, double scale) const {

@@ -64,7 +64,9 @@ std::vector<std::uint8_t> TrueTypeSubset(const TrueTypeFace& face,
   std::vector<std::uint32_t> offsets;
   for (std::uint32_t g = 0; g < count; ++g) {
     offsets.push_back(static_cast<std::uint32_t>(glyf.size()));
-    if (!kept.count(static_cast<std::uint16_t>(g))) continue;
+    // Damaged descriptions go too: padding could complete them into something else.
+    if (!kept.count(static_cast<std::uint16_t>(g)) || !glyphs.Intact(static_cast<std::uint16_t>(g)))
+      continue;
     const SfntBytes description = glyphs.Description(static_cast<std::uint16_t>(g));
     PutBytes(glyf, description.data(), description.size());
     Pad4(glyf);

@@ -38,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   const std::set<std::uint16_t> kept = GlyphClosure(parsed->Glyphs(), drawn);
   auto subset = PdfFont::Load(FileFontFace::FromBytes(TrueTypeSubset(*parsed, kept)));
   Check(subset != nullptr);
-  for (std::uint16_t glyph : kept) {
-    Check(subset->Advance(glyph) == font->Advance(glyph));
-    Check(subset->OutlinePath(glyph) == font->OutlinePath(glyph));
-  }
+  // Components are kept as deep as outlines are drawn from the glyphs drawn, not from
+  // each component: those draw alike, the others measure alike.
+  for (std::uint16_t glyph : kept) Check(subset->Advance(glyph) == font->Advance(glyph));
+  for (std::uint16_t glyph : drawn) Check(subset->OutlinePath(glyph) == font->OutlinePath(glyph));
   return 0;
 }
