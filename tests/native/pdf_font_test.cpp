@@ -102,6 +102,16 @@ TEST(PdfFontTest, RealFacesGiveTheirGlyphsAdvancesAndMetrics) {
   }
 }
 
+TEST(PdfFontTest, StrokesAreCentredBelowTheTopsTheTablesGive) {
+  auto font = LoadFile(kSans);
+  ASSERT_NE(font, nullptr);
+  // 'post': top at -67, 150 thick; 'OS/2': top at 530, 102 thick.
+  EXPECT_NEAR(font->Underline().position, (-67 - 75) * 1000.0 / 2048, 1e-9);
+  EXPECT_NEAR(font->Underline().thickness, 150 * 1000.0 / 2048, 1e-9);
+  EXPECT_NEAR(font->StrikeOut().position, (530 - 51) * 1000.0 / 2048, 1e-9);
+  EXPECT_NEAR(font->StrikeOut().thickness, 102 * 1000.0 / 2048, 1e-9);
+}
+
 TEST(PdfFontTest, ResolverGivesInstalledFacesForWindowsNames) {
   struct Case {
     std::u16string face;

@@ -58,7 +58,8 @@ class TrueTypePdfFont final : public PdfFont {
   }
   Stroke StrikeOut() const override {
     const TrueTypeMetrics& m = m_face->Metrics();
-    return {Units(m.strikeoutPosition + m.strikeoutSize / 2.0), Units(m.strikeoutSize)};
+    // 'OS/2' gives the stroke's top too.
+    return {Units(m.strikeoutPosition - m.strikeoutSize / 2.0), Units(m.strikeoutSize)};
   }
 
   bool MayEmbed() const override {
