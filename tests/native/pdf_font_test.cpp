@@ -256,8 +256,9 @@ TEST(PdfFontTest, EmbeddingBitsDecideWhatTheDocumentCarries) {
     const std::vector<PdfObject> objects = font->SubsetObjects(1);
     const std::string descriptor(objects[2].body.begin(), objects[2].body.end());
     EXPECT_EQ(descriptor.find("/FontFile2 4 0 R") != std::string::npos, c.mayEmbed) << descriptor;
-    // A whole face compresses to far more than one glyph does.
+    // A whole face compresses to far more than one glyph does, and its name has no tag.
     EXPECT_EQ(objects[3].body.size() > 30000, c.wholeFace) << objects[3].body.size();
+    EXPECT_EQ(descriptor.find("/FontName /LiberationSans ") != std::string::npos, c.wholeFace);
   }
 }
 

@@ -93,7 +93,8 @@ class TrueTypePdfFont final : public PdfFont {
   mutable std::vector<char32_t> m_characters;
 };
 
-// Six capitals derived from the glyphs, so different subsets of one face differ in name.
+// Six capitals derived from the glyphs, so different subsets of one face differ in name,
+// before the face's own.
 std::string TrueTypePdfFont::SubsetName(const std::set<std::uint16_t>& glyphs) const {
   std::uint32_t hash = 2166136261u;
   for (std::uint16_t glyph : glyphs) {
@@ -129,13 +130,15 @@ std::string TrueTypePdfFont::Widths() const {
 std::vector<PdfObject> TrueTypePdfFont::SubsetObjects(std::uint32_t first) const {
   const TrueTypeMetrics& m = m_face->Metrics();
   std::set<std::uint16_t> drawn;
-  if (m.fsType & kNoSubsetting) {
+  const bool whole = m.fsType & kNoSubsetting;
+  if (whole) {
     for (std::uint32_t g = 0; g < m_face->Glyphs().Count(); ++g)
       drawn.insert(static_cast<std::uint16_t>(g));
   } else {
     for (const auto& entry : m_used) drawn.insert(entry.first);
   }
-  const std::string name = "/" + SubsetName(drawn);
+  // Only a subset's name carries a tag.
+  const std::string name = "/" + (whole ? m_face->PostScriptName() : SubsetName(drawn));
   const auto reference = [first](std::uint32_t offset) {
     return std::to_string(first + offset) + " 0 R";
   };
