@@ -21,8 +21,6 @@ constexpr std::uint8_t kRepeat = 0x08;
 constexpr std::uint8_t kXSameOrPositive = 0x10;
 constexpr std::uint8_t kYSameOrPositive = 0x20;
 
-// Real fonts nest composites two or three deep; a loop or a bomb of references stops here.
-constexpr int kMaxDepth = 8;
 constexpr std::size_t kMaxPoints = 1 << 16;
 
 double F2Dot14(std::int16_t value) { return value / 16384.0; }
@@ -101,7 +99,7 @@ SfntBytes TrueTypeGlyphs::Description(std::uint16_t glyph) const {
   const std::size_t end =
       m_longOffsets ? m_loca.U32(4 * glyph + 4) : 2u * m_loca.U16(2 * glyph + 2);
   // Shorter than a header is no outline (an empty glyph has start == end).
-  if (end < start + 10) return {};
+  if (end <= start || end - start < 10) return {};
   return m_glyf.Part(start, end - start);
 }
 

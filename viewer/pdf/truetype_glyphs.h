@@ -13,6 +13,10 @@ class TrueTypeGlyphs {
   TrueTypeGlyphs() = default;
   TrueTypeGlyphs(SfntBytes loca, SfntBytes glyf, bool longOffsets, std::uint16_t glyphCount);
 
+  // How deep composites nest in the outlines drawn: real fonts nest two or three levels; a
+  // loop or a bomb of references stops here.
+  static constexpr int kMaxDepth = 8;
+
   // How many glyphs both 'maxp' and 'loca' give.
   std::uint16_t Count() const { return m_count; }
   // The glyph's description; empty for a glyph without outline or one out of range.

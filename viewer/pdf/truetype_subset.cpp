@@ -6,8 +6,6 @@
 
 namespace {
 
-// Outlines nest no deeper than TrueTypeGlyphs draws them.
-constexpr int kMaxDepth = 8;
 constexpr std::uint32_t kChecksumMagic = 0xB1B0AFBA;
 constexpr std::size_t kHeadAdjustment = 8;
 constexpr std::size_t kHeadLocaFormat = 50;
@@ -43,7 +41,7 @@ std::set<std::uint16_t> GlyphClosure(const TrueTypeGlyphs& glyphs,
   for (std::uint16_t glyph : drawn) {
     if (glyph < glyphs.Count() && kept.insert(glyph).second) level.push_back(glyph);
   }
-  for (int depth = 0; depth < kMaxDepth && !level.empty(); ++depth) {
+  for (int depth = 0; depth < TrueTypeGlyphs::kMaxDepth && !level.empty(); ++depth) {
     std::vector<std::uint16_t> next;
     for (std::uint16_t glyph : level) {
       for (std::uint16_t component : glyphs.Components(glyph)) {
