@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -100,6 +101,35 @@ TEST(PdfFontTest, RealFacesGiveTheirGlyphsAdvancesAndMetrics) {
     EXPECT_NE(outline.find(" c\n"), std::string::npos);
     EXPECT_EQ(outline.substr(outline.size() - 2), "h\n");
   }
+}
+
+TEST(PdfFontTest, CollectionsGiveTheFaceAskedFor) {
+  std::ifstream in(kSans, std::ios::binary);
+  const std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(in)),
+                                       std::istreambuf_iterator<char>());
+  // The same face as the only one of a collection: its directory behind a 16-byte header.
+  Bytes collection;
+  PutU32BE(collection, 0x74746366);
+  PutU32BE(collection, 0x00010000);
+  PutU32BE(collection, 1);
+  PutU32BE(collection, 16);
+  PutBytes(collection, file);
+  const std::size_t tables = SfntBytes(file.data(), file.size()).U16(4);
+  for (std::size_t i = 0; i < tables; ++i) {
+    const std::size_t offsetAt = 16 + 12 + 16 * i + 8;
+    const std::uint32_t offset = SfntBytes(collection.data(), collection.size()).U32(offsetAt);
+    SetU16BE(collection, offsetAt, (offset + 16) >> 16);
+    SetU16BE(collection, offsetAt + 2, (offset + 16) & 0xFFFF);
+  }
+  auto face = FileFontFace::FromBytes(collection, 0);
+  ASSERT_NE(face, nullptr);
+  EXPECT_EQ(face->Table(EditedFace::Tag("glyf")),
+            FileFontFace::FromBytes(file)->Table(EditedFace::Tag("glyf")));
+  EXPECT_NE(PdfFont::Load(face), nullptr);
+  EXPECT_EQ(FileFontFace::FromBytes(collection, 1), nullptr);
+  EXPECT_EQ(FileFontFace::FromBytes(file, 1), nullptr);
+  // A directory that runs past the bytes is no face.
+  EXPECT_EQ(FileFontFace::FromBytes(Bytes(file.begin(), file.begin() + 40)), nullptr);
 }
 
 TEST(PdfFontTest, StrokesAreCentredBelowTheTopsTheTablesGive) {
