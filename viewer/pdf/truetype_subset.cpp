@@ -36,9 +36,11 @@ Bytes Copy(SfntBytes table) { return Bytes(table.data(), table.data() + table.si
 
 std::set<std::uint16_t> GlyphClosure(const TrueTypeGlyphs& glyphs,
                                      const std::set<std::uint16_t>& drawn) {
-  std::set<std::uint16_t> kept = {0};
+  std::set<std::uint16_t> kept;
   std::vector<std::uint16_t> level;
-  for (std::uint16_t glyph : drawn) {
+  std::set<std::uint16_t> roots = drawn;
+  roots.insert(0);
+  for (std::uint16_t glyph : roots) {
     if (glyph < glyphs.Count() && kept.insert(glyph).second) level.push_back(glyph);
   }
   for (int depth = 0; depth < TrueTypeGlyphs::kMaxDepth && !level.empty(); ++depth) {
