@@ -76,8 +76,8 @@ bool TrueTypeFace::Parse() {
     m.winDescent = os2.U16(76);
     if (os2.U16(0) >= 2 && os2.size() >= 90 && os2.S16(88) > 0) m.capHeight = os2.S16(88);
   }
-  // Faces without these take Windows' own estimates: the mean advance, and strokes a
-  // twentieth of the em thick.
+  // Faces without these take estimates: the mean advance, the hhea cell or four fifths
+  // and a fifth of the em, strokes a twentieth of the em thick.
   if (m.averageWidth <= 0) {
     std::uint64_t sum = 0, count = 0;
     for (std::uint16_t g = 0; g < m_longMetrics; ++g) {
