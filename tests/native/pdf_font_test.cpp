@@ -178,6 +178,26 @@ TEST(PdfFontTest, ResolverGivesInstalledFacesForWindowsNames) {
   }
 }
 
+TEST(PdfFontTest, SymbolAndFullRepertoireSubtablesMapTheirCharacters) {
+  // The fuzz seeds: small subsets whose character maps were written for them.
+  const std::string corpus =
+      std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/')) + "/corpus/truetype/";
+  auto symbol = LoadFile(corpus + "liberation_mono_symbol.ttf");
+  auto full = LoadFile(corpus + "dejavu_sans_format12.ttf");
+  ASSERT_TRUE(symbol && full);
+  // A symbol subtable (3/0) at U+F030: '0' reaches it too.
+  const std::uint16_t zero = symbol->GlyphFor(U'\uF030');
+  EXPECT_NE(zero, 0);
+  EXPECT_EQ(symbol->GlyphFor(U'0'), zero);
+  EXPECT_EQ(symbol->CharacterOf(zero), U'\uF030');
+  // A full repertoire subtable (3/10, format 12) beside the BMP one (3/1) wins.
+  const std::uint16_t a = full->GlyphFor(U'A');
+  EXPECT_NE(a, 0);
+  EXPECT_EQ(full->GlyphFor(U'\U0001F600'), a);
+  EXPECT_EQ(full->CharacterOf(a), U'A');
+  EXPECT_EQ(full->GlyphFor(U'\U0001F601'), 0);
+}
+
 TEST(PdfFontTest, CompositeGlyphsOutlineTheirComponents) {
   auto font = LoadFile(kSans);
   ASSERT_NE(font, nullptr);
