@@ -9,21 +9,21 @@ BoxD Intersection(const BoxD& a, const BoxD& b) {
           std::min(a.top, b.top)};
 }
 
-// The parts of `box` outside `cut`, up to four disjoint boxes.
+// What is left of `box` outside `cut`: up to four disjoint boxes.
 void AddDifference(const BoxD& box, const BoxD& cut, std::vector<BoxD>& out) {
   const BoxD common = Intersection(box, cut);
   if (common.Empty()) {
     out.push_back(box);
     return;
   }
-  const BoxD parts[] = {
+  const BoxD pieces[] = {
       {box.left, common.top, box.right, box.top},
       {box.left, box.bottom, box.right, common.bottom},
       {box.left, common.bottom, common.left, common.top},
       {common.right, common.bottom, box.right, common.top},
   };
-  for (const BoxD& part : parts)
-    if (!part.Empty()) out.push_back(part);
+  for (const BoxD& piece : pieces)
+    if (!piece.Empty()) out.push_back(piece);
 }
 
 }  // namespace
