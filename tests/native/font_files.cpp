@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 #include "sfnt_bytes.h"
 
@@ -19,17 +18,21 @@ std::u16string Lower(const std::u16string& text) {
   return lower;
 }
 
-bool Contains(const std::u16string& text, const std::u16string& part) { return text.find(part) != std::u16string::npos; }
+bool Contains(const std::u16string& text, const std::u16string& part) {
+  return text.find(part) != std::u16string::npos;
+}
 
 std::string Family(const std::string& stem, const FontRequest& request) {
   const bool bold = request.weight >= 600;
   if (!bold && !request.italic) return kFonts + "liberation/" + stem + "-Regular.ttf";
-  return kFonts + "liberation/" + stem + "-" + (bold ? "Bold" : "") + (request.italic ? "Italic" : "") + ".ttf";
+  return kFonts + "liberation/" + stem + "-" + (bold ? "Bold" : "") +
+         (request.italic ? "Italic" : "") + ".ttf";
 }
 
 }  // namespace
 
-std::shared_ptr<FileFontFace> FileFontFace::FromBytes(std::vector<std::uint8_t> bytes, std::uint32_t faceIndex) {
+std::shared_ptr<FileFontFace> FileFontFace::FromBytes(std::vector<std::uint8_t> bytes,
+                                                      std::uint32_t faceIndex) {
   const SfntBytes file(bytes.data(), bytes.size());
   std::size_t directory = 0;
   if (file.U32(0) == kCollectionTag) {
@@ -50,16 +53,22 @@ std::shared_ptr<FileFontFace> FileFontFace::FromBytes(std::vector<std::uint8_t> 
   return face;
 }
 
-std::shared_ptr<FileFontFace> FileFontFace::FromFile(const std::string& path, std::uint32_t faceIndex) {
-  std::ifstream in(path, std::ios::binary);
+std::shared_ptr<FileFontFace> FileFontFace::FromFile(const std::string& path,
+                                                     std::uint32_t faceIndex) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return nullptr;
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
+  in.seekg(0);
+  if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+    return nullptr;
   return FromBytes(std::move(bytes), faceIndex);
 }
 
 std::vector<std::uint8_t> FileFontFace::Table(std::uint32_t tag) const {
   for (const Entry& entry : m_entries) {
-    if (entry.tag == tag) return std::vector<std::uint8_t>(m_bytes.begin() + entry.offset, m_bytes.begin() + entry.offset + entry.length);
+    if (entry.tag == tag)
+      return std::vector<std::uint8_t>(m_bytes.begin() + entry.offset,
+                                       m_bytes.begin() + entry.offset + entry.length);
   }
   return {};
 }
@@ -67,12 +76,14 @@ std::vector<std::uint8_t> FileFontFace::Table(std::uint32_t tag) const {
 std::string FileFontResolver::PathFor(const FontRequest& request) {
   const std::u16string name = Lower(request.faceName);
   const std::uint8_t kShiftJis = 128, kHangul = 129, kJohab = 130;
-  if (name == u"arial" || name == u"helvetica" || Contains(name, u"sans serif")) return Family("LiberationSans", request);
+  if (name == u"arial" || name == u"helvetica" || Contains(name, u"sans serif"))
+    return Family("LiberationSans", request);
   if (name == u"times new roman" || name == u"times") return Family("LiberationSerif", request);
   if (name == u"courier new" || name == u"courier") return Family("LiberationMono", request);
   // MS Gothic, MS Mincho, MS UI Gothic, Meiryo, and their Japanese names.
-  if (Contains(name, u"ms gothic") || Contains(name, u"ms mincho") || Contains(name, u"ms ui gothic") ||
-      Contains(name, u"ms pgothic") || Contains(name, u"ms pmincho") || Contains(name, u"meiryo") ||
+  if (Contains(name, u"ms gothic") || Contains(name, u"ms mincho") ||
+      Contains(name, u"ms ui gothic") || Contains(name, u"ms pgothic") ||
+      Contains(name, u"ms pmincho") || Contains(name, u"meiryo") ||
       Contains(name, u"\xFF2D\xFF33") || Contains(name, u"\x30B4\x30B7\x30C3\x30AF") ||
       Contains(name, u"\x660E\x671D") || Contains(name, u"\x30E1\x30A4\x30EA\x30AA") ||
       request.charset == kShiftJis)
@@ -80,8 +91,9 @@ std::string FileFontResolver::PathFor(const FontRequest& request) {
   // Gulim, Batang, Dotum, Gungsuh, Malgun Gothic, in Latin letters and in Hangul.
   if (Contains(name, u"gulim") || Contains(name, u"batang") || Contains(name, u"dotum") ||
       Contains(name, u"gungsuh") || Contains(name, u"malgun") || Contains(name, u"\xAD74\xB9BC") ||
-      Contains(name, u"\xBC14\xD0D5") || Contains(name, u"\xB3CB\xC6C0") || Contains(name, u"\xAD81\xC11C") ||
-      Contains(name, u"\xB9D1\xC740 \xACE0\xB515") || request.charset == kHangul || request.charset == kJohab)
+      Contains(name, u"\xBC14\xD0D5") || Contains(name, u"\xB3CB\xC6C0") ||
+      Contains(name, u"\xAD81\xC11C") || Contains(name, u"\xB9D1\xC740 \xACE0\xB515") ||
+      request.charset == kHangul || request.charset == kJohab)
     return kFonts + "nanum/NanumGothic.ttf";
   return kFonts + "dejavu/DejaVuSans.ttf";
 }

@@ -13,8 +13,10 @@
 class FileFontFace : public FontFace {
  public:
   // nullptr when the bytes hold no such face.
-  static std::shared_ptr<FileFontFace> FromBytes(std::vector<std::uint8_t> bytes, std::uint32_t faceIndex = 0);
-  static std::shared_ptr<FileFontFace> FromFile(const std::string& path, std::uint32_t faceIndex = 0);
+  static std::shared_ptr<FileFontFace> FromBytes(std::vector<std::uint8_t> bytes,
+                                                 std::uint32_t faceIndex = 0);
+  static std::shared_ptr<FileFontFace> FromFile(const std::string& path,
+                                                std::uint32_t faceIndex = 0);
   std::vector<std::uint8_t> Table(std::uint32_t tag) const override;
 
  private:

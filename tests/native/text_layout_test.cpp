@@ -1,9 +1,9 @@
 // Where a text record's glyphs, strokes and cell go, on a font of round metrics.
+#include "text_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
-
-#include "text_layout.h"
 
 namespace {
 
@@ -12,8 +12,12 @@ constexpr std::uint16_t kEmojiGlyph = 7;
 // Cells 800 up and 200 down, every advance 600, the average width 500 (thousandths).
 class RoundFont : public PdfFont {
  public:
-  std::uint16_t GlyphFor(char32_t c) const override { return c == U'\U0001F600' ? kEmojiGlyph : c & 0xFF; }
-  char32_t CharacterOf(std::uint16_t glyph) const override { return glyph == kEmojiGlyph ? U'\U0001F600' : glyph; }
+  std::uint16_t GlyphFor(char32_t c) const override {
+    return c == U'\U0001F600' ? kEmojiGlyph : c & 0xFF;
+  }
+  char32_t CharacterOf(std::uint16_t glyph) const override {
+    return glyph == kEmojiGlyph ? U'\U0001F600' : glyph;
+  }
   double Advance(std::uint16_t) const override { return 600; }
   double Ascent() const override { return 800; }
   double Descent() const override { return 200; }
@@ -38,42 +42,98 @@ TEST(TextLayoutTest, PlacesGlyphsStrokesAndCells) {
   } cases[] = {
       {"left, baseline", [](TextRecord&) {}, {{100, 200}, {106, 200}}, 112, 200, 10},
       {"right: the run ends at the point, which moves to its start",
-       [](TextRecord& r) { r.align = kRight | kBaseline; }, {{88, 200}, {94, 200}}, 88, 200, 10},
+       [](TextRecord& r) { r.align = kRight | kBaseline; },
+       {{88, 200}, {94, 200}},
+       88,
+       200,
+       10},
       {"centre, top: the baseline an ascent below",
-       [](TextRecord& r) { r.align = kCenter; }, {{94, 208}, {100, 208}}, 100, 200, 10},
+       [](TextRecord& r) { r.align = kCenter; },
+       {{94, 208}, {100, 208}},
+       100,
+       200,
+       10},
       {"bottom: the baseline a descent above",
-       [](TextRecord& r) { r.align = kBottom; }, {{100, 198}, {106, 198}}, 112, 200, 10},
-      {"a positive height is the cell's", [](TextRecord& r) { r.height = 20; }, {{100, 200}, {112, 200}}, 124, 200, 20},
-      {"a zero height takes the default cell", [](TextRecord& r) { r.height = 0; }, {{100, 200}, {109.6, 200}}, 119.2, 200, 16},
-      {"a width stretches against the average", [](TextRecord& r) { r.width = 10; }, {{100, 200}, {112, 200}}, 124, 200, 10},
-      {"character extra without advances", [](TextRecord& r) { r.extraSpace = 1; }, {{100, 200}, {107, 200}}, 114, 200, 10},
+       [](TextRecord& r) { r.align = kBottom; },
+       {{100, 198}, {106, 198}},
+       112,
+       200,
+       10},
+      {"a positive height is the cell's",
+       [](TextRecord& r) { r.height = 20; },
+       {{100, 200}, {112, 200}},
+       124,
+       200,
+       20},
+      {"a zero height takes the default cell",
+       [](TextRecord& r) { r.height = 0; },
+       {{100, 200}, {109.6, 200}},
+       119.2,
+       200,
+       16},
+      {"a width stretches against the average",
+       [](TextRecord& r) { r.width = 10; },
+       {{100, 200}, {112, 200}},
+       124,
+       200,
+       10},
+      {"character extra without advances",
+       [](TextRecord& r) { r.extraSpace = 1; },
+       {{100, 200}, {107, 200}},
+       114,
+       200,
+       10},
       {"advances already hold the extra",
        [](TextRecord& r) {
          r.dx = {7, 9};
          r.extraSpace = 1;
          r.align = kRight | kBaseline;
        },
-       {{84, 200}, {91, 200}}, 84, 200, 10},
-      {"advances shorter than the text: the font's after them", [](TextRecord& r) { r.dx = {3}; }, {{100, 200}, {103, 200}}, 109, 200, 10},
-      {"vertical advances rise", [](TextRecord& r) {
+       {{84, 200}, {91, 200}},
+       84,
+       200,
+       10},
+      {"advances shorter than the text: the font's after them",
+       [](TextRecord& r) { r.dx = {3}; },
+       {{100, 200}, {103, 200}},
+       109,
+       200,
+       10},
+      {"vertical advances rise",
+       [](TextRecord& r) {
          r.dx = {5, 5};
          r.dy = {1, 2};
        },
-       {{100, 200}, {105, 199}}, 110, 197, 10},
+       {{100, 200}, {105, 199}},
+       110,
+       197,
+       10},
       {"escapement of 90 degrees: up the page",
-       [](TextRecord& r) { r.escapement = 900; }, {{100, 200}, {100, 194}}, 100, 188, 10},
+       [](TextRecord& r) { r.escapement = 900; },
+       {{100, 200}, {100, 194}},
+       100,
+       188,
+       10},
       {"escapement of 90 degrees, top: the baseline right of the point",
        [](TextRecord& r) {
          r.escapement = 900;
          r.align = 0;
        },
-       {{108, 200}, {108, 194}}, 100, 188, 10},
+       {{108, 200}, {108, 194}},
+       100,
+       188,
+       10},
       {"surrogate pair: one cell of two advances",
        [](TextRecord& r) {
-         r.characters = u"a\xD83D\xDE00" u"b";
+         r.characters =
+             u"a\xD83D\xDE00"
+             u"b";
          r.dx = {4, 6, 0, 8};
        },
-       {{100, 200}, {104, 200}, {110, 200}}, 118, 200, 10},
+       {{100, 200}, {104, 200}, {110, 200}},
+       118,
+       200,
+       10},
   };
   const RoundFont font;
   for (const Case& c : cases) {
@@ -107,7 +167,9 @@ TEST(TextLayoutTest, KeepsTheTextOfEachGlyph) {
   EXPECT_EQ(placement.glyphs[1].glyph, kEmojiGlyph);
   EXPECT_EQ(placement.glyphs[1].text, U"\U0001F600");
   // A lone surrogate stays one cell of its own.
-  record.characters = u"\xD83D" u"a";
+  record.characters =
+      u"\xD83D"
+      u"a";
   EXPECT_EQ(LayOutText(record, font).glyphs.size(), 2u);
   // Glyph indices are drawn as they are; their text is what the character map gives.
   record.glyphIndices = true;

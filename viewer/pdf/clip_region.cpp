@@ -96,16 +96,6 @@ BoxRegion BoxRegion::Offset(double dx, double dy) const {
   return result;
 }
 
-bool BoxRegion::operator==(const BoxRegion& other) const {
-  if (m_boxes.size() != other.m_boxes.size()) return false;
-  for (std::size_t i = 0; i < m_boxes.size(); ++i) {
-    const BoxD& a = m_boxes[i];
-    const BoxD& b = other.m_boxes[i];
-    if (a.left != b.left || a.bottom != b.bottom || a.right != b.right || a.top != b.top) return false;
-  }
-  return true;
-}
-
 void BoxRegion::Limit() {
   if (m_boxes.size() <= kMaxBoxes) return;
   const BoxD extent = Extent();

@@ -29,8 +29,6 @@ class BoxRegion {
   BoxRegion Xor(const BoxRegion& other) const;
   BoxRegion Offset(double dx, double dy) const;
 
-  bool operator==(const BoxRegion& other) const;
-
  private:
   // Beyond this many boxes a region stands for its extent: a fuzzer's thousands of tiny
   // exclusions must not grow the page quadratically.

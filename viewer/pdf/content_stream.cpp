@@ -48,6 +48,13 @@ void ContentStream::FillPattern(const std::string& name, Rgb colour) {
   m_fillKnown = true;
 }
 
+void ContentStream::FillPattern(const std::string& name) {
+  if (m_fillKnown && m_fillPattern == name) return;
+  m_text += "/Pattern cs " + name + " scn\n";
+  m_fillPattern = name;
+  m_fillKnown = true;
+}
+
 void ContentStream::Stroke(const StrokeStyle& style) {
   if (m_styleKnown && m_style == style) return;
   std::string dashes;

@@ -32,6 +32,8 @@ class ContentStream {
   void StrokeColour(Rgb colour);
   // A fill with an uncoloured tiling pattern of the page's resources.
   void FillPattern(const std::string& name, Rgb colour);
+  // A fill with a coloured tiling pattern.
+  void FillPattern(const std::string& name);
   void Stroke(const StrokeStyle& style);
   void Raw(const std::string& text) { m_text += text; }
   // Operators inside q ... Q of their own: what they set ends with them.

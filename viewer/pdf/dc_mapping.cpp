@@ -47,6 +47,6 @@ Affine DeviceToPdf(const EmfHeader& header, double widthPoints, double heightPoi
   const double frameHeight = std::max(1.0, double(header.frame[3]) - header.frame[1]);
   const double sx = frameX * widthPoints / frameWidth;
   const double sy = frameY * heightPoints / frameHeight;
-  return {sx, 0, 0, -sy, -header.frame[0] * widthPoints / frameWidth,
-          heightPoints + header.frame[1] * heightPoints / frameHeight};
+  return {sx, 0, 0, -sy, -double(header.frame[0]) * widthPoints / frameWidth,
+          heightPoints + double(header.frame[1]) * heightPoints / frameHeight};
 }

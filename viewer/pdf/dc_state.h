@@ -24,6 +24,9 @@ struct BrushSpec {
   std::uint32_t style = 0;  // BS_*
   Rgb colour{255, 255, 255};
   std::uint32_t hatch = 0;
+  // A pattern brush's bitmap: its BITMAPINFO and bits, decoded when it fills (a monochrome
+  // one takes the text and background colours then).
+  std::shared_ptr<const std::vector<std::uint8_t>> info, bits;
 };
 
 struct FontSpec {

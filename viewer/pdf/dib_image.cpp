@@ -36,6 +36,7 @@ struct DibLayout {
 bool ReadColourTable(const std::uint8_t* info, std::size_t infoSize, std::size_t tableStart,
                      std::size_t entrySize, std::uint32_t colorsUsed, Rgb foreground,
                      Rgb background, DibLayout& layout) {
+  // More colours than the depth can index are more than are read.
   const std::uint32_t maxColours = 1u << layout.bitCount;
   std::uint32_t count = colorsUsed != 0 && colorsUsed < maxColours ? colorsUsed : maxColours;
   const std::size_t present = tableStart <= infoSize ? (infoSize - tableStart) / entrySize : 0;

@@ -34,6 +34,8 @@ bool Harmless(std::uint32_t type) {
     case kEmrSetIcmProfileW: case kEmrSetLayout: case kEmrSetLinkedUfis: case kEmrSetTextJustification:
     case kEmrColorMatchToTargetW: case kEmrCreateColorSpaceW: case kEmrColorCorrectPalette:
     case kEmrForceUfiMapping: case kEmrEof:
+    // Escapes pass data to a printer's driver; they draw nothing on a page of their own.
+    case kEmrPixelFormat: case kEmrDrawEscape: case kEmrExtEscape: case kEmrNamedEscape:
       return true;
     default:
       return false;
@@ -69,7 +71,8 @@ std::string EmfPage::Translate(const std::uint8_t* emf, std::size_t size) {
 
 void EmfPage::Play(const EmfRecord& record) {
   if (PlayState(record) || PlayObject(record) || PlayClip(record) || PlayPath(record) || PlayShape(record) ||
-      PlayPoly(record) || PlayRegion(record) || PlayText(record) || PlayBitmap(record))
+      PlayPoly(record) || PlayRegion(record) || PlayText(record) || PlayBitmap(record) ||
+      PlayGradient(record))
     return;
   if (!Harmless(record.Type())) Picture(record);
 }
@@ -225,6 +228,13 @@ bool EmfPage::PlayObject(const EmfRecord& record) {
       *object = GdiObject();
       object->kind = GdiObject::kBrush;
       object->brush.style = kBsDibPatternPt;
+      // Colours by palette index have no meaning here: such a brush stays a picture.
+      if (record.Type() == kEmrCreateDibPatternBrushPt && record.U32(12) != 0) return true;
+      const std::uint8_t* info = record.Bytes(record.U32(16), record.U32(20));
+      const std::uint8_t* bits = record.Bytes(record.U32(24), record.U32(28));
+      if (!info || !bits) return true;
+      object->brush.info = std::make_shared<const std::vector<std::uint8_t>>(info, info + record.U32(20));
+      object->brush.bits = std::make_shared<const std::vector<std::uint8_t>>(bits, bits + record.U32(28));
       return true;
     }
     case kEmrExtCreateFontIndirectW: {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "content_stream.h"
@@ -46,6 +47,7 @@ class EmfPage {
   bool PlayRegion(const EmfRecord& record);
   bool PlayText(const EmfRecord& record);
   bool PlayBitmap(const EmfRecord& record);
+  bool PlayGradient(const EmfRecord& record);
 
   // Coordinates.
   Affine LogicalToPdf() const;
@@ -64,6 +66,8 @@ class EmfPage {
   void ApplyPen();
   void FillBox(const BoxD& box, Rgb colour);
   std::string HatchPattern(std::uint32_t hatch);
+  // The tiling pattern of a bitmap brush; empty when its bitmap does not decode.
+  std::string BitmapPattern(const BrushSpec& brush);
 
   // The record's part of the page as a picture from the platform.
   void Picture(const EmfRecord& record);
@@ -74,8 +78,19 @@ class EmfPage {
   void SetClip(ClipState clip);
   void CombineClip(const BoxRegion& region, std::uint32_t mode);
 
-  // Text (emf_page_text.cpp).
-  bool DrawText(const EmfRecord& record, std::size_t textOffset, bool wide, std::uint32_t graphicsMode);
+  // Text (emf_page_text.cpp): a run read from its record, then drawn; false when it
+  // must be a picture.
+  struct TextRun {
+    PointD reference;
+    std::uint32_t options = 0;
+    double rectangle[4] = {};  // left, top, right, bottom, logical
+    std::u16string characters;
+    std::vector<double> dx, dy;
+    std::uint32_t graphicsMode = 1;
+  };
+  bool ReadText(const EmfRecord& record, std::size_t at, bool wide, TextRun& run) const;
+  bool ReadSmallText(const EmfRecord& record, TextRun& run) const;
+  bool DrawText(const TextRun& run);
 
   EmfHeader m_header;
   BoxD m_page;
@@ -89,7 +104,16 @@ class EmfPage {
   bool m_inPath = false;
   PathShape m_path;
   bool m_widened = false;
+  bool m_pathHasText = false;
   std::uint64_t m_nextClipId = 1;
   std::map<std::uint32_t, std::string> m_hatches;
+  struct BitmapPatternKey {
+    const void* bits;
+    std::uint32_t foreground, background;
+    bool operator<(const BitmapPatternKey& other) const {
+      return std::tie(bits, foreground, background) < std::tie(other.bits, other.foreground, other.background);
+    }
+  };
+  std::map<BitmapPatternKey, std::string> m_bitmapPatterns;
   bool m_plusOnly = false;
 };

@@ -57,7 +57,6 @@ bool EmfPage::PlayBitmap(const EmfRecord& record) {
     case kEmrSetDiBitsToDevice: layout = {24, 40, 32, 40, 48, 0}; break;
     default: return false;
   }
-  if (m_inPath) return true;
   const double x = record.I32(layout.dest), y = record.I32(layout.dest + 4);
   const double cx = record.I32(layout.destSize), cy = record.I32(layout.destSize + 4);
   const std::uint32_t rop = layout.rop ? record.U32(layout.rop) : kSrcCopy;

@@ -1,9 +1,12 @@
 // Lines, shapes, paths and regions with the DC's pen and brush.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
+#include "dib_image.h"
 #include "emf_page.h"
 #include "emf_types.h"
+#include "pdf_image.h"
 #include "pdf_syntax.h"
 
 namespace {
@@ -36,8 +39,53 @@ bool EmfPage::ApplyBrush(const BrushSpec& brush) {
   switch (brush.style) {
     case kBsSolid: m_content.FillColour(brush.colour); return true;
     case kBsHatched: m_content.FillPattern(HatchPattern(brush.hatch), brush.colour); return true;
+    case kBsDibPatternPt: {
+      const std::string pattern = BitmapPattern(brush);
+      if (pattern.empty()) return false;
+      m_content.FillPattern(pattern);
+      return true;
+    }
     default: return false;
   }
+}
+
+std::string EmfPage::BitmapPattern(const BrushSpec& brush) {
+  if (!brush.info || !brush.bits) return "";
+  const Rgb fore = m_dc.textColour, back = m_dc.backgroundColour;
+  const BitmapPatternKey key{brush.bits.get(), std::uint32_t(fore.r | fore.g << 8 | fore.b << 16),
+                             std::uint32_t(back.r | back.g << 8 | back.b << 16)};
+  auto found = m_bitmapPatterns.find(key);
+  if (found != m_bitmapPatterns.end()) return found->second;
+  DecodedDib dib;
+  // A brush's bitmap is a small tile; a large one is no brush worth tiling.
+  const EmfRecord header(brush.info->data(), brush.info->size(), 0);
+  const std::int64_t width = header.I32(4), height = std::llabs(std::int64_t(header.I32(8)));
+  const bool decoded = width > 0 && height > 0 && width * height <= 256 * 256 &&
+                       DecodeDib(brush.info->data(), brush.info->size(), brush.bits->data(), brush.bits->size(), false,
+                                 fore, back, dib);
+  std::string name;
+  if (decoded && dib.image.width > 0 && dib.image.height > 0) {
+    const double pixel = DevicePixel();
+    const std::uint32_t image = m_context.resources.Allocate(PdfImageObjectCount(dib));
+    for (PdfObject& object :
+         PdfImageObjects(dib, dib.image.width * pixel, dib.image.height * pixel, m_context.choices, image))
+      m_context.resources.Add(std::move(object));
+    // One tile of device pixels, y down, tiled from the device origin as GDI tiles brushes.
+    const std::string w = std::to_string(dib.image.width), h = std::to_string(dib.image.height);
+    const std::string cell = "q " + w + " 0 0 -" + h + " 0 " + h + " cm /I0 Do Q";
+    PdfObject pattern;
+    pattern.number = m_context.resources.Allocate(1);
+    pattern.body = PdfStreamBody(
+        "/Type /Pattern /PatternType 1 /PaintType 1 /TilingType 1 /BBox [0 0 " + w + " " + h + "] /XStep " + w +
+            " /YStep " + h + " /Resources << /XObject << /I0 " + std::to_string(image) + " 0 R >> >> /Matrix [" +
+            PdfNumber(pixel) + " 0 0 " + PdfNumber(-pixel) + " " + PdfNumber(m_deviceToPdf.e) + " " +
+            PdfNumber(m_deviceToPdf.f) + "]",
+        std::vector<std::uint8_t>(cell.begin(), cell.end()));
+    name = m_context.resources.Pattern(pattern.number);
+    m_context.resources.Add(std::move(pattern));
+  }
+  m_bitmapPatterns.emplace(key, name);
+  return name;
 }
 
 std::string EmfPage::HatchPattern(std::uint32_t hatch) {
@@ -58,8 +106,8 @@ std::string EmfPage::HatchPattern(std::uint32_t hatch) {
   PdfObject pattern;
   pattern.number = m_context.resources.Allocate(1);
   pattern.body = PdfStreamBody(entries, std::vector<std::uint8_t>(cell.begin(), cell.end()));
-  m_context.resources.Add(std::move(pattern));
   const std::string name = m_context.resources.Pattern(pattern.number);
+  m_context.resources.Add(std::move(pattern));
   m_hatches.emplace(hatch, name);
   return name;
 }
@@ -114,8 +162,9 @@ void EmfPage::PaintPdf(const PathShape& pdf, bool fill, bool stroke, bool evenOd
   fill = fill && m_dc.brush.style != kBsNull;
   stroke = stroke && penStyle != kPsNull;
   if (!fill && !stroke) return;
-  const bool brushDrawable = m_dc.brush.style == kBsSolid || m_dc.brush.style == kBsHatched;
-  if (m_dc.rop2 != kR2CopyPen || (fill && !brushDrawable) || (stroke && m_dc.pen.patterned)) {
+  const bool brushDrawable = !fill || m_dc.brush.style == kBsSolid || m_dc.brush.style == kBsHatched ||
+                             !BitmapPattern(m_dc.brush).empty();
+  if (m_dc.rop2 != kR2CopyPen || !brushDrawable || (stroke && m_dc.pen.patterned)) {
     BoxD box;
     if (!pdf.Bounds(box.left, box.bottom, box.right, box.top)) return;
     const double margin = std::max(DevicePixel(), m_dc.pen.width * LogicalToPdf().Scale()) + DevicePixel();
@@ -155,11 +204,13 @@ bool EmfPage::PlayPath(const EmfRecord& record) {
     case kEmrBeginPath:
       m_inPath = true;
       m_path = PathShape();
+      m_widened = m_pathHasText = false;
       return true;
     case kEmrEndPath: m_inPath = false; return true;
     case kEmrAbortPath:
       m_inPath = false;
       m_path = PathShape();
+      m_widened = m_pathHasText = false;
       return true;
     case kEmrCloseFigure:
       if (m_inPath) m_path.Close();
@@ -171,7 +222,9 @@ bool EmfPage::PlayPath(const EmfRecord& record) {
     case kEmrStrokeAndFillPath: {
       if (m_inPath) return true;
       const bool evenOdd = m_dc.polyFillMode == kAlternate;
-      if (m_widened && record.Type() == kEmrFillPath) {
+      if (m_pathHasText) {
+        Picture(record);
+      } else if (m_widened && record.Type() == kEmrFillPath) {
         // The outline of a widened path filled is the path stroked in the brush's colour.
         const PenSpec pen = m_dc.pen;
         m_dc.pen.colour = m_dc.brush.colour;
@@ -182,7 +235,7 @@ bool EmfPage::PlayPath(const EmfRecord& record) {
         PaintPdf(m_path, record.Type() != kEmrStrokePath, record.Type() != kEmrFillPath, evenOdd, record);
       }
       m_path = PathShape();
-      m_widened = false;
+      m_widened = m_pathHasText = false;
       return true;
     }
     case kEmrSelectClipPath: {
@@ -190,10 +243,10 @@ bool EmfPage::PlayPath(const EmfRecord& record) {
       const std::uint32_t mode = record.U32(8);
       ClipLayer layer{m_path, m_dc.polyFillMode == kAlternate};
       m_path = PathShape();
-      const bool widened = m_widened;
-      m_widened = false;
-      // A widened outline cannot be a PDF clip; the clip stays as it was.
-      if (widened) return true;
+      const bool inexpressible = m_widened || m_pathHasText;
+      m_widened = m_pathHasText = false;
+      // A widened outline or glyphs' outlines cannot be a PDF clip; the clip stays as it was.
+      if (inexpressible) return true;
       ClipState clip = m_dc.clip;
       const bool whole = !clip.clipped;
       if (whole) {
@@ -282,7 +335,6 @@ bool EmfPage::PlayShape(const EmfRecord& record) {
       return true;
     }
     case kEmrSetPixelV: {
-      if (m_inPath) return true;
       const PointD at = Pdf({l, t});
       const double half = DevicePixel() / 2;
       FillBox({at.x - half, at.y - half, at.x + half, at.y + half}, {record.U8(16), record.U8(17), record.U8(18)});
@@ -389,7 +441,7 @@ bool EmfPage::PlayRegion(const EmfRecord& record) {
   for (std::uint32_t i = 0; i < count && record.Has(dataAt + 32 + std::size_t(i) * 16, 16); ++i)
     boxes.push_back(DeviceBox(record, dataAt + 32 + std::size_t(i) * 16, false));
   if (boxes.empty()) return true;
-  if (brush.style != kBsSolid && brush.style != kBsHatched) {
+  if (brush.style != kBsSolid && brush.style != kBsHatched && BitmapPattern(brush).empty()) {
     Picture(record);
     return true;
   }

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr std::uint32_t kGmCompatible = 1;
+constexpr std::uint32_t kGmAdvanced = 2;
 
 std::string Matrix(PointD across, PointD up, PointD origin) {
   return PdfNumber(across.x) + " " + PdfNumber(across.y) + " " + PdfNumber(up.x) + " " + PdfNumber(up.y) + " " +
@@ -29,16 +29,20 @@ std::string Polygon(const PointD* points, std::size_t count) {
 }  // namespace
 
 bool EmfPage::PlayText(const EmfRecord& record) {
+  TextRun run;
   switch (record.Type()) {
     case kEmrExtTextOutW:
     case kEmrExtTextOutA:
-      if (!DrawText(record, 36, record.Type() == kEmrExtTextOutW, record.U32(24))) Picture(record);
+      if (!ReadText(record, 36, record.Type() == kEmrExtTextOutW, run) || !DrawText(run)) Picture(record);
+      return true;
+    case kEmrSmallTextOut:
+      if (!ReadSmallText(record, run) || !DrawText(run)) Picture(record);
       return true;
     case kEmrPolyTextOutW:
     case kEmrPolyTextOutA: {
       const std::uint32_t strings = record.U32(36);
       for (std::uint32_t i = 0; i < strings && record.Has(40 + std::size_t(i) * 40, 40); ++i)
-        if (!DrawText(record, 40 + std::size_t(i) * 40, record.Type() == kEmrPolyTextOutW, record.U32(24))) {
+        if (!ReadText(record, 40 + std::size_t(i) * 40, record.Type() == kEmrPolyTextOutW, run) || !DrawText(run)) {
           Picture(record);
           return true;
         }
@@ -49,18 +53,69 @@ bool EmfPage::PlayText(const EmfRecord& record) {
   }
 }
 
-bool EmfPage::DrawText(const EmfRecord& record, std::size_t at, bool wide, std::uint32_t graphicsMode) {
-  if (m_inPath) return true;
+bool EmfPage::ReadText(const EmfRecord& record, std::size_t at, bool wide, TextRun& run) const {
+  run = TextRun();
+  run.graphicsMode = record.U32(24);
+  run.reference = {double(record.I32(at)), double(record.I32(at + 4))};
   const std::uint32_t count = record.U32(at + 8);
   const std::uint32_t stringAt = record.U32(at + 12);
-  const std::uint32_t options = record.U32(at + 16);
+  run.options = record.U32(at + 16);
+  for (int i = 0; i < 4; ++i) run.rectangle[i] = record.I32(at + 20 + 4 * std::size_t(i));
   const std::uint32_t dxAt = record.U32(at + 36);
-  const bool updateCp = (m_dc.textAlign & kTaUpdateCp) != 0;
+  const std::uint8_t* bytes = record.Bytes(stringAt, std::size_t(count) * (wide ? 2 : 1));
+  if (count > 0 && !bytes) return true;
+  const bool glyphs = (run.options & kEtoGlyphIndex) != 0;
+  if (wide) {
+    for (std::uint32_t i = 0; i < count; ++i) run.characters += static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+  } else if (glyphs) {
+    for (std::uint32_t i = 0; i < count; ++i) run.characters += static_cast<char16_t>(bytes[i]);
+  } else if (!DecodeAnsiText(bytes, count, m_dc.font.request.charset, run.characters)) {
+    return false;
+  }
+  const bool pdy = (run.options & kEtoPdy) != 0;
+  if (dxAt != 0 && record.Has(dxAt, std::size_t(count) * (pdy ? 8 : 4)))
+    for (std::uint32_t i = 0; i < count; ++i) {
+      run.dx.push_back(record.I32(dxAt + std::size_t(i) * (pdy ? 8 : 4)));
+      if (pdy) run.dy.push_back(record.I32(dxAt + std::size_t(i) * 8 + 4));
+    }
+  return true;
+}
 
+bool EmfPage::ReadSmallText(const EmfRecord& record, TextRun& run) const {
+  run = TextRun();
+  run.reference = {double(record.I32(8)), double(record.I32(12))};
+  const std::uint32_t count = record.U32(16);
+  run.options = record.U32(20);
+  run.graphicsMode = record.U32(24);
+  std::size_t at = 36;
+  if (!(run.options & kEtoNoRect)) {
+    for (int i = 0; i < 4; ++i) run.rectangle[i] = record.I32(at + 4 * std::size_t(i));
+    at += 16;
+  }
+  // Small characters are the low bytes of UTF-16 units below 256.
+  const bool small = (run.options & kEtoSmallChars) != 0;
+  const std::uint8_t* bytes = record.Bytes(at, std::size_t(count) * (small ? 1 : 2));
+  if (!bytes) return true;
+  for (std::uint32_t i = 0; i < count; ++i)
+    run.characters += small ? static_cast<char16_t>(bytes[i]) : static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+  return true;
+}
+
+bool EmfPage::DrawText(const TextRun& run) {
+  // Glyph outlines in a path: the path is drawn by the platform when it is filled.
+  if (m_inPath) {
+    m_pathHasText = !run.characters.empty() || m_pathHasText;
+    return true;
+  }
+  const bool updateCp = (m_dc.textAlign & kTaUpdateCp) != 0;
+  const std::uint32_t options = run.options;
   TextRecord text;
-  text.x = updateCp ? m_dc.position.x : record.I32(at);
-  text.y = updateCp ? m_dc.position.y : record.I32(at + 4);
+  text.x = updateCp ? m_dc.position.x : run.reference.x;
+  text.y = updateCp ? m_dc.position.y : run.reference.y;
+  text.characters = run.characters;
   text.glyphIndices = (options & kEtoGlyphIndex) != 0;
+  text.dx = run.dx;
+  text.dy = run.dy;
   text.align = m_dc.textAlign & ~kTaUpdateCp;
   const FontSpec& font = m_dc.font;
   text.height = font.height;
@@ -68,30 +123,24 @@ bool EmfPage::DrawText(const EmfRecord& record, std::size_t at, bool wide, std::
   text.escapement = font.escapement;
   text.underline = font.underline;
   text.strikeOut = font.strikeOut;
-  const std::uint8_t* bytes = record.Bytes(stringAt, std::size_t(count) * (wide ? 2 : 1));
-  if (count > 0 && !bytes) return true;
-  if (wide) {
-    for (std::uint32_t i = 0; i < count; ++i) text.characters += static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-  } else if (!text.glyphIndices && !DecodeAnsiText(bytes, count, font.request.charset, text.characters)) {
-    return false;
-  } else if (text.glyphIndices) {
-    for (std::uint32_t i = 0; i < count; ++i) text.characters += static_cast<char16_t>(bytes[i]);
-  }
-  const bool pdy = (options & kEtoPdy) != 0;
-  if (dxAt != 0 && record.Has(dxAt, std::size_t(count) * (pdy ? 8 : 4)))
-    for (std::uint32_t i = 0; i < count; ++i) {
-      text.dx.push_back(record.I32(dxAt + std::size_t(i) * (pdy ? 8 : 4)));
-      if (pdy) text.dy.push_back(record.I32(dxAt + std::size_t(i) * 8 + 4));
-    }
+  const std::size_t count = text.characters.size();
 
   PdfFont* face = count > 0 ? m_context.fonts.Font(font.request) : nullptr;
   if (count > 0 && !face) return false;
 
-  const Affine map = LogicalToPdf();
-  const double rl = record.I32(at + 20), rt = record.I32(at + 24), rr = record.I32(at + 28), rb = record.I32(at + 32);
+  const Affine logical = LogicalToPdf();
+  // Compatible graphics draw text upright, y down on the page, whichever way the mapping
+  // turns y: under a mapping with y up the run is laid out mirrored and mapped back.
+  const bool mirrored = run.graphicsMode != kGmAdvanced && logical.a * logical.d - logical.b * logical.c > 0;
+  const Affine mirror{1, 0, 0, mirrored ? -1.0 : 1.0, 0, 0};
+  const Affine map = mirror.Then(logical);
+  if (mirrored) {
+    text.y = -text.y;
+    for (double& step : text.dy) step = -step;
+  }
   PathShape rectangle;
-  rectangle.AddRectangle(rl, rt, rr, rb);
-  const std::string box = rectangle.Mapped(map).Operators();
+  rectangle.AddRectangle(run.rectangle[0], run.rectangle[1], run.rectangle[2], run.rectangle[3]);
+  const std::string box = rectangle.Mapped(logical).Operators();
   m_content.UseClip(m_dc.clip);
   if (options & kEtoOpaque) {
     m_content.FillColour(m_dc.backgroundColour);
@@ -100,7 +149,7 @@ bool EmfPage::DrawText(const EmfRecord& record, std::size_t at, bool wide, std::
   if (!face) return true;
 
   const TextPlacement placement = LayOutText(text, *face);
-  if (updateCp) m_dc.position = {placement.endX, placement.endY};
+  if (updateCp) m_dc.position = mirror.Apply(placement.endX, placement.endY);
 
   std::string ops = (options & kEtoClipped) ? box + "W n\n" : "";
   if (m_dc.backgroundMode == kOpaque && !(options & kEtoOpaque)) {
@@ -114,10 +163,8 @@ bool EmfPage::DrawText(const EmfRecord& record, std::size_t at, bool wide, std::
   const double angle = placement.angleDegrees * kPi / 180;
   const double em = placement.emSize;
   auto linear = [&map](double x, double y) { return PointD{map.a * x + map.c * y, map.b * x + map.d * y}; };
-  PointD across = linear(std::cos(angle) * em * placement.horizontalScale, -std::sin(angle) * em * placement.horizontalScale);
-  PointD up = linear(-std::sin(angle) * em, -std::cos(angle) * em);
-  // Compatible graphics keep text upright whichever way the mapping turns y.
-  if (graphicsMode == kGmCompatible && across.x * up.y - across.y * up.x < 0) up = {-up.x, -up.y};
+  const PointD across = linear(std::cos(angle) * em * placement.horizontalScale, -std::sin(angle) * em * placement.horizontalScale);
+  const PointD up = linear(-std::sin(angle) * em, -std::cos(angle) * em);
 
   if (face->MayEmbed()) {
     std::string glyphs;

@@ -35,12 +35,15 @@ enum EmfRecordType : std::uint32_t {
   kEmrAlphaBlend = 114, kEmrSetLayout = 115, kEmrTransparentBlt = 116, kEmrGradientFill = 118,
   kEmrSetLinkedUfis = 119, kEmrSetTextJustification = 120, kEmrColorMatchToTargetW = 121,
   kEmrCreateColorSpaceW = 122, kEmrColorCorrectPalette = 111, kEmrForceUfiMapping = 109,
+  kEmrPixelFormat = 104, kEmrDrawEscape = 105, kEmrExtEscape = 106, kEmrSmallTextOut = 108,
+  kEmrNamedEscape = 110,
 };
 
 constexpr std::uint32_t kEmfSignature = 0x464D4520;  // " EMF"
 constexpr std::uint32_t kEmfPlusSignature = 0x2B464D45;  // "EMF+" in a comment
 
-enum MapMode { kMmText = 1, kMmLoMetric, kMmHiMetric, kMmLoEnglish, kMmHiEnglish, kMmTwips, kMmIsotropic, kMmAnisotropic };
+constexpr int kMmText = 1, kMmLoMetric = 2, kMmHiMetric = 3, kMmLoEnglish = 4, kMmHiEnglish = 5, kMmTwips = 6,
+              kMmIsotropic = 7, kMmAnisotropic = 8;
 
 // Pen styles (low bits), end caps, joins and the geometric flag.
 constexpr std::uint32_t kPsStyleMask = 0x0F, kPsSolid = 0, kPsDash = 1, kPsDot = 2, kPsDashDot = 3,
@@ -49,7 +52,7 @@ constexpr std::uint32_t kPsEndCapMask = 0xF00, kPsEndCapSquare = 0x100, kPsEndCa
 constexpr std::uint32_t kPsJoinMask = 0xF000, kPsJoinBevel = 0x1000, kPsJoinMiter = 0x2000;
 constexpr std::uint32_t kPsGeometric = 0x10000;
 
-enum BrushStyle { kBsSolid = 0, kBsNull = 1, kBsHatched = 2, kBsPattern = 3, kBsDibPattern = 5, kBsDibPatternPt = 6 };
+constexpr std::uint32_t kBsSolid = 0, kBsNull = 1, kBsHatched = 2, kBsDibPatternPt = 6;
 
 constexpr std::uint32_t kStockObject = 0x80000000;
 
@@ -57,17 +60,21 @@ constexpr std::uint32_t kStockObject = 0x80000000;
 constexpr std::uint32_t kOpaque = 2;
 constexpr std::uint32_t kAlternate = 1;
 constexpr std::uint32_t kAdClockwise = 2;
-enum RegionMode { kRgnAnd = 1, kRgnOr, kRgnXor, kRgnDiff, kRgnCopy };
-enum WorldTransformMode { kMwtIdentity = 1, kMwtLeftMultiply, kMwtRightMultiply, kMwtSet };
+constexpr std::uint32_t kRgnAnd = 1, kRgnOr = 2, kRgnXor = 3, kRgnDiff = 4, kRgnCopy = 5;
+constexpr std::uint32_t kMwtIdentity = 1, kMwtLeftMultiply = 2, kMwtRightMultiply = 3, kMwtSet = 4;
 
 // Text alignment and ExtTextOut options.
 constexpr std::uint32_t kTaUpdateCp = 1;
-constexpr std::uint32_t kEtoOpaque = 2, kEtoClipped = 4, kEtoGlyphIndex = 0x10, kEtoPdy = 0x2000;
+constexpr std::uint32_t kEtoOpaque = 2, kEtoClipped = 4, kEtoGlyphIndex = 0x10, kEtoPdy = 0x2000,
+                        kEtoNoRect = 0x100, kEtoSmallChars = 0x200;
 
 // Raster operations a PDF can draw.
 constexpr std::uint32_t kSrcCopy = 0x00CC0020, kPatCopy = 0x00F00021, kBlackness = 0x00000042,
                         kWhiteness = 0x00FF0062, kDstCopy = 0x00AA0029;
 constexpr std::uint32_t kR2CopyPen = 13, kR2Nop = 11;
+
+// GradientFill's modes: rectangles shaded across or down.
+constexpr std::uint32_t kGradientFillRectH = 0, kGradientFillRectV = 1;
 
 // PolyDraw point types.
 constexpr std::uint8_t kPtCloseFigure = 1, kPtLineTo = 2, kPtBezierTo = 4, kPtMoveTo = 6;

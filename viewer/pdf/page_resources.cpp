@@ -25,5 +25,6 @@ std::string PageResources::Dictionary() const {
   if (!m_images.empty()) dictionary += " /XObject << " + Entries(m_images) + ">>";
   if (!m_patterns.empty())
     dictionary += " /Pattern << " + Entries(m_patterns) + ">> /ColorSpace << /CsP [/Pattern /DeviceRGB] >>";
+  if (!m_shadings.empty()) dictionary += " /Shading << " + Entries(m_shadings) + ">>";
   return dictionary + " >>";
 }

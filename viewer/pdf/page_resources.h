@@ -15,10 +15,12 @@ class PageResources {
   explicit PageResources(std::function<std::uint32_t(std::uint32_t)> allocate) : m_allocate(std::move(allocate)) {}
 
   std::uint32_t Allocate(std::uint32_t count) { return m_allocate(count); }
-  // Names for objects: /F1 for a font, /Im1 for an image, /P1 for a pattern.
+  // Names for objects: /F1 for a font, /Im1 for an image, /P1 for a pattern, /Sh1 for a
+  // shading.
   std::string Font(std::uint32_t object) { return Name(m_fonts, "F", object); }
   std::string Image(std::uint32_t object) { return Name(m_images, "Im", object); }
   std::string Pattern(std::uint32_t object) { return Name(m_patterns, "P", object); }
+  std::string Shading(std::uint32_t object) { return Name(m_shadings, "Sh", object); }
   // An object to write with the page.
   void Add(PdfObject object) { m_objects.push_back(std::move(object)); }
 
@@ -30,6 +32,6 @@ class PageResources {
   static std::string Name(std::map<std::uint32_t, std::string>& names, const char* prefix, std::uint32_t object);
 
   std::function<std::uint32_t(std::uint32_t)> m_allocate;
-  std::map<std::uint32_t, std::string> m_fonts, m_images, m_patterns;
+  std::map<std::uint32_t, std::string> m_fonts, m_images, m_patterns, m_shadings;
   std::vector<PdfObject> m_objects;
 };

@@ -21,10 +21,13 @@ constexpr int kSymbolic = 4;
 constexpr int kItalic = 64;
 constexpr std::uint16_t kMacStyleItalic = 2;
 
-std::vector<std::uint8_t> Text(const std::string& text) { return std::vector<std::uint8_t>(text.begin(), text.end()); }
+std::vector<std::uint8_t> Text(const std::string& text) {
+  return std::vector<std::uint8_t>(text.begin(), text.end());
+}
 
 // A stream, Flate-compressed unless zlib fails.
-std::vector<std::uint8_t> CompressedStream(std::string entries, const std::vector<std::uint8_t>& data) {
+std::vector<std::uint8_t> CompressedStream(std::string entries,
+                                           const std::vector<std::uint8_t>& data) {
   Bytes compressed;
   if (!AppendZlibStream(data.data(), data.size(), compressed)) return PdfStreamBody(entries, data);
   return PdfStreamBody(entries + " /Filter /FlateDecode", compressed);
@@ -40,12 +43,7 @@ class TrueTypePdfFont final : public PdfFont {
   }
 
   char32_t CharacterOf(std::uint16_t glyph) const override {
-    if (m_characters.empty()) {
-      m_characters.assign(m_face->Glyphs().Count(), 0);
-      m_face->Cmap().ForEach([this](char32_t character, std::uint16_t g) {
-        if (g < m_characters.size() && m_characters[g] == 0) m_characters[g] = character;
-      });
-    }
+    if (m_characters.empty()) m_characters = m_face->Cmap().Characters(m_face->Glyphs().Count());
     return glyph < m_characters.size() ? m_characters[glyph] : 0;
   }
 
@@ -60,7 +58,8 @@ class TrueTypePdfFont final : public PdfFont {
   }
   Stroke StrikeOut() const override {
     const TrueTypeMetrics& m = m_face->Metrics();
-    return {Units(m.strikeoutPosition + m.strikeoutSize / 2.0), Units(m.strikeoutSize)};
+    // 'OS/2' gives the stroke's top too.
+    return {Units(m.strikeoutPosition - m.strikeoutSize / 2.0), Units(m.strikeoutSize)};
   }
 
   bool MayEmbed() const override {
@@ -94,7 +93,8 @@ class TrueTypePdfFont final : public PdfFont {
   mutable std::vector<char32_t> m_characters;
 };
 
-// Six capitals derived from the glyphs, so different subsets of one face differ in name.
+// Six capitals derived from the glyphs, so different subsets of one face differ in name,
+// before the face's own.
 std::string TrueTypePdfFont::SubsetName(const std::set<std::uint16_t>& glyphs) const {
   std::uint32_t hash = 2166136261u;
   for (std::uint16_t glyph : glyphs) {
@@ -130,37 +130,45 @@ std::string TrueTypePdfFont::Widths() const {
 std::vector<PdfObject> TrueTypePdfFont::SubsetObjects(std::uint32_t first) const {
   const TrueTypeMetrics& m = m_face->Metrics();
   std::set<std::uint16_t> drawn;
-  if (m.fsType & kNoSubsetting) {
-    for (std::uint32_t g = 0; g < m_face->Glyphs().Count(); ++g) drawn.insert(static_cast<std::uint16_t>(g));
+  const bool whole = m.fsType & kNoSubsetting;
+  if (whole) {
+    for (std::uint32_t g = 0; g < m_face->Glyphs().Count(); ++g)
+      drawn.insert(static_cast<std::uint16_t>(g));
   } else {
     for (const auto& entry : m_used) drawn.insert(entry.first);
   }
-  const std::string name = "/" + SubsetName(drawn);
-  const auto reference = [first](std::uint32_t offset) { return std::to_string(first + offset) + " 0 R"; };
+  // Only a subset's name carries a tag.
+  const std::string name = "/" + (whole ? m_face->PostScriptName() : SubsetName(drawn));
+  const auto reference = [first](std::uint32_t offset) {
+    return std::to_string(first + offset) + " 0 R";
+  };
 
   std::vector<PdfObject> objects(kObjectCount);
   for (std::uint32_t i = 0; i < kObjectCount; ++i) objects[i].number = first + i;
   objects[0].body = Text("<< /Type /Font /Subtype /Type0 /BaseFont " + name +
-                         " /Encoding /Identity-H /DescendantFonts [" + reference(1) + "] /ToUnicode " +
-                         reference(4) + " >>");
-  objects[1].body = Text("<< /Type /Font /Subtype /CIDFontType2 /BaseFont " + name +
-                         " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
-                         " /FontDescriptor " + reference(2) + " /DW 1000 /W " + Widths() +
-                         " /CIDToGIDMap /Identity >>");
+                         " /Encoding /Identity-H /DescendantFonts [" + reference(1) +
+                         "] /ToUnicode " + reference(4) + " >>");
+  objects[1].body =
+      Text("<< /Type /Font /Subtype /CIDFontType2 /BaseFont " + name +
+           " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
+           " /FontDescriptor " +
+           reference(2) + " /DW 1000 /W " + Widths() + " /CIDToGIDMap /Identity >>");
   int flags = kSymbolic;
   if (m.fixedPitch) flags |= kFixedPitch;
   if (m.italicAngle != 0 || (m.macStyle & kMacStyleItalic)) flags |= kItalic;
   // A face whose licence forbids embedding is described, not carried.
   const bool embed = MayEmbed();
-  objects[2].body = Text("<< /Type /FontDescriptor /FontName " + name + " /Flags " + std::to_string(flags) +
-                         " /FontBBox [" + PdfNumber(Units(m.xMin)) + " " + PdfNumber(Units(m.yMin)) + " " +
-                         PdfNumber(Units(m.xMax)) + " " + PdfNumber(Units(m.yMax)) + "] /ItalicAngle " +
-                         PdfNumber(m.italicAngle) + " /Ascent " + PdfNumber(Units(m.ascender)) + " /Descent " +
-                         PdfNumber(Units(m.descender)) + " /CapHeight " + PdfNumber(Units(m.capHeight)) +
-                         " /StemV " + std::to_string(m.weightClass / 5) +
-                         (embed ? " /FontFile2 " + reference(3) : std::string()) + " >>");
+  objects[2].body =
+      Text("<< /Type /FontDescriptor /FontName " + name + " /Flags " + std::to_string(flags) +
+           " /FontBBox [" + PdfNumber(Units(m.xMin)) + " " + PdfNumber(Units(m.yMin)) + " " +
+           PdfNumber(Units(m.xMax)) + " " + PdfNumber(Units(m.yMax)) + "] /ItalicAngle " +
+           PdfNumber(m.italicAngle) + " /Ascent " + PdfNumber(Units(m.ascender)) + " /Descent " +
+           PdfNumber(Units(m.descender)) + " /CapHeight " + PdfNumber(Units(m.capHeight)) +
+           " /StemV " + std::to_string(m.weightClass / 5) +
+           (embed ? " /FontFile2 " + reference(3) : std::string()) + " >>");
   const std::vector<std::uint8_t> program =
-      embed ? TrueTypeSubset(*m_face, GlyphClosure(m_face->Glyphs(), drawn)) : std::vector<std::uint8_t>();
+      embed ? TrueTypeSubset(*m_face, GlyphClosure(m_face->Glyphs(), drawn))
+            : std::vector<std::uint8_t>();
   objects[3].body = CompressedStream("/Length1 " + std::to_string(program.size()), program);
   objects[4].body = CompressedStream(std::string(), Text(ToUnicodeCmap(m_used)));
   return objects;

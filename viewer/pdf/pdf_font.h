@@ -30,8 +30,8 @@ class PdfFont {
   virtual double Descent() const = 0;
   virtual double AverageWidth() const = 0;
   // A line drawn along the baseline: its middle's height above the baseline (negative
-  // below) and its thickness, thousandths of the em. The defaults are Windows' estimates
-  // for faces that give none.
+  // below) and its thickness, thousandths of the em. The defaults are plain fractions of
+  // the em for fonts that know none.
   struct Stroke {
     double position = 0, thickness = 0;
   };

@@ -19,7 +19,8 @@ class SfntBytes {
 
   std::uint8_t U8(std::size_t offset) const { return Has(offset, 1) ? m_data[offset] : 0; }
   std::uint16_t U16(std::size_t offset) const {
-    return Has(offset, 2) ? static_cast<std::uint16_t>(m_data[offset] << 8 | m_data[offset + 1]) : 0;
+    return Has(offset, 2) ? static_cast<std::uint16_t>(m_data[offset] << 8 | m_data[offset + 1])
+                          : 0;
   }
   std::int16_t S16(std::size_t offset) const { return static_cast<std::int16_t>(U16(offset)); }
   std::uint32_t U32(std::size_t offset) const {

@@ -79,12 +79,16 @@ TextPlacement LayOutText(const TextRecord& record, const PdfFont& font) {
 
   double startAlong = 0, startUp = 0;
   const std::uint32_t horizontal = record.align & kAlignHorizontal;
-  if (horizontal == kAlignRight) startAlong = -width;
-  else if (horizontal == kAlignCenter) startAlong = -width / 2;
+  if (horizontal == kAlignRight)
+    startAlong = -width;
+  else if (horizontal == kAlignCenter)
+    startAlong = -width / 2;
   const std::uint32_t vertical = record.align & kAlignVertical;
   const double ascent = font.Ascent() * em, descent = font.Descent() * em;
-  if (vertical == kAlignBottom) startUp = descent;
-  else if (vertical != kAlignBaseline) startUp = -ascent;
+  if (vertical == kAlignBottom)
+    startUp = descent;
+  else if (vertical != kAlignBaseline)
+    startUp = -ascent;
   const auto at = [&](double along, double up, double& x, double& y) {
     x = record.x + along * alongX + up * upX;
     y = record.y + along * alongY + up * upY;
@@ -120,7 +124,9 @@ TextPlacement LayOutText(const TextRecord& record, const PdfFont& font) {
   // start; centred text leaves it where it was.
   placement.endX = record.x;
   placement.endY = record.y;
-  if (horizontal == 0) at(width, up - startUp, placement.endX, placement.endY);
-  else if (horizontal == kAlignRight) at(-width, 0, placement.endX, placement.endY);
+  if (horizontal == 0)
+    at(width, up - startUp, placement.endX, placement.endY);
+  else if (horizontal == kAlignRight)
+    at(-width, 0, placement.endX, placement.endY);
   return placement;
 }

@@ -10,7 +10,8 @@ namespace {
 constexpr std::size_t kSectionEntries = 100;
 
 std::string GlyphCode(std::uint16_t glyph) {
-  const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(glyph >> 8), static_cast<std::uint8_t>(glyph)};
+  const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(glyph >> 8),
+                                 static_cast<std::uint8_t>(glyph)};
   return PdfHexString(bytes, 2);
 }
 
@@ -69,7 +70,8 @@ std::string ToUnicodeCmap(const std::map<std::uint16_t, std::u32string>& texts) 
     if (last == it) {
       singles.push_back(GlyphCode(it->first) + " " + Utf16Hex(it->second) + "\n");
     } else {
-      ranges.push_back(GlyphCode(it->first) + " " + GlyphCode(last->first) + " " + Utf16Hex(it->second) + "\n");
+      ranges.push_back(GlyphCode(it->first) + " " + GlyphCode(last->first) + " " +
+                       Utf16Hex(it->second) + "\n");
     }
     it = std::next(last);
   }

@@ -19,6 +19,11 @@ int Rank(std::uint16_t platform, std::uint16_t encoding) {
   return 0;
 }
 
+// How many of the `stated` records of `size` bytes from `first` on the bytes hold.
+std::size_t Records(SfntBytes table, std::size_t stated, std::size_t first, std::size_t size) {
+  return table.size() < first ? 0 : std::min(stated, (table.size() - first) / size);
+}
+
 bool Supported(std::uint16_t format) {
   return format == 0 || format == 4 || format == 6 || format == 12;
 }
@@ -26,7 +31,7 @@ bool Supported(std::uint16_t format) {
 }  // namespace
 
 TrueTypeCmap::TrueTypeCmap(SfntBytes table) {
-  const std::size_t count = std::min<std::size_t>(table.U16(2), (table.size() - std::min<std::size_t>(table.size(), 4)) / 8);
+  const std::size_t count = Records(table, table.U16(2), 4, 8);
   int best = 0;
   for (std::size_t i = 0; i < count; ++i) {
     const std::size_t record = 4 + 8 * i;
@@ -37,16 +42,21 @@ TrueTypeCmap::TrueTypeCmap(SfntBytes table) {
     if (!Supported(format)) continue;
     // Format 4's 16-bit length overflows in large fonts: it runs to the table's end.
     std::size_t length = table.size() - offset;
-    if (format == 12) length = std::min<std::size_t>(length, table.U32(offset + 4));
-    else if (format != 4) length = std::min<std::size_t>(length, table.U16(offset + 2));
+    if (format == 12)
+      length = std::min<std::size_t>(length, table.U32(offset + 4));
+    else if (format != 4)
+      length = std::min<std::size_t>(length, table.U16(offset + 2));
     best = rank;
     m_subtable = table.Part(offset, length);
     m_format = format;
     m_symbol = table.U16(record) == 3 && table.U16(record + 2) == 0;
+    m_macintosh = table.U16(record) == 1;
   }
 }
 
 std::uint16_t TrueTypeCmap::GlyphFor(char32_t character) const {
+  // Mac Roman agrees with Unicode only below 0x80.
+  if (m_macintosh && character >= 0x80) return 0;
   const std::uint16_t glyph = Lookup(character);
   if (glyph != 0 || !m_symbol || character < 0x20 || character > 0xFF) return glyph;
   return Lookup(0xF000 + character);
@@ -80,68 +90,95 @@ std::uint16_t TrueTypeCmap::Lookup(std::uint32_t code) const {
       std::uint32_t low = 0, high = segments;
       while (low < high) {
         const std::uint32_t middle = low + (high - low) / 2;
-        if (m_subtable.U16(14 + 2 * middle) < code) low = middle + 1;
-        else high = middle;
+        if (m_subtable.U16(14 + 2 * middle) < code)
+          low = middle + 1;
+        else
+          high = middle;
       }
       return low < segments ? SegmentGlyph(low, code) : 0;
     }
     case 12: {
-      const std::size_t groups = std::min<std::size_t>(m_subtable.U32(12), (m_subtable.size() - std::min<std::size_t>(m_subtable.size(), 16)) / kGroupBytes);
+      const std::size_t groups = Records(m_subtable, m_subtable.U32(12), 16, kGroupBytes);
       // The last group starting at or before the code: starts ascend.
       std::size_t low = 0, high = groups;
       while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
-        if (m_subtable.U32(16 + kGroupBytes * middle) <= code) low = middle + 1;
-        else high = middle;
+        if (m_subtable.U32(16 + kGroupBytes * middle) <= code)
+          low = middle + 1;
+        else
+          high = middle;
       }
       if (low == 0) return 0;
       const std::size_t group = 16 + kGroupBytes * (low - 1);
       const std::uint32_t start = m_subtable.U32(group);
       if (code > m_subtable.U32(group + 4)) return 0;
-      return static_cast<std::uint16_t>(m_subtable.U32(group + 8) + (code - start));
+      const std::uint32_t glyph = m_subtable.U32(group + 8) + (code - start);
+      return glyph <= 0xFFFF ? static_cast<std::uint16_t>(glyph) : 0;
     }
     default:
       return 0;
   }
 }
 
-void TrueTypeCmap::ForEach(const std::function<void(char32_t, std::uint16_t)>& visit) const {
+std::vector<char32_t> TrueTypeCmap::Characters(std::uint16_t glyphCount) const {
+  std::vector<char32_t> characters(glyphCount, 0);
   std::uint32_t budget = kWalkBudget;
-  const auto walk = [&](std::uint32_t first, std::uint32_t last, auto glyphOf) {
-    for (std::uint32_t code = first; code <= last && budget > 0; ++code, --budget) {
-      const std::uint16_t glyph = glyphOf(code);
-      if (glyph != 0) visit(code, glyph);
+  const auto note = [&](std::uint32_t code, std::uint32_t glyph) {
+    if (glyph != 0 && glyph < glyphCount && (characters[glyph] == 0 || code < characters[glyph]))
+      characters[glyph] = code;
+  };
+  // Walks codes, or glyphs where a range maps more codes than the face has glyphs: either
+  // way no more steps than the smaller of the two, and all within the budget.
+  const auto range = [&](std::uint32_t first, std::uint32_t last, std::uint32_t firstGlyph) {
+    const std::uint32_t codes = last - first + 1;
+    if (codes <= glyphCount) {
+      for (std::uint32_t i = 0; i < codes && budget > 0; ++i, --budget)
+        note(first + i, (firstGlyph + i) & (m_format == 4 ? 0xFFFF : 0xFFFFFFFF));
+      return;
+    }
+    for (std::uint32_t glyph = 1; glyph < glyphCount && budget > 0; ++glyph, --budget) {
+      const std::uint32_t i = m_format == 4 ? (glyph - firstGlyph) & 0xFFFF : glyph - firstGlyph;
+      if (i < codes) note(first + i, glyph);
     }
   };
   switch (m_format) {
     case 0:
     case 6: {
       const std::uint32_t first = m_format == 0 ? 0 : m_subtable.U16(6);
-      const std::uint32_t count = m_format == 0 ? 256 : m_subtable.U16(8);
-      if (count > 0) walk(first, std::min<std::uint32_t>(first + count - 1, 0xFFFF), [&](std::uint32_t code) { return Lookup(code); });
+      const std::size_t count = Records(m_subtable, m_format == 0 ? 256 : m_subtable.U16(8),
+                                        m_format == 0 ? 6 : 10, m_format == 0 ? 1 : 2);
+      for (std::uint32_t i = 0; i < count; ++i) note(first + i, Lookup(first + i));
       break;
     }
     case 4: {
       const std::uint32_t segments = m_subtable.U16(6) / 2;
-      for (std::uint32_t segment = 0; segment < segments && budget > 0; ++segment) {
-        const std::uint32_t end = m_subtable.U16(14 + 2 * segment);
+      const std::size_t readable = Records(m_subtable, segments, 14, 8);
+      for (std::uint32_t segment = 0; segment < readable && budget > 0; ++segment) {
         const std::uint32_t start = m_subtable.U16(16 + 2 * segments + 2 * segment);
         // 0xFFFF closes the table and maps nothing.
-        walk(start, std::min<std::uint32_t>(end, 0xFFFE), [&](std::uint32_t code) { return SegmentGlyph(segment, code); });
+        const std::uint32_t end = std::min<std::uint32_t>(m_subtable.U16(14 + 2 * segment), 0xFFFE);
+        if (start > end) continue;
+        if (m_subtable.U16(16 + 6 * segments + 2 * segment) == 0) {
+          range(start, end, (start + m_subtable.U16(16 + 4 * segments + 2 * segment)) & 0xFFFF);
+          continue;
+        }
+        for (std::uint32_t code = start; code <= end && budget > 0; ++code, --budget)
+          note(code, SegmentGlyph(segment, code));
       }
       break;
     }
     case 12: {
-      const std::size_t groups = std::min<std::size_t>(m_subtable.U32(12), (m_subtable.size() - std::min<std::size_t>(m_subtable.size(), 16)) / kGroupBytes);
+      const std::size_t groups = Records(m_subtable, m_subtable.U32(12), 16, kGroupBytes);
       for (std::size_t i = 0; i < groups && budget > 0; ++i) {
         const std::size_t group = 16 + kGroupBytes * i;
         const std::uint32_t start = m_subtable.U32(group);
-        const std::uint32_t glyph = m_subtable.U32(group + 8);
-        walk(start, std::min(m_subtable.U32(group + 4), kLastCharacter), [&](std::uint32_t code) { return static_cast<std::uint16_t>(glyph + (code - start)); });
+        const std::uint32_t end = std::min(m_subtable.U32(group + 4), kLastCharacter);
+        if (start <= end) range(start, end, m_subtable.U32(group + 8));
       }
       break;
     }
     default:
       break;
   }
+  return characters;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <vector>
 
 #include "sfnt_bytes.h"
 
@@ -14,11 +14,12 @@ class TrueTypeCmap {
   explicit TrueTypeCmap(SfntBytes table);
 
   // 0 when the subtable maps nothing to `character`. A symbol face also maps U+0020 to
-  // U+00FF to its glyphs at U+F020 to U+F0FF, as Windows draws such fonts.
+  // U+00FF to its glyphs at U+F020 to U+F0FF, as Windows draws such fonts; a Macintosh
+  // subtable maps only ASCII.
   std::uint16_t GlyphFor(char32_t character) const;
-  // Each character the subtable maps, with its glyph, in subtable order; a damaged table
-  // is walked for at most about 0x110000 characters.
-  void ForEach(const std::function<void(char32_t, std::uint16_t)>& visit) const;
+  // For each glyph below `glyphCount`, the lowest character the subtable maps to it (0 for
+  // none); a damaged table is walked for at most about 0x110000 steps.
+  std::vector<char32_t> Characters(std::uint16_t glyphCount) const;
 
  private:
   std::uint16_t Lookup(std::uint32_t code) const;
@@ -27,4 +28,5 @@ class TrueTypeCmap {
   SfntBytes m_subtable;
   std::uint16_t m_format = 0;
   bool m_symbol = false;
+  bool m_macintosh = false;
 };

@@ -4,10 +4,10 @@
 
 namespace {
 
-constexpr std::uint32_t kTags[] = {SfntTag("head"), SfntTag("hhea"), SfntTag("maxp"), SfntTag("hmtx"),
-                                   SfntTag("loca"), SfntTag("glyf"), SfntTag("cmap"), SfntTag("OS/2"),
-                                   SfntTag("post"), SfntTag("name"), SfntTag("cvt "), SfntTag("fpgm"),
-                                   SfntTag("prep")};
+constexpr std::uint32_t kTags[] = {
+    SfntTag("head"), SfntTag("hhea"), SfntTag("maxp"), SfntTag("hmtx"), SfntTag("loca"),
+    SfntTag("glyf"), SfntTag("cmap"), SfntTag("OS/2"), SfntTag("post"), SfntTag("name"),
+    SfntTag("cvt "), SfntTag("fpgm"), SfntTag("prep")};
 constexpr std::size_t kHeadBytes = 54;
 constexpr std::size_t kHheaBytes = 36;
 
@@ -34,12 +34,15 @@ std::unique_ptr<TrueTypeFace> TrueTypeFace::Load(const FontFace& face) {
 
 SfntBytes TrueTypeFace::Table(std::uint32_t tag) const {
   const auto found = m_tables.find(tag);
-  return found == m_tables.end() ? SfntBytes() : SfntBytes(found->second.data(), found->second.size());
+  return found == m_tables.end() ? SfntBytes()
+                                 : SfntBytes(found->second.data(), found->second.size());
 }
 
 bool TrueTypeFace::Parse() {
-  const SfntBytes head = Table(SfntTag("head")), hhea = Table(SfntTag("hhea")), maxp = Table(SfntTag("maxp"));
-  const SfntBytes hmtx = Table(SfntTag("hmtx")), os2 = Table(SfntTag("OS/2")), post = Table(SfntTag("post"));
+  const SfntBytes head = Table(SfntTag("head")), hhea = Table(SfntTag("hhea")),
+                  maxp = Table(SfntTag("maxp"));
+  const SfntBytes hmtx = Table(SfntTag("hmtx")), os2 = Table(SfntTag("OS/2")),
+                  post = Table(SfntTag("post"));
   if (head.size() < kHeadBytes || hhea.size() < kHheaBytes || maxp.size() < 6) return false;
   TrueTypeMetrics& m = m_metrics;
   m.unitsPerEm = head.U16(18);
@@ -51,16 +54,17 @@ bool TrueTypeFace::Parse() {
   m.macStyle = head.U16(44);
   const std::int16_t locaFormat = head.S16(50);
   if (locaFormat != 0 && locaFormat != 1) return false;
-  m_glyphs = TrueTypeGlyphs(Table(SfntTag("loca")), Table(SfntTag("glyf")), locaFormat == 1, maxp.U16(4));
+  const SfntBytes glyf = Table(SfntTag("glyf"));
+  if (glyf.empty()) return false;
+  m_glyphs = TrueTypeGlyphs(Table(SfntTag("loca")), glyf, locaFormat == 1, maxp.U16(4));
   if (m_glyphs.Count() == 0) return false;
-  m_longMetrics = static_cast<std::uint16_t>(std::min<std::size_t>({hhea.U16(34), hmtx.size() / 4, m_glyphs.Count()}));
+  m_longMetrics = static_cast<std::uint16_t>(
+      std::min<std::size_t>({hhea.U16(34), hmtx.size() / 4, m_glyphs.Count()}));
   if (m_longMetrics == 0) return false;
   m_cmap = TrueTypeCmap(Table(SfntTag("cmap")));
 
   m.ascender = hhea.S16(4);
   m.descender = hhea.S16(6);
-  m.winAscent = m.ascender;
-  m.winDescent = -m.descender;
   m.capHeight = m.ascender * 7 / 10;
   if (os2.size() >= 78) {
     m.averageWidth = os2.S16(2);
@@ -72,8 +76,8 @@ bool TrueTypeFace::Parse() {
     m.winDescent = os2.U16(76);
     if (os2.U16(0) >= 2 && os2.size() >= 90 && os2.S16(88) > 0) m.capHeight = os2.S16(88);
   }
-  // Faces without these take Windows' own estimates: the mean advance, and strokes a
-  // twentieth of the em thick.
+  // Faces without these take estimates: the mean advance, the hhea cell or four fifths
+  // and a fifth of the em, strokes a twentieth of the em thick.
   if (m.averageWidth <= 0) {
     std::uint64_t sum = 0, count = 0;
     for (std::uint16_t g = 0; g < m_longMetrics; ++g) {
@@ -82,6 +86,10 @@ bool TrueTypeFace::Parse() {
       ++count;
     }
     m.averageWidth = count ? static_cast<int>(sum / count) : m.unitsPerEm / 2;
+  }
+  if (m.winAscent + m.winDescent <= 0) {
+    m.winAscent = m.ascender;
+    m.winDescent = -m.descender;
   }
   if (m.winAscent + m.winDescent <= 0) {
     m.winAscent = m.unitsPerEm * 4 / 5;

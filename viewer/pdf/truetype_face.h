@@ -16,7 +16,7 @@ struct TrueTypeMetrics {
   std::uint16_t unitsPerEm = 1000;
   std::int16_t xMin = 0, yMin = 0, xMax = 0, yMax = 0;
   std::uint16_t macStyle = 0;
-  int ascender = 0, descender = 0;  // hhea, descender negative
+  int ascender = 0, descender = 0;    // hhea, descender negative
   int winAscent = 0, winDescent = 0;  // both positive
   int averageWidth = 0;
   std::uint16_t fsType = 0;

@@ -21,33 +21,33 @@ constexpr std::uint8_t kRepeat = 0x08;
 constexpr std::uint8_t kXSameOrPositive = 0x10;
 constexpr std::uint8_t kYSameOrPositive = 0x20;
 
-// Real fonts nest composites two or three deep; a loop or a bomb of references stops here.
-constexpr int kMaxDepth = 8;
 constexpr std::size_t kMaxPoints = 1 << 16;
 
 double F2Dot14(std::int16_t value) { return value / 16384.0; }
 
-// A composite's components in order: each with its glyph, transform and where the next starts.
+// A component of a composite glyph: its glyph and the transform it is placed with.
 struct Component {
   std::uint16_t glyph = 0;
   double xx = 1, xy = 0, yx = 0, yy = 1, dx = 0, dy = 0;
 };
 
-template <typename Visit>
-void ForEachComponent(SfntBytes description, Visit visit) {
+// A composite's components in order; false when its records run past its bytes.
+bool ParseComponents(SfntBytes description, std::vector<Component>& components) {
   std::size_t at = 10;
   for (;;) {
-    if (!description.Has(at, 4)) return;
+    if (!description.Has(at, 4)) return false;
     const std::uint16_t flags = description.U16(at);
     Component component;
     component.glyph = description.U16(at + 2);
     at += 4;
     const std::size_t argBytes = (flags & kArgsAreWords) ? 4 : 2;
-    if (!description.Has(at, argBytes)) return;
+    if (!description.Has(at, argBytes)) return false;
     // Point-matched components (no offsets) sit where their parent is.
     if (flags & kArgsAreOffsets) {
-      component.dx = (flags & kArgsAreWords) ? description.S16(at) : static_cast<std::int8_t>(description.U8(at));
-      component.dy = (flags & kArgsAreWords) ? description.S16(at + 2) : static_cast<std::int8_t>(description.U8(at + 1));
+      component.dx = (flags & kArgsAreWords) ? description.S16(at)
+                                             : static_cast<std::int8_t>(description.U8(at));
+      component.dy = (flags & kArgsAreWords) ? description.S16(at + 2)
+                                             : static_cast<std::int8_t>(description.U8(at + 1));
     }
     at += argBytes;
     if (flags & kHasScale) {
@@ -64,9 +64,9 @@ void ForEachComponent(SfntBytes description, Visit visit) {
       component.yy = F2Dot14(description.S16(at + 6));
       at += 8;
     }
-    if (at > description.size()) return;
-    visit(component);
-    if (!(flags & kMoreComponents)) return;
+    if (at > description.size()) return false;
+    components.push_back(component);
+    if (!(flags & kMoreComponents)) return true;
   }
 }
 
@@ -85,31 +85,47 @@ struct PathWriter {
 
 }  // namespace
 
-TrueTypeGlyphs::TrueTypeGlyphs(SfntBytes loca, SfntBytes glyf, bool longOffsets, std::uint16_t glyphCount)
+TrueTypeGlyphs::TrueTypeGlyphs(SfntBytes loca, SfntBytes glyf, bool longOffsets,
+                               std::uint16_t glyphCount)
     : m_loca(loca), m_glyf(glyf), m_longOffsets(longOffsets) {
   const std::size_t entries = loca.size() / (longOffsets ? 4 : 2);
-  m_count = static_cast<std::uint16_t>(std::min<std::size_t>(glyphCount, entries > 0 ? entries - 1 : 0));
+  m_count =
+      static_cast<std::uint16_t>(std::min<std::size_t>(glyphCount, entries > 0 ? entries - 1 : 0));
 }
 
 SfntBytes TrueTypeGlyphs::Description(std::uint16_t glyph) const {
   if (glyph >= m_count) return {};
   const std::size_t start = m_longOffsets ? m_loca.U32(4 * glyph) : 2u * m_loca.U16(2 * glyph);
-  const std::size_t end = m_longOffsets ? m_loca.U32(4 * glyph + 4) : 2u * m_loca.U16(2 * glyph + 2);
+  const std::size_t end =
+      m_longOffsets ? m_loca.U32(4 * glyph + 4) : 2u * m_loca.U16(2 * glyph + 2);
   // Shorter than a header is no outline (an empty glyph has start == end).
-  if (end < start + 10) return {};
+  if (end <= start || end - start < 10) return {};
   return m_glyf.Part(start, end - start);
 }
 
 std::vector<std::uint16_t> TrueTypeGlyphs::Components(std::uint16_t glyph) const {
-  std::vector<std::uint16_t> components;
+  std::vector<std::uint16_t> glyphs;
   const SfntBytes description = Description(glyph);
-  if (description.S16(0) >= 0) return components;
-  ForEachComponent(description, [&](const Component& component) { components.push_back(component.glyph); });
-  return components;
+  std::vector<Component> components;
+  if (description.S16(0) >= 0 || !ParseComponents(description, components)) return glyphs;
+  for (const Component& component : components) glyphs.push_back(component.glyph);
+  return glyphs;
 }
 
-bool TrueTypeGlyphs::SimpleContours(SfntBytes description, const Transform& transform, std::size_t& budget,
-                                    std::vector<Contour>& contours) {
+bool TrueTypeGlyphs::Intact(std::uint16_t glyph) const {
+  const SfntBytes description = Description(glyph);
+  if (description.empty()) return false;
+  if (description.S16(0) < 0) {
+    std::vector<Component> components;
+    return ParseComponents(description, components);
+  }
+  std::size_t budget = kMaxPoints;
+  std::vector<Contour> contours;
+  return SimpleContours(description, Transform(), budget, contours);
+}
+
+bool TrueTypeGlyphs::SimpleContours(SfntBytes description, const Transform& transform,
+                                    std::size_t& budget, std::vector<Contour>& contours) {
   const std::size_t contourCount = static_cast<std::size_t>(description.S16(0));
   const std::size_t instructionsAt = 10 + 2 * contourCount;
   if (!description.Has(10, 2 * contourCount + 2)) return false;
@@ -165,8 +181,8 @@ bool TrueTypeGlyphs::SimpleContours(SfntBytes description, const Transform& tran
   return true;
 }
 
-void TrueTypeGlyphs::Collect(std::uint16_t glyph, const Transform& transform, int depth, std::size_t& budget,
-                             std::vector<Contour>& contours) const {
+void TrueTypeGlyphs::Collect(std::uint16_t glyph, const Transform& transform, int depth,
+                             std::size_t& budget, std::vector<Contour>& contours) const {
   const SfntBytes description = Description(glyph);
   if (description.empty()) return;
   if (description.S16(0) >= 0) {
@@ -175,8 +191,10 @@ void TrueTypeGlyphs::Collect(std::uint16_t glyph, const Transform& transform, in
       contours.insert(contours.end(), own.begin(), own.end());
     return;
   }
-  if (depth >= kMaxDepth) return;
-  ForEachComponent(description, [&](const Component& c) {
+  std::vector<Component> components;
+  // A damaged composite draws nothing, as a damaged simple glyph does.
+  if (depth >= kMaxDepth || !ParseComponents(description, components)) return;
+  for (const Component& c : components) {
     if (budget == 0) return;
     --budget;
     // The component's transform first, then the parent's.
@@ -188,7 +206,7 @@ void TrueTypeGlyphs::Collect(std::uint16_t glyph, const Transform& transform, in
     combined.dx = transform.xx * c.dx + transform.xy * c.dy + transform.dx;
     combined.dy = transform.yx * c.dx + transform.yy * c.dy + transform.dy;
     Collect(c.glyph, combined, depth + 1, budget, contours);
-  });
+  }
 }
 
 std::string TrueTypeGlyphs::OutlinePath(std::uint16_t glyph, double scale) const {
@@ -204,8 +222,10 @@ std::string TrueTypeGlyphs::OutlinePath(std::uint16_t glyph, double scale) const
     Point start = contour[0];
     if (!start.onCurve) {
       const Point& last = contour[n - 1];
-      if (last.onCurve) start = last;
-      else start = {(last.x + start.x) / 2, (last.y + start.y) / 2, true};
+      if (last.onCurve)
+        start = last;
+      else
+        start = {(last.x + start.x) / 2, (last.y + start.y) / 2, true};
       next = 0;
     }
     const std::size_t stop = (!contour[0].onCurve && contour[n - 1].onCurve) ? n - 1 : n;
@@ -221,7 +241,8 @@ std::string TrueTypeGlyphs::OutlinePath(std::uint16_t glyph, double scale) const
     for (std::size_t i = next; i < stop; ++i) {
       const Point& p = contour[i];
       if (p.onCurve) {
-        if (pending) quadTo(control, p);
+        if (pending)
+          quadTo(control, p);
         else {
           out.Op("l", {p.x, p.y});
           current = p;

@@ -13,11 +13,17 @@ class TrueTypeGlyphs {
   TrueTypeGlyphs() = default;
   TrueTypeGlyphs(SfntBytes loca, SfntBytes glyf, bool longOffsets, std::uint16_t glyphCount);
 
+  // How deep composites nest in the outlines drawn: real fonts nest two or three levels; a
+  // loop or a bomb of references stops here.
+  static constexpr int kMaxDepth = 8;
+
   // How many glyphs both 'maxp' and 'loca' give.
   std::uint16_t Count() const { return m_count; }
   // The glyph's description; empty for a glyph without outline or one out of range.
   SfntBytes Description(std::uint16_t glyph) const;
-  // The glyphs a composite glyph is made of (not those of its components).
+  // Whether the glyph has a description that reads to its end within its bytes.
+  bool Intact(std::uint16_t glyph) const;
+  // The glyphs an intact composite glyph is made of (not those of its components).
   std::vector<std::uint16_t> Components(std::uint16_t glyph) const;
   // The outline as PDF path operators, font units times `scale`, y up; composites with
   // their components' transforms, nested to a few levels.

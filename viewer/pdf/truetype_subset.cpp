@@ -6,8 +6,6 @@
 
 namespace {
 
-// Outlines nest no deeper than TrueTypeGlyphs draws them.
-constexpr int kMaxDepth = 8;
 constexpr std::uint32_t kChecksumMagic = 0xB1B0AFBA;
 constexpr std::size_t kHeadAdjustment = 8;
 constexpr std::size_t kHeadLocaFormat = 50;
@@ -20,7 +18,8 @@ std::uint32_t Checksum(const Bytes& bytes, std::size_t offset, std::size_t size)
   std::uint32_t sum = 0;
   for (std::size_t i = 0; i < size; i += 4) {
     std::uint32_t word = 0;
-    for (std::size_t k = 0; k < 4; ++k) word = word << 8 | (i + k < size ? bytes[offset + i + k] : 0);
+    for (std::size_t k = 0; k < 4; ++k)
+      word = word << 8 | (i + k < size ? bytes[offset + i + k] : 0);
     sum += word;
   }
   return sum;
@@ -35,13 +34,16 @@ Bytes Copy(SfntBytes table) { return Bytes(table.data(), table.data() + table.si
 
 }  // namespace
 
-std::set<std::uint16_t> GlyphClosure(const TrueTypeGlyphs& glyphs, const std::set<std::uint16_t>& drawn) {
-  std::set<std::uint16_t> kept = {0};
+std::set<std::uint16_t> GlyphClosure(const TrueTypeGlyphs& glyphs,
+                                     const std::set<std::uint16_t>& drawn) {
+  std::set<std::uint16_t> kept;
   std::vector<std::uint16_t> level;
-  for (std::uint16_t glyph : drawn) {
+  std::set<std::uint16_t> roots = drawn;
+  roots.insert(0);
+  for (std::uint16_t glyph : roots) {
     if (glyph < glyphs.Count() && kept.insert(glyph).second) level.push_back(glyph);
   }
-  for (int depth = 0; depth < kMaxDepth && !level.empty(); ++depth) {
+  for (int depth = 0; depth < TrueTypeGlyphs::kMaxDepth && !level.empty(); ++depth) {
     std::vector<std::uint16_t> next;
     for (std::uint16_t glyph : level) {
       for (std::uint16_t component : glyphs.Components(glyph)) {
@@ -53,7 +55,8 @@ std::set<std::uint16_t> GlyphClosure(const TrueTypeGlyphs& glyphs, const std::se
   return kept;
 }
 
-std::vector<std::uint8_t> TrueTypeSubset(const TrueTypeFace& face, const std::set<std::uint16_t>& kept) {
+std::vector<std::uint8_t> TrueTypeSubset(const TrueTypeFace& face,
+                                         const std::set<std::uint16_t>& kept) {
   const TrueTypeGlyphs& glyphs = face.Glyphs();
   const std::uint32_t count = kept.empty() ? 1u : *kept.rbegin() + 1u;
 
@@ -61,17 +64,23 @@ std::vector<std::uint8_t> TrueTypeSubset(const TrueTypeFace& face, const std::se
   std::vector<std::uint32_t> offsets;
   for (std::uint32_t g = 0; g < count; ++g) {
     offsets.push_back(static_cast<std::uint32_t>(glyf.size()));
-    if (!kept.count(static_cast<std::uint16_t>(g))) continue;
+    // Damaged descriptions go too: padding could complete them into something else.
+    if (!kept.count(static_cast<std::uint16_t>(g)) || !glyphs.Intact(static_cast<std::uint16_t>(g)))
+      continue;
     const SfntBytes description = glyphs.Description(static_cast<std::uint16_t>(g));
     PutBytes(glyf, description.data(), description.size());
     Pad4(glyf);
   }
   offsets.push_back(static_cast<std::uint32_t>(glyf.size()));
+  // Readers take a table of no bytes for a missing one: glyphs all empty keep a few zeros.
+  if (glyf.empty()) PutZeros(glyf, 4);
   const bool longOffsets = glyf.size() > 0x1FFFE;
   Bytes loca;
   for (std::uint32_t offset : offsets) {
-    if (longOffsets) PutU32BE(loca, offset);
-    else PutU16BE(loca, offset / 2);
+    if (longOffsets)
+      PutU32BE(loca, offset);
+    else
+      PutU16BE(loca, offset / 2);
   }
 
   Bytes hmtx;

@@ -214,6 +214,62 @@ TEST(EmfPdfStyles, PensAndBrushesBecomeLineStylesAndPatterns) {
   EXPECT_LT(hatched, 2000);
 }
 
+// A 2 x 2 bitmap of 24-bit pixels as a BITMAPINFOHEADER and its bits, black at the top
+// left and the bottom right.
+std::vector<std::int64_t> Checker() {
+  return {40, 2, 2, 1 | (24 << 16), 0, 16, 0, 0, 0, 0,  // the header
+          0xFFFFFF, 0x0000, 0xFFFF0000, 0xFFFF};          // rows bottom up, padded to four bytes
+}
+
+TEST(EmfPdfBitmaps, BitmapsBrushPatternsRasterFillsAndGradients) {
+  EmfBuilder emf;
+  std::vector<std::int64_t> stretch = {0, 0, 99, 99, 10, 10, 0, 0, 2, 2, 80, 40, 120, 16, 0, 0x00CC0020, 40, 40};
+  std::vector<std::int64_t> brush = {1, 0, 32, 40, 72, 16};
+  for (std::int64_t field : Checker()) {
+    stretch.push_back(field);
+    brush.push_back(field);
+  }
+  auto bytes = [](const std::vector<std::int64_t>& fields) {
+    std::vector<std::uint8_t> data;
+    for (std::int64_t f : fields)
+      for (int i = 0; i < 4; ++i) data.push_back(static_cast<std::uint8_t>(std::uint64_t(f) >> (8 * i)));
+    return data;
+  };
+  emf.AddBytes(kEmrStretchDiBits, bytes(stretch))
+      .AddBytes(kEmrCreateDibPatternBrushPt, bytes(brush))
+      .Add(kEmrSelectObject, {1})
+      .Add(kEmrSelectObject, {kNullPen})
+      .Add(kEmrRectangle, {60, 10, 92, 42})
+      .Add(kEmrSelectObject, {kBlackBrush})
+      .Add(kEmrBitBlt, {0, 0, 99, 99, 10, 60, 20, 20, 0x00F00021, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+      .Add(kEmrBitBlt, {0, 0, 99, 99, 40, 60, 20, 20, 0x00FF0062, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+      // A blend of a bitmap with alpha: its top row opaque black, its bottom row transparent.
+      .Add(kEmrAlphaBlend, {0, 0, 99, 99, 70, 70, 20, 20, 0x01FF0000, 0, 0, FloatBits(1), 0, 0, FloatBits(1), 0, 0, 0,
+                            0, 108, 40, 148, 16, 2, 2, 40, 2, 2, 1 | (32 << 16), 0, 16, 0, 0, 0, 0, 0, 0,
+                            0xFF000000, 0xFF000000})
+      // A gradient from black at the left to white at the right.
+      .Add(kEmrGradientFill, {0, 0, 99, 99, 2, 1, 0, 0, 92, 0, 0, 100, 99, 0xFFFFFFFF, 0xFFFF, 0, 1});
+  NoFonts fonts;
+  GreyPictures pictures;
+  const std::string pdf = PdfOfPage(emf.Finish(), fonts, pictures);
+  EXPECT_TRUE(pictures.calls.empty());
+  EXPECT_EQ(QpdfCheck(pdf), 0);
+  EXPECT_NE(pdf.find("/PaintType 1"), std::string::npos);
+  const GreyRender render = Render(pdf);
+  EXPECT_EQ(render.InkIn(11, 11, 29, 29), 18 * 18);  // the bitmap's black top left
+  EXPECT_EQ(render.InkIn(31, 11, 49, 29), 0);
+  EXPECT_EQ(render.InkIn(31, 31, 49, 49), 18 * 18);
+  EXPECT_EQ(render.InkIn(60, 10, 92, 42), 32 * 16);  // a checkered tile of device pixels
+  EXPECT_EQ(render.InkIn(10, 60, 30, 80), 400);
+  EXPECT_EQ(render.InkIn(40, 60, 60, 80), 0);
+  EXPECT_NE(pdf.find("/SMask"), std::string::npos);
+  EXPECT_EQ(render.InkIn(71, 71, 89, 79), 18 * 8);
+  EXPECT_EQ(render.InkIn(70, 81, 90, 90), 0);
+  EXPECT_LT(render.At(2, 95), 20);
+  EXPECT_NEAR(render.At(50, 95), 128, 10);
+  EXPECT_GT(render.At(97, 95), 235);
+}
+
 TEST(EmfPdfPictures, WhatPdfCannotSayIsAPictureOfItsPart) {
   EmfBuilder emf;
   emf.Add(kEmrSetTextAlign, {0})
@@ -227,11 +283,16 @@ TEST(EmfPdfPictures, WhatPdfCannotSayIsAPictureOfItsPart) {
         return data;
       }())
       // Text without a TrueType face: a picture as well.
-      .Add(kEmrExtTextOutW, {60, 60, 79, 69, 1, 0, 0, 60, 60, 2, 76, 0, 0, 0, 0, 0, 0, 0x00420041});
+      .Add(kEmrExtTextOutW, {60, 60, 79, 69, 1, 0, 0, 60, 60, 2, 76, 0, 0, 0, 0, 0, 0, 0x00420041})
+      // Glyph outlines in a path: the path's fill is a picture.
+      .Add(kEmrBeginPath, {})
+      .Add(kEmrExtTextOutW, {5, 5, 15, 15, 1, 0, 0, 5, 5, 2, 76, 0, 0, 0, 0, 0, 0, 0x00420041})
+      .Add(kEmrEndPath, {})
+      .Add(kEmrFillPath, {5, 5, 15, 15});
   NoFonts fonts;
   GreyPictures pictures;
   const std::string pdf = PdfOfPage(emf.Finish(), fonts, pictures);
-  ASSERT_EQ(pictures.calls.size(), 2u);
+  ASSERT_EQ(pictures.calls.size(), 3u);
   EXPECT_EQ(pictures.calls[0].lastRecord, 2u);
   EXPECT_NEAR(pictures.calls[0].area.left, 2000, 1);
   EXPECT_NEAR(pictures.calls[0].area.top, 3000, 1);
@@ -239,6 +300,8 @@ TEST(EmfPdfPictures, WhatPdfCannotSayIsAPictureOfItsPart) {
   EXPECT_NEAR(pictures.calls[0].area.bottom, 6000, 1);
   EXPECT_EQ(pictures.calls[0].width, 84u);  // 20 points at 300 dpi
   EXPECT_EQ(pictures.calls[1].lastRecord, 3u);
+  EXPECT_EQ(pictures.calls[2].lastRecord, 7u);
+  EXPECT_NEAR(pictures.calls[2].area.right, 1600, 1);
   EXPECT_EQ(QpdfCheck(pdf), 0);
   const GreyRender render = Render(pdf);
   EXPECT_LT(render.At(30, 45), 128);  // the grey picture
@@ -247,7 +310,7 @@ TEST(EmfPdfPictures, WhatPdfCannotSayIsAPictureOfItsPart) {
   GreyPictures failing;
   failing.fails = true;
   const std::string without = PdfOfPage(emf.Finish(), fonts, failing);
-  EXPECT_EQ(failing.calls.size(), 2u);
+  EXPECT_EQ(failing.calls.size(), 3u);
   EXPECT_EQ(QpdfCheck(without), 0);
   EXPECT_EQ(without.find("/Subtype /Image"), std::string::npos);
 }
