@@ -1,21 +1,29 @@
-// Saves 100 sheets of real spool pages at 4 per sheet and 300 dpi as PDF (Flate), PDF
-// (JPEG) and TIFF, timing each and reporting the file sizes, then prints the same sheets to
-// a printer (the CUPS PDF queue in tools/bench-sheets-pdf) and times the spooling.
-//   bench_sheets_pdf OUTDIR PRINTER PAGE.emf...
+// Saves 100 sheets of real spool pages at 4 per sheet and 300 dpi one way per run, so each
+// way's peak memory can be measured on its own:
+//   bench_sheets_pdf OUTDIR WAY PAGE.emf...
+// WAY: "vector" (Save Sheets As... PDF: text and lines), "picture_flate" and
+// "picture_jpeg" (each sheet as one picture, as PDF sheets were saved before), "tiff", or
+// "print:PRINTER" (the sheets printed, as the viewer's print loop draws them; the time to
+// spool). Prints "WAY_s=" and "WAY_bytes=".
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "page_store.h"
+#include "pdf_document.h"
+#include "rastra.h"
 #include "sheet_export.h"
 #include "sheet_layout.h"
 #include "sheet_renderer.h"
+#include "target_file.h"
 
 namespace {
 
 constexpr int kSheets = 100;
 constexpr int kPagesPerSheet = 4;
+constexpr int kDpi = 300;
 
 double Seconds(DWORD start) { return (GetTickCount() - start) / 1000.0; }
 
@@ -27,14 +35,51 @@ long long FileSize(const std::string& path) {
   return (static_cast<long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
 }
 
+// The sheets as pictures in a PDF, one picture filling each page: the comparison.
+bool SavePicturePdf(const SheetExportRequest& request, const SheetDrawer& draw, PdfPixelFilter filter) {
+  StreamedTargetFile file(request.path.c_str());
+  PdfDocumentWriter writer;
+  bool written = file.Append(writer.Header());
+  Image sheet;
+  for (int i = 0; written && i < request.sheetCount; ++i) {
+    PdfPageImage page;
+    written = RasteriseSheet(draw, i, SheetPixels(request), request.dpi, sheet) &&
+              EncodePdfPixels(sheet, false, filter, page) == RASTRA_OK;
+    page.widthPoints = PointsFromTenthsMm(request.sheetTenthsMm.cx);
+    page.heightPoints = PointsFromTenthsMm(request.sheetTenthsMm.cy);
+    written = written && file.Append(writer.Page(page));
+  }
+  return written && file.Append(writer.Finish("bench-sheets", PdfDate(2026, 1, 1, 0, 0, 0))) &&
+         file.Commit() == RASTRA_OK;
+}
+
+bool Print(const char* printerName, const SheetDrawer& draw) {
+  HDC printer = CreateDCA(nullptr, printerName, nullptr, nullptr);
+  if (!printer) return false;
+  const RECT page = {0, 0, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
+  DOCINFOA document = {};
+  document.cbSize = sizeof document;
+  document.lpszDocName = "bench-sheets";
+  bool printed = StartDocA(printer, &document) > 0;
+  for (int sheet = 0; printed && sheet < kSheets; ++sheet) {
+    printed = StartPage(printer) > 0;
+    if (printed) draw(printer, page, sheet);
+    printed = printed && EndPage(printer) > 0;
+  }
+  printed = printed && EndDoc(printer) > 0;
+  DeleteDC(printer);
+  return printed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    std::fprintf(stderr, "usage: bench_sheets_pdf OUTDIR PRINTER PAGE.emf...\n");
+    std::fprintf(stderr, "usage: bench_sheets_pdf OUTDIR WAY PAGE.emf...\n");
     return 2;
   }
   const std::string folder = argv[1];
+  const std::string way = argv[2];
   CPageStore store;
   for (int i = 0; i < kSheets * kPagesPerSheet; ++i) {
     PageEntry entry;
@@ -55,43 +100,24 @@ int main(int argc, char** argv) {
 
   SheetExportRequest request;
   request.sheetCount = kSheets;
-  request.dpi = 300;
-  struct Case {
-    const char* name;
-    const char* file;
-    bool smaller;
-  };
-  for (const Case& c : {Case{"pdf_flate", "sheets.pdf", false}, Case{"pdf_dct", "sheets-jpeg.pdf", true},
-                        Case{"tiff", "sheets.tif", false}}) {
-    request.path = folder + "\\" + c.file;
-    request.smaller = c.smaller;
-    const DWORD start = GetTickCount();
-    if (ExportSheets(request, draw, nullptr) != SheetExportResult::Saved) {
-      std::fprintf(stderr, "bench_sheets_pdf: %s not saved\n", c.file);
-      return 1;
-    }
-    std::printf("%s_s=%.2f\n%s_bytes=%lld\n", c.name, Seconds(start), c.name, FileSize(request.path));
+  request.dpi = kDpi;
+  request.path = folder + "\\" + way + (way == "tiff" ? ".tif" : ".pdf");
+  const DWORD start = GetTickCount();
+  bool done = false;
+  if (way == "vector" || way == "tiff") {
+    done = ExportSheets(request, draw, nullptr) == SheetExportResult::Saved;
+  } else if (way == "picture_flate" || way == "picture_jpeg") {
+    done = SavePicturePdf(request, draw, way == "picture_flate" ? PdfPixelFilter::Flate : PdfPixelFilter::Dct);
+  } else if (way.compare(0, 6, "print:") == 0) {
+    done = Print(way.c_str() + 6, draw);
+    request.path.clear();
   }
-
-  // Printing the same sheets, as the viewer's print loop draws them.
-  HDC printer = CreateDCA(nullptr, argv[2], nullptr, nullptr);
-  if (!printer) {
-    std::fprintf(stderr, "bench_sheets_pdf: no printer \"%s\"\n", argv[2]);
+  if (!done) {
+    std::fprintf(stderr, "bench_sheets_pdf: %s failed\n", way.c_str());
     return 1;
   }
-  const RECT page = {0, 0, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
-  DOCINFOA document = {};
-  document.cbSize = sizeof document;
-  document.lpszDocName = "bench-sheets";
-  const DWORD start = GetTickCount();
-  bool printed = StartDocA(printer, &document) > 0;
-  for (int sheet = 0; printed && sheet < kSheets; ++sheet) {
-    printed = StartPage(printer) > 0;
-    if (printed) draw(printer, page, sheet);
-    printed = printed && EndPage(printer) > 0;
-  }
-  printed = printed && EndDoc(printer) > 0;
-  std::printf("print_spool_s=%.2f\n", Seconds(start));
-  DeleteDC(printer);
-  return printed ? 0 : 1;
+  const std::string name = way.compare(0, 6, "print:") == 0 ? "print" : way;
+  std::printf("%s_s=%.2f\n%s_bytes=%lld\n", name.c_str(), Seconds(start), name.c_str(),
+              request.path.empty() ? 0 : FileSize(request.path));
+  return 0;
 }

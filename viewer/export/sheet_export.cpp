@@ -2,18 +2,24 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "ansi_code_page.h"
 #include "app/app_names.h"
 #include "formatted_text.h"
+#include "gdi_font_resolver.h"
+#include "gdi_holders.h"
 #include "image_writers.h"
 #include "message_box.h"
+#include "metafile_pictures.h"
 #include "path_parts.h"
 #include "pdf_document.h"
+#include "pdf_sheets_writer.h"
 #include "rastra.h"
 #include "save_image_dialog.h"
 #include "save_sheets_dialog.h"
 #include "sheet_export_texts.h"
+#include "sheet_metafile.h"
 #include "target_file.h"
 
 namespace {
@@ -34,65 +40,81 @@ class SheetDocument {
  public:
   virtual ~SheetDocument() = default;
   virtual Bytes Header() = 0;
-  virtual long Page(const Image& sheet, bool last, Bytes& out) = 0;
+  // Draws sheet `sheet` into the document's next page; false when it cannot be written.
+  virtual bool Page(const SheetDrawer& draw, int sheet, Bytes& out) = 0;
   virtual Bytes Finish() = 0;
 };
 
+// Each sheet recorded as a metafile and translated: text stays text and lines stay lines;
+// what PDF cannot express is drawn as a picture at the chosen resolution. Only one sheet's
+// metafile and translation are held at a time.
 class PdfSheets : public SheetDocument {
  public:
-  explicit PdfSheets(const SheetExportRequest& request) : m_request(request) {}
+  explicit PdfSheets(const SheetExportRequest& request)
+      : m_request(request), m_writer(m_fonts, PdfPictureChoices{request.dpi, request.grey, request.smaller}) {}
   Bytes Header() override { return m_writer.Header(); }
-  long Page(const Image& sheet, bool, Bytes& out) override {
-    PdfPageImage page;
-    const long result = EncodePdfPixels(sheet, m_request.grey,
-                                        m_request.smaller ? PdfPixelFilter::Dct : PdfPixelFilter::Flate, page);
-    if (result != RASTRA_OK) return result;
-    page.widthPoints = PointsFromTenthsMm(m_request.sheetTenthsMm.cx);
-    page.heightPoints = PointsFromTenthsMm(m_request.sheetTenthsMm.cy);
-    out = m_writer.Page(page);
-    return RASTRA_OK;
+  bool Page(const SheetDrawer& draw, int sheet, Bytes& out) override {
+    CScopedEnhMetaFile recorded(RecordSheet(draw, sheet, SheetPixels(m_request)));
+    std::vector<std::uint8_t> emf;
+    if (!recorded || !MetafileBytes(recorded.get(), emf)) return false;
+    MetafilePictures pictures(recorded.get());
+    return m_writer.Page(emf.data(), emf.size(), PointsFromTenthsMm(m_request.sheetTenthsMm.cx),
+                         PointsFromTenthsMm(m_request.sheetTenthsMm.cy), pictures, out);
   }
-  Bytes Finish() override { return m_writer.Finish(kSheetsDocumentTitle, CreationDate()); }
+  Bytes Finish() override {
+    const std::u16string title =
+        m_request.title.empty() ? std::u16string(std::begin(kSheetsDocumentTitle), std::end(kSheetsDocumentTitle) - 1)
+                                : m_request.title;
+    return m_writer.Finish(title, CreationDate());
+  }
 
  private:
   const SheetExportRequest& m_request;
-  PdfDocumentWriter m_writer;
+  GdiFontResolver m_fonts;
+  PdfSheetsWriter m_writer;
 };
 
+// Pictures by nature: each sheet drawn at the chosen resolution.
 class TiffSheets : public SheetDocument {
  public:
+  explicit TiffSheets(const SheetExportRequest& request) : m_request(request) {}
   Bytes Header() override { return m_writer.Header(); }
-  // Grey sheets have at most 256 values: the writer stores them as 8-bit indices.
-  long Page(const Image& sheet, bool last, Bytes& out) override { return m_writer.Page(sheet, last, out); }
+  bool Page(const SheetDrawer& draw, int sheet, Bytes& out) override {
+    Image image;
+    if (!RasteriseSheet(draw, sheet, SheetPixels(m_request), m_request.dpi, image)) return false;
+    // Grey sheets have at most 256 values: the writer stores them as 8-bit indices.
+    if (m_request.grey) MakeGrey(image);
+    return m_writer.Page(image, sheet + 1 == m_request.sheetCount, out) == RASTRA_OK;
+  }
   Bytes Finish() override { return Bytes(); }
 
  private:
+  const SheetExportRequest& m_request;
   TiffPagesWriter m_writer;
 };
 
 std::unique_ptr<SheetDocument> MakeDocument(const SheetExportRequest& request) {
-  if (IsTiffName(request.path)) return std::make_unique<TiffSheets>();
+  if (IsTiffName(request.path)) return std::make_unique<TiffSheets>(request);
   return std::make_unique<PdfSheets>(request);
 }
 
 }  // namespace
 
+SIZE SheetPixels(const SheetExportRequest& request) {
+  return SIZE{static_cast<LONG>(PixelsFromTenthsMm(request.sheetTenthsMm.cx, request.dpi)),
+              static_cast<LONG>(PixelsFromTenthsMm(request.sheetTenthsMm.cy, request.dpi))};
+}
+
 SheetExportResult ExportSheets(const SheetExportRequest& request, const SheetDrawer& draw,
                                const SheetProgress& progress) {
   if (request.sheetCount < 1) return SheetExportResult::Failed;
-  const SIZE pixels = {static_cast<LONG>(PixelsFromTenthsMm(request.sheetTenthsMm.cx, request.dpi)),
-                       static_cast<LONG>(PixelsFromTenthsMm(request.sheetTenthsMm.cy, request.dpi))};
   StreamedTargetFile file(request.path.c_str());
   std::unique_ptr<SheetDocument> document = MakeDocument(request);
   if (!file.Append(document->Header())) return SheetExportResult::Failed;
-  Image sheet;
   for (int i = 0; i < request.sheetCount; ++i) {
     if (progress && !progress(i + 1, request.sheetCount)) return SheetExportResult::Cancelled;
-    if (!RasteriseSheet(draw, i, pixels, request.dpi, sheet)) return SheetExportResult::Failed;
-    if (request.grey) MakeGrey(sheet);
     Bytes page;
-    if (document->Page(sheet, i + 1 == request.sheetCount, page) != RASTRA_OK || !file.Append(page))
-      return SheetExportResult::Failed;
+    if (!document->Page(draw, i, page) || !file.Append(page)) return SheetExportResult::Failed;
   }
   if (!file.Append(document->Finish())) return SheetExportResult::Failed;
   return file.Commit() == RASTRA_OK ? SheetExportResult::Saved : SheetExportResult::Failed;
@@ -101,8 +123,9 @@ SheetExportResult ExportSheets(const SheetExportRequest& request, const SheetDra
 std::string SavingSheetText(int sheet, int sheetCount) { return FormatText(kSavingSheetFormat, sheet, sheetCount); }
 
 void SaveSheetsAs(HWND owner, const CAppProfile& profile, int sheetCount, SIZE sheetTenthsMm,
-                  const SheetDrawer& draw, const SheetProgress& progress) {
+                  const std::u16string& title, const SheetDrawer& draw, const SheetProgress& progress) {
   SheetExportRequest request;
+  request.title = title;
   request.path = AskSaveName(owner, profile,
                              SaveDialogKind{kSaveSheetsFilter, kSaveSheetsTitle, kSaveSheetsPathKey, kSaveSheetsFilterKey});
   if (request.path.empty() || !AskSheetChoices(owner, profile, request)) return;

@@ -8,18 +8,23 @@
 #include "app_profile.h"
 #include "sheet_raster.h"
 
-// What to write: the file (".tif" or ".tiff" gives a multi-page TIFF, any other name a
-// PDF), the sheets and their size, and the choices of the sheets dialog.
+// What to write: the file (".tif" or ".tiff" gives a multi-page TIFF of pictures, any
+// other name a PDF of text and lines), the sheets and their size, the choices of the
+// sheets dialog (the PDF's pictures take them) and the PDF's title.
 struct SheetExportRequest {
   std::string path;
   int sheetCount = 0;
   SIZE sheetTenthsMm = {2100, 2970};
   int dpi = 300;
   bool grey = false;
-  // PDF pages as JPEG instead of lossless: smaller only for photographic sheets; document
-  // sheets come out several times larger (tools/bench-sheets-pdf).
+  // PDF pictures as JPEG instead of lossless: smaller only for photographs.
   bool smaller = false;
+  // The job's document name; "" gives the viewer's document title.
+  std::u16string title;
 };
+
+// The sheet's size in pixels at the request's resolution.
+SIZE SheetPixels(const SheetExportRequest& request);
 
 // Told before each sheet is drawn, the sheet counted from 1; false stops the save.
 using SheetProgress = std::function<bool(int sheet, int sheetCount)>;
@@ -36,6 +41,6 @@ SheetExportResult ExportSheets(const SheetExportRequest& request, const SheetDra
 std::string SavingSheetText(int sheet, int sheetCount);
 
 // The whole "Save Sheets As..." command: asks for the name and the choices, writes the
-// sheets, says when the file could not be written.
+// sheets (a PDF titled `title`), says when the file could not be written.
 void SaveSheetsAs(HWND owner, const CAppProfile& profile, int sheetCount, SIZE sheetTenthsMm,
-                  const SheetDrawer& draw, const SheetProgress& progress);
+                  const std::u16string& title, const SheetDrawer& draw, const SheetProgress& progress);

@@ -147,6 +147,31 @@ class CScopedEnhMetaFile {
   HENHMETAFILE m_metafile;
 };
 
+// An enhanced metafile being recorded in memory against `reference`'s resolution, `frame`
+// in hundredths of a millimetre; what was recorded is thrown away unless Close takes it.
+class CMetaFileDC {
+ public:
+  CMetaFileDC(HDC reference, const RECT& frame)
+      : m_hdc(CreateEnhMetaFileA(reference, nullptr, &frame, nullptr)) {}
+  ~CMetaFileDC() {
+    if (m_hdc) DeleteEnhMetaFile(CloseEnhMetaFile(m_hdc));
+  }
+  CMetaFileDC(const CMetaFileDC&) = delete;
+  CMetaFileDC& operator=(const CMetaFileDC&) = delete;
+
+  explicit operator bool() const { return m_hdc != nullptr; }
+  HDC get() const { return m_hdc; }
+  // Ends the recording; the metafile is the caller's (nullptr when none could be made).
+  HENHMETAFILE Close() {
+    HENHMETAFILE metafile = m_hdc ? CloseEnhMetaFile(m_hdc) : nullptr;
+    m_hdc = nullptr;
+    return metafile;
+  }
+
+ private:
+  HDC m_hdc;
+};
+
 // A bitmap like `target`'s to paint a window's area into before it is shown in one go.
 class CBitmapBuffer {
  public:

@@ -128,11 +128,11 @@ int DiscoverWin9xPages(const std::string& tempDir, const std::string& workDir,
 
 int DiscoverNtPages(const std::string& spoolDir, const std::string& tempDir,
                     const std::string& workDir, PathList& pageFiles,
-                    UnwrittenPages* unwritten, CutMetafiles* made) {
+                    UnwrittenPages* unwritten, CutMetafiles* made, std::u16string* documentName) {
   PathList copies;
   const int found = CopyNtSpoolFiles(spoolDir, tempDir, copies);
   for (const std::string& copy : copies)
-    ExtractSpoolPages(copy, workDir, pageFiles, unwritten, made);
+    ExtractSpoolPages(copy, workDir, pageFiles, unwritten, made, documentName);
   return found;
 }
 
@@ -152,7 +152,7 @@ std::string TemporaryDirectory() {
 }
 
 int DiscoverJob(const std::string& workDir, PathList& pageFiles, UnwrittenPages* unwritten,
-                CutMetafiles* made) {
+                CutMetafiles* made, std::u16string* documentName) {
   if (workDir.empty()) return 0;
   const std::string tempDir = TemporaryDirectory();
   const DWORD version = CurrentVersionWord();
@@ -164,7 +164,7 @@ int DiscoverJob(const std::string& workDir, PathList& pageFiles, UnwrittenPages*
 
   if (IsWin95(version) || IsWin98(version))
     return DiscoverWin9xPages(tempDir, workDir, pageFiles, unwritten, made);
-  return DiscoverNtPages(spoolDir, tempDir, workDir, pageFiles, unwritten, made);
+  return DiscoverNtPages(spoolDir, tempDir, workDir, pageFiles, unwritten, made, documentName);
 }
 
 int SecureJobFiles(const std::string& securedDir, PathList& spoolCopies, PathList& pageFiles,

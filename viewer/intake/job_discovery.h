@@ -12,9 +12,11 @@
 // first.
 // Returns the number of candidate files found (0 when the work directory is empty).
 // Pages that found no room on the disk are added to `unwritten` when it is given; the
-// metafiles of the pages written are made into `made` when it is given.
+// metafiles of the pages written are made into `made` when it is given; the job's document
+// name into `documentName` (NT family: from the spool file; 9x keeps none).
 int DiscoverJob(const std::string& workDir, PathList& pageFiles,
-                UnwrittenPages* unwritten = nullptr, CutMetafiles* made = nullptr);
+                UnwrittenPages* unwritten = nullptr, CutMetafiles* made = nullptr,
+                std::u16string* documentName = nullptr);
 
 // Takes a job handed over while another is shown out of the system's hands at once, so
 // the spooler may drop its files, leaving the cutting until it is shown: on the NT family

@@ -14,11 +14,18 @@ static_assert(kEmrSelectObject == EMR_SELECTOBJECT && kEmrSelectPalette == EMR_S
 
 namespace {
 
+// How far the walk has come and where it stops.
+struct RecordWalk {
+  std::size_t next = 0;
+  std::size_t last = 0;
+};
+
 int CALLBACK PlayCheckedRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
-                               int tableSize, LPARAM) {
+                               int tableSize, LPARAM data) {
+  RecordWalk& walk = *reinterpret_cast<RecordWalk*>(data);
   if (IsPlayableRecord(*record, static_cast<UINT>(tableSize)))
     PlayEnhMetaFileRecord(dc, table, record, static_cast<UINT>(tableSize));
-  return 1;
+  return walk.next++ < walk.last ? 1 : 0;
 }
 
 // A broken page's whole records as a metafile; nullptr when not even its header is whole.
@@ -40,8 +47,12 @@ bool IsPlayableRecord(const ENHMETARECORD& record, UINT tableSize) {
                           tableSize);
 }
 
-BOOL PlayPageMetafile(HDC dc, HENHMETAFILE page, const RECT& area) {
-  return EnumEnhMetaFile(dc, page, PlayCheckedRecord, nullptr, &area);
+BOOL PlayPageMetafile(HDC dc, HENHMETAFILE page, const RECT& area, std::size_t lastRecord) {
+  RecordWalk walk;
+  walk.last = lastRecord;
+  const BOOL whole = EnumEnhMetaFile(dc, page, PlayCheckedRecord, &walk, &area);
+  // A walk stopped on purpose reports failure; it played what it was asked to.
+  return whole || walk.next > lastRecord;
 }
 
 HENHMETAFILE LoadCheckedMetafile(const std::string& path) {

@@ -3,13 +3,16 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 // Plays a page's metafile into `area` like PlayEnhMetaFile, leaving out records that name
 // a slot outside the metafile's own object table: such a record cannot draw anything
 // meaningful, and some players read past the table on it (real spool pages select the
-// stock colour space that way).
-BOOL PlayPageMetafile(HDC dc, HENHMETAFILE page, const RECT& area);
+// stock colour space that way). With `lastRecord`, only the records up to that one (the
+// header being record 0) are played: what the page shows at that point.
+BOOL PlayPageMetafile(HDC dc, HENHMETAFILE page, const RECT& area,
+                      std::size_t lastRecord = SIZE_MAX);
 
 // True when the record can be played safely against an object table of `tableSize` slots.
 bool IsPlayableRecord(const ENHMETARECORD& record, UINT tableSize);

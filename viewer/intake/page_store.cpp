@@ -167,7 +167,8 @@ int CPageStore::ReloadJob() {
   m_pageFiles.clear();
   UnwrittenPages unwritten;
   CutMetafiles made;
-  DiscoverJob(m_strWorkDir, m_pageFiles, &unwritten, &made);
+  m_documentName.clear();
+  DiscoverJob(m_strWorkDir, m_pageFiles, &unwritten, &made, &m_documentName);
   m_madeBytes = made.Spent();
   m_shownUnwritten = unwritten;
   return LoadPages(m_pageFiles, &made);
@@ -214,6 +215,7 @@ bool CPageStore::AdoptSecuredJob(bool append) {
     ReleaseAllPages();
     DeleteMatchingFiles(m_strWorkDir, kPageFilePattern);
     m_pageFiles.clear();
+    m_documentName.clear();
   }
   // Replacing, the spool copy is cut straight into the emptied work directory; gathering,
   // beside it first, as the names may be taken.
@@ -224,7 +226,7 @@ bool CPageStore::AdoptSecuredJob(bool append) {
   made->LimitTo(budget > spent ? budget - spent : 0);
   PathList cut;
   for (const std::string& copy : spoolCopies) {
-    ExtractSpoolPages(copy, cutInto, append ? secured : cut, &unwritten, made.get());
+    ExtractSpoolPages(copy, cutInto, append ? secured : cut, &unwritten, made.get(), &m_documentName);
     DeleteFileA(copy.c_str());
   }
   PathList adopted;

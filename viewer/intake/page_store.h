@@ -91,6 +91,9 @@ class CPageStore {
 
   std::vector<PageEntry> m_pages;
   PathList m_pageFiles;
+  // The shown job's document name from its spool file ("" when it had none, on the 9x
+  // family, or for pages loaded otherwise); gathered jobs keep the first job's.
+  std::u16string m_documentName;
   std::string m_strWorkDir;
   // The blank-page template beside the program.
   std::string m_strBlankFile;

@@ -63,7 +63,8 @@ std::string TooManyPagesMessage(std::size_t kept) {
 }
 
 int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
-                      PathList& pageFiles, UnwrittenPages* unwritten, CutMetafiles* made) {
+                      PathList& pageFiles, UnwrittenPages* unwritten, CutMetafiles* made,
+                      std::u16string* documentName) {
   if (spoolPath.empty() || workDir.empty()) return 0;
   PageSignature signature;
   if (!ReadSpoolSignature(spoolPath, signature)) return 0;
@@ -80,6 +81,7 @@ int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
       return 0;
     }
     const std::size_t size = static_cast<std::size_t>(length);
+    if (documentName && documentName->empty()) *documentName = SpoolDocumentName(bytes, size);
     JobPages job;
     try {
       job = SplitPages(FindPageStarts(bytes, size, signature), size, kMaxJobPages);

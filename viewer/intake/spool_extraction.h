@@ -31,7 +31,8 @@ std::string TooManyPagesMessage(std::size_t kept);
 // out for want of room are added to `unwritten` when it is given. A job beyond
 // kMaxJobPages keeps its first pages; that too is noted in `unwritten`, for the caller to
 // tell the user once the pages are shown. With `made`, each page written also gets its
-// metafile made from the bytes at hand.
+// metafile made from the bytes at hand. With `documentName`, an empty one takes the job's
+// document name from the spool header (the first job's stays when several are cut).
 int ExtractSpoolPages(const std::string& spoolPath, const std::string& workDir,
                       PathList& pageFiles, UnwrittenPages* unwritten = nullptr,
-                      CutMetafiles* made = nullptr);
+                      CutMetafiles* made = nullptr, std::u16string* documentName = nullptr);

@@ -24,6 +24,11 @@ using PageSignature = unsigned char[kPageSignatureLength + 1];
 constexpr std::size_t kSpoolHeadBytes = 8;
 constexpr std::size_t kFirstRecordBytes = 8 + kPageSignatureLength;
 
+// The job's document name as the spool header holds it (UTF-16, at the offset in the
+// header's third field, ending at its 0). "" when the file is not a spool file of our
+// version, names no document, or the name does not start and end inside the header.
+std::u16string SpoolDocumentName(const unsigned char* data, std::size_t length);
+
 // Where the first record starts, from the spool header; false unless the version is ours.
 bool FirstRecordOffset(const unsigned char (&head)[kSpoolHeadBytes], std::uint32_t& offset);
 // The page signature from the first record; false unless it is a page's metafile data.

@@ -6,6 +6,11 @@
 
 namespace {
 
+// The spool header's fields before any text: version, header size, and the offsets of the
+// document name and the output file name.
+constexpr std::size_t kSpoolHeaderFieldBytes = 16;
+constexpr std::size_t kDocumentNameField = 8;
+
 bool IsPageStart(const unsigned char* at, const PageSignature& signature) {
   return std::memcmp(at, signature, kPageSignatureLength) == 0 &&
          ReadLittleEndian32(at) == kEmrHeaderType &&
@@ -17,6 +22,21 @@ bool IsPageStart(const unsigned char* at, const PageSignature& signature) {
 std::uint32_t ReadLittleEndian32(const unsigned char* bytes) {
   return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
          static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+std::u16string SpoolDocumentName(const unsigned char* data, std::size_t length) {
+  std::u16string name;
+  if (length < kSpoolHeaderFieldBytes || ReadLittleEndian32(data) != kSpoolVersion) return name;
+  const std::size_t headerSize = ReadLittleEndian32(data + 4) < length ? ReadLittleEndian32(data + 4) : length;
+  const std::size_t offset = ReadLittleEndian32(data + kDocumentNameField);
+  if (offset < kSpoolHeaderFieldBytes || offset >= headerSize) return name;
+  for (std::size_t at = offset; at + 1 < headerSize; at += 2) {
+    const char16_t unit = static_cast<char16_t>(data[at] | data[at + 1] << 8);
+    if (unit == 0) return name;
+    name += unit;
+  }
+  // No 0 before the header ends: not a name the header holds.
+  return std::u16string();
 }
 
 bool FirstRecordOffset(const unsigned char (&head)[kSpoolHeadBytes], std::uint32_t& offset) {

@@ -35,8 +35,8 @@ void CFoliumView::OnFileSaveSheets() {
     RedrawWindow(frame->m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     return !EscapePressed();
   };
-  SaveSheetsAs(frame->m_hWnd, app.Profile(), sheetCount, SIZE{app.m_nSheetWidth, app.m_nSheetHeight}, draw,
-               progress);
+  SaveSheetsAs(frame->m_hWnd, app.Profile(), sheetCount, SIZE{app.m_nSheetWidth, app.m_nSheetHeight},
+               app.m_documentName, draw, progress);
   frame->SetMessageText(nullptr);
 }
 

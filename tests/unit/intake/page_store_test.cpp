@@ -294,6 +294,7 @@ TEST_F(PageStoreTest, AGatheredJobIsAddedAfterTheShownOneItsFilesRenamedWhereTak
   ASSERT_TRUE(m_store.AdoptSecuredJob(true));
 
   ASSERT_EQ(m_store.m_pages.size(), 6u);
+  EXPECT_EQ(m_store.m_documentName, u"FIRST.SPL") << "the first job's name";
   EXPECT_EQ(m_store.m_pages[0].hMetaFile, shown[0]) << "the shown pages stay loaded";
   EXPECT_EQ(m_store.m_pages[1].hMetaFile, shown[1]);
   EXPECT_EQ(m_store.m_pageFiles,
@@ -317,6 +318,7 @@ TEST_F(PageStoreTest, ReloadReplacesTheJobAndReleasesThePreviousPagesOnce) {
   DeleteFileA(SpoolFile("FIRST.SPL").c_str());
   WriteSpoolJob("SECOND.SPL", 2);
   EXPECT_EQ(m_store.ReloadJob(), 2);
+  EXPECT_EQ(m_store.m_documentName, u"SECOND.SPL");
   EXPECT_EQ(m_store.m_pageFiles, (PathList{WorkFile("SECOND0000.emf"), WorkFile("SECOND0001.emf")}));
   EXPECT_FALSE(FileExists(WorkFile("FIRST0000.emf")));
   Remember();
@@ -358,6 +360,7 @@ TEST_F(PageStoreTest, AHandOverIsSecuredAtOnceAndShownOnlyWhenAdoptedTheNewestWi
 
   ASSERT_TRUE(m_store.AdoptSecuredJob());
   EXPECT_EQ(m_store.m_pages.size(), 4u);
+  EXPECT_EQ(m_store.m_documentName, u"THIRD.SPL") << "the new job's name only";
   EXPECT_EQ(m_store.m_pageFiles, (PathList{WorkFile("THIRD0000.emf"), WorkFile("THIRD0001.emf"),
                                            WorkFile("THIRD0002.emf"), WorkFile("THIRD0003.emf")}));
   PathList left;

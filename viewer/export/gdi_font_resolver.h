@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <tuple>
+
+#include "font_face.h"
+
+// The faces GDI draws a metafile's fonts with, their tables read with GetFontData. Faces
+// are kept for the resolver's life (one saved document), so each font is asked once.
+class GdiFontResolver : public FontResolver {
+ public:
+  std::shared_ptr<const FontFace> Resolve(const FontRequest& request) override;
+
+ private:
+  using Key = std::tuple<std::u16string, int, bool, std::uint8_t>;
+  std::map<Key, std::shared_ptr<const FontFace>> m_faces;
+};
+
+// A font tag as GetFontData takes it: the tag's four letters in file order, read as a
+// little-endian number ('glyf', 0x676C7966, as 0x66796C67).
+DWORD FontDataTable(std::uint32_t tag);
