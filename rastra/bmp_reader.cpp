@@ -1,5 +1,6 @@
 #include "bmp_reader.h"
 
+#include "dib_rows.h"
 #include "rastra_result.h"
 
 namespace {
@@ -11,38 +12,6 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kMasksOffset = kFileHeaderSize + kInfoHeaderSize;
 
-// One colour channel of a 16- or 32-bit pixel, described by its mask.
-struct Channel {
-  std::uint32_t mask = 0;
-  unsigned shift = 0;
-  unsigned bits = 0;
-
-  std::uint8_t Extract(std::uint32_t pixel) const {
-    std::uint32_t value = (pixel & mask) >> shift;
-    if (bits >= 8) return static_cast<std::uint8_t>(value >> (bits - 8));
-    // Replicate the high bits into the low ones so that full scale maps to 255.
-    std::uint32_t scaled = value << (8 - bits);
-    for (unsigned filled = bits; filled < 8; filled += bits) scaled |= scaled >> bits;
-    return static_cast<std::uint8_t>(scaled);
-  }
-};
-
-// A mask is usable when it is one contiguous, non-empty run of bits.
-bool MakeChannel(std::uint32_t mask, Channel& channel) {
-  if (mask == 0) return false;
-  unsigned shift = 0;
-  while (((mask >> shift) & 1) == 0) ++shift;
-  std::uint32_t run = mask >> shift;
-  if ((run & (run + 1)) != 0) return false;
-  unsigned bits = 0;
-  while (run != 0) {
-    ++bits;
-    run >>= 1;
-  }
-  channel = Channel{mask, shift, bits};
-  return true;
-}
-
 struct BmpLayout {
   std::uint32_t width = 0;
   std::uint32_t height = 0;
@@ -50,7 +19,7 @@ struct BmpLayout {
   unsigned bitCount = 0;
   std::size_t stride = 0;
   std::size_t pixelOffset = 0;
-  Channel red, green, blue;
+  DibMasks masks;
 };
 
 long ReadMasks(const Bytes& file, std::uint32_t compression, BmpLayout& layout) {
@@ -58,21 +27,10 @@ long ReadMasks(const Bytes& file, std::uint32_t compression, BmpLayout& layout) 
   if (compression == kBiBitfields) {
     if (file.size() < kMasksOffset + 12) return RASTRA_ERROR_SOURCE_MALFORMED;
     for (int i = 0; i < 3; ++i) masks[i] = GetU32LE(file.data() + kMasksOffset + 4 * i);
-  } else if (layout.bitCount == 16) {
-    masks[0] = 0x7C00, masks[1] = 0x03E0, masks[2] = 0x001F;
   } else {
-    masks[0] = 0xFF0000, masks[1] = 0xFF00, masks[2] = 0xFF;
+    DefaultDibMasks(layout.bitCount, masks);
   }
-  const std::uint32_t depthMask = layout.bitCount == 32 ? 0xFFFFFFFFu : 0xFFFFu;
-  if (((masks[0] | masks[1] | masks[2]) & ~depthMask) != 0 || (masks[0] & masks[1]) != 0 ||
-      (masks[0] & masks[2]) != 0 || (masks[1] & masks[2]) != 0) {
-    return RASTRA_ERROR_SOURCE_MALFORMED;
-  }
-  if (!MakeChannel(masks[0], layout.red) || !MakeChannel(masks[1], layout.green) ||
-      !MakeChannel(masks[2], layout.blue)) {
-    return RASTRA_ERROR_SOURCE_MALFORMED;
-  }
-  return RASTRA_OK;
+  return MakeDibMasks(masks, layout.bitCount, layout.masks) ? RASTRA_OK : RASTRA_ERROR_SOURCE_MALFORMED;
 }
 
 long ReadPalette(const Bytes& file, std::size_t tableOffset, std::uint32_t colorsUsed, unsigned bitCount,
@@ -82,44 +40,8 @@ long ReadPalette(const Bytes& file, std::size_t tableOffset, std::uint32_t color
   const std::uint32_t count = colorsUsed != 0 ? colorsUsed : maxColors;
   tableEnd = tableOffset + std::size_t(count) * 4;
   if (tableEnd > file.size()) return RASTRA_ERROR_SOURCE_MALFORMED;
-  palette.resize(count);
-  for (std::uint32_t i = 0; i < count; ++i) {
-    const std::uint8_t* entry = file.data() + tableOffset + 4 * i;
-    palette[i] = Rgb{entry[2], entry[1], entry[0]};
-  }
+  palette = ReadRgbQuads(file.data() + tableOffset, count);
   return RASTRA_OK;
-}
-
-long DecodeIndexedRow(const std::uint8_t* src, const BmpLayout& layout, const Palette& palette,
-                      std::uint8_t* indices, std::uint8_t* rgb) {
-  const unsigned bits = layout.bitCount;
-  const unsigned perByte = 8 / bits;
-  const unsigned valueMask = (1u << bits) - 1;
-  for (std::uint32_t x = 0; x < layout.width; ++x) {
-    const unsigned shift = 8 - bits * (x % perByte + 1);
-    const unsigned index = (src[x / perByte] >> shift) & valueMask;
-    if (index >= palette.size()) return RASTRA_ERROR_SOURCE_MALFORMED;
-    indices[x] = static_cast<std::uint8_t>(index);
-    rgb[3 * x] = palette[index].r;
-    rgb[3 * x + 1] = palette[index].g;
-    rgb[3 * x + 2] = palette[index].b;
-  }
-  return RASTRA_OK;
-}
-
-void DecodeDirectRow(const std::uint8_t* src, const BmpLayout& layout, std::uint8_t* rgb) {
-  for (std::uint32_t x = 0; x < layout.width; ++x) {
-    if (layout.bitCount == 24) {
-      rgb[3 * x] = src[3 * x + 2];
-      rgb[3 * x + 1] = src[3 * x + 1];
-      rgb[3 * x + 2] = src[3 * x];
-      continue;
-    }
-    const std::uint32_t pixel = layout.bitCount == 16 ? GetU16LE(src + 2 * x) : GetU32LE(src + 4 * x);
-    rgb[3 * x] = layout.red.Extract(pixel);
-    rgb[3 * x + 1] = layout.green.Extract(pixel);
-    rgb[3 * x + 2] = layout.blue.Extract(pixel);
-  }
 }
 
 // Reads the headers into `layout` and checks them against the file; no pixels yet.
@@ -167,7 +89,7 @@ long ReadLayout(const Bytes& file, BmpLayout& layout, Palette& palette, std::uin
   }
 
   // 64-bit sizes: width times depth overflows 32 bits for hostile headers.
-  const std::uint64_t stride = ((std::uint64_t(layout.width) * layout.bitCount + 31) / 32) * 4;
+  const std::uint64_t stride = DibStride(layout.width, layout.bitCount);
   const std::uint64_t dataSize = stride * layout.height;
   const std::uint64_t pixelOffset = GetU32LE(file.data() + 10);
   if (pixelOffset < headerEnd || pixelOffset > file.size() || dataSize > file.size() - pixelOffset) {
@@ -201,11 +123,13 @@ long ReadBmp(const Bytes& file, Image& image) {
     const std::uint8_t* src = file.data() + layout.pixelOffset + std::size_t(fileRow) * layout.stride;
     std::uint8_t* rgb = decoded.rgb.data() + std::size_t(y) * layout.width * 3;
     if (palette.empty()) {
-      DecodeDirectRow(src, layout, rgb);
+      DecodeDirectRow(src, layout.width, layout.bitCount, layout.masks, rgb);
       continue;
     }
-    result = DecodeIndexedRow(src, layout, palette, decoded.indices.data() + std::size_t(y) * layout.width, rgb);
-    if (result != RASTRA_OK) return result;
+    if (!DecodeIndexedRow(src, layout.width, layout.bitCount, palette,
+                          decoded.indices.data() + std::size_t(y) * layout.width, rgb)) {
+      return RASTRA_ERROR_SOURCE_MALFORMED;
+    }
   }
   decoded.palette = std::move(palette);
   image = std::move(decoded);

@@ -53,3 +53,11 @@ inline void MakeGrey(Image& image) {
   for (std::size_t i = 0; i + 2 < image.rgb.size(); i += 3)
     image.rgb[i] = image.rgb[i + 1] = image.rgb[i + 2] = GreyOf(&image.rgb[i]);
 }
+
+// One grey level a pixel, rows as the picture's.
+inline std::vector<std::uint8_t> GreyLevels(const Image& image) {
+  std::vector<std::uint8_t> grey(std::size_t(image.width) * image.height);
+  const std::uint8_t* rgb = image.rgb.data();
+  for (std::size_t i = 0; i < grey.size(); ++i, rgb += 3) grey[i] = GreyOf(rgb);
+  return grey;
+}

@@ -35,14 +35,6 @@ std::string Literal(const std::string& text) {
   return literal + ")";
 }
 
-Bytes GreyRows(const Image& image) {
-  Bytes grey(std::size_t(image.width) * image.height);
-  const std::uint8_t* rgb = image.rgb.data();
-  for (std::size_t i = 0; i < grey.size(); ++i, rgb += 3)
-    grey[i] = GreyOf(rgb);
-  return grey;
-}
-
 }  // namespace
 
 long EncodePdfPixels(const Image& image, bool grey, PdfPixelFilter filter, PdfPageImage& page) {
@@ -56,7 +48,7 @@ long EncodePdfPixels(const Image& image, bool grey, PdfPixelFilter filter, PdfPa
     return WriteJpeg(image, page.encoded);
   }
   page.grey = grey;
-  const bool compressed = grey ? AppendZlibStream(GreyRows(image).data(), std::size_t(image.width) * image.height, page.encoded)
+  const bool compressed = grey ? AppendZlibStream(GreyLevels(image).data(), std::size_t(image.width) * image.height, page.encoded)
                                : AppendZlibStream(image.rgb.data(), image.rgb.size(), page.encoded);
   return compressed ? RASTRA_OK : RASTRA_ERROR_ENCODER;
 }

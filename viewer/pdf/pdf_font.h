@@ -29,6 +29,14 @@ class PdfFont {
   virtual double Ascent() const = 0;
   virtual double Descent() const = 0;
   virtual double AverageWidth() const = 0;
+  // A line drawn along the baseline: its middle's height above the baseline (negative
+  // below) and its thickness, thousandths of the em. The defaults are Windows' estimates
+  // for faces that give none.
+  struct Stroke {
+    double position = 0, thickness = 0;
+  };
+  virtual Stroke Underline() const { return {-100, 50}; }
+  virtual Stroke StrikeOut() const { return {Ascent() * 0.3, 50}; }
   // Whether the face's embedding bits let a document carry it (installable, editable, or
   // preview-and-print; not restricted, not bitmap-only).
   virtual bool MayEmbed() const = 0;
