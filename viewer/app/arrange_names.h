@@ -4,3 +4,5 @@
 constexpr char kArrangeSection[] = "Arrange";
 constexpr char kBothSidesEntry[] = "PrintBothSides";
 constexpr char kFaceUpEntry[] = "FaceUpOutput";
+// Whether pages are drawn without their margins.
+constexpr char kTrimMarginsEntry[] = "TrimMargins";

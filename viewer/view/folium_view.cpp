@@ -5,13 +5,17 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/arrange_names.h"
 #include "app/folium_app.h"
 #include "document.h"
 #include "gdi_holders.h"
 #include "goto_page_dlg.h"
 #include "main_frame.h"
 #include "page_clipboard.h"
+#include "formatted_text.h"
+#include "page_measures.h"
 #include "print_info.h"
+#include "readable_layout.h"
 #include "printer_settings.h"
 #include "resource.h"
 #include "sheet_hit_test.h"
@@ -89,6 +93,7 @@ void CFoliumView::UpdateDocument() {
 }
 
 void CFoliumView::OnInitialUpdate() {
+  m_state.layout.trimMargins = FoliumApp().ProfileSwitch(kTrimMarginsEntry);
   SetScrollSizes(SIZE{1, 1});
   CScrollView::OnInitialUpdate();
 }
@@ -283,6 +288,9 @@ bool CFoliumView::OnCmdMsg(UINT id, CCmdUI* ui) {
       {ID_PAGE_MOVE_LATER, &CFoliumView::OnPageMoveLater, &CFoliumView::OnUpdatePageMoveLater},
       {ID_PAGE_TURN_CLOCKWISE, &CFoliumView::OnPageTurnClockwise, nullptr},
       {ID_PAGE_TURN_ANTICLOCKWISE, &CFoliumView::OnPageTurnAnticlockwise, nullptr},
+      {ID_VIEW_TRIM_MARGINS, &CFoliumView::OnTrimMargins, &CFoliumView::OnUpdateTrimMargins},
+      {ID_LAYOUT_READABLE, &CFoliumView::OnLayoutReadable, nullptr},
+      {ID_INDICATOR_SMALLEST_TEXT, nullptr, &CFoliumView::OnUpdateSmallestText},
   };
   return DispatchCommand(this, kCommands, id, ui) || CScrollView::OnCmdMsg(id, ui);
 }
@@ -317,6 +325,53 @@ void CFoliumView::OnLayoutBooklet() {
 void CFoliumView::OnUpdateLayoutBooklet(CCmdUI* ui) {
   ui->Enable(true);
   ui->SetCheck(m_state.layout.booklet);
+}
+
+void CFoliumView::OnTrimMargins() {
+  FoliumApp().FlipProfileSwitch(kTrimMarginsEntry);
+  m_state.layout.trimMargins = FoliumApp().ProfileSwitch(kTrimMarginsEntry);
+  UpdateDocument();
+}
+
+void CFoliumView::OnUpdateTrimMargins(CCmdUI* ui) {
+  ui->Enable(true);
+  ui->SetCheck(m_state.layout.trimMargins);
+}
+
+void CFoliumView::OnLayoutReadable() {
+  const CFoliumApp& app = FoliumApp();
+  const SIZE sheet = {app.m_nSheetWidth, app.m_nSheetHeight};
+  std::vector<LayoutCells> layouts;
+  for (int choice : kPagesPerSheetChoices) {
+    const SIZE paper = SheetTurnedTo(sheet, IsLandscapeLayout(choice));
+    const SheetGrid grid = GridOf(choice);
+    layouts.push_back({choice, static_cast<double>(paper.cx) / grid.columns,
+                       static_cast<double>(paper.cy) / grid.rows});
+  }
+  std::vector<PageMeasure> measures;
+  std::vector<int> turns;
+  for (const PageEntry& entry : app.m_pages) {
+    measures.push_back(MeasureOfPage(entry.hMetaFile));
+    turns.push_back(entry.quarterTurns);
+  }
+  const InkBox trim = m_state.layout.trimMargins ? JobTrimOf(app.m_pages) : InkBox();
+  const ReadableChoice choice = ChooseReadableLayout(layouts, measures, turns, trim);
+  ChoosePagesPerSheet(choice.pagesPerSheet);
+  const std::string said = FormatText(choice.readable ? kReadableChoiceFormat : kUnreadableChoiceFormat,
+                                      choice.pagesPerSheet);
+  GetParentFrame()->SetMessageText(said.c_str());
+}
+
+void CFoliumView::OnUpdateSmallestText(CCmdUI* ui) {
+  const CFoliumApp& app = FoliumApp();
+  const double points =
+      m_state.IsShowingSheet(PageCount())
+          ? SheetSmallestText(app.m_pages, m_state.layout, m_state.currentSheet,
+                              SIZE{app.m_nSheetWidth, app.m_nSheetHeight})
+          : 0;
+  ui->Enable(points > 0);
+  if (points <= 0) return;
+  ui->SetText(FormatText(IsReadable(points) ? kSmallestTextFormat : kSmallTextFormat, points).c_str());
 }
 
 void CFoliumView::OnOrderDown() {

@@ -63,6 +63,13 @@ class CFoliumView : public CScrollView {
   void OnUpdateLayout16(CCmdUI* ui) { OnUpdateLayout(ui, 16); }
   void OnLayoutBooklet();
   void OnUpdateLayoutBooklet(CCmdUI* ui);
+  // Trimmed margins, kept in the profile; the layout follows the profile.
+  void OnTrimMargins();
+  void OnUpdateTrimMargins(CCmdUI* ui);
+  // The layout with the most pages a sheet whose text stays readable, said in the message pane.
+  void OnLayoutReadable();
+  // The current sheet's smallest text in its status pane, nothing without text.
+  void OnUpdateSmallestText(CCmdUI* ui);
   // The paper turns with the layout; without a printer the kept sheet turns.
   void TurnPaperFor(bool landscape);
   void OnOrderDown();

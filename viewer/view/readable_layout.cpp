@@ -20,6 +20,8 @@ double JobSmallestText(const LayoutCells& layout, const std::vector<PageMeasure>
 
 }  // namespace
 
+bool IsReadable(double points) { return points >= kSmallestReadablePoints - 0.05; }
+
 InkBox JobTrimBox(const std::vector<PageMeasure>& pages) {
   InkBox all;
   for (const PageMeasure& page : pages) {
@@ -60,8 +62,7 @@ ReadableChoice ChooseReadableLayout(const std::vector<LayoutCells>& layouts,
   bool found = false;
   for (const LayoutCells& layout : layouts) {
     const double smallest = JobSmallestText(layout, pages, turns, trim);
-    // The pane shows one decimal: text shown as 6.0 pt counts as readable.
-    const bool readable = smallest == 0 || smallest >= kSmallestReadablePoints - 0.05;
+    const bool readable = smallest == 0 || IsReadable(smallest);
     if (readable && (!found || layout.pagesPerSheet > best.pagesPerSheet)) {
       best = {layout.pagesPerSheet, true};
       found = true;

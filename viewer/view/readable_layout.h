@@ -6,6 +6,10 @@
 
 // Text smaller than this on paper is hard to read.
 constexpr double kSmallestReadablePoints = 6;
+// Whether text of `points` on paper reads; the pane shows one decimal, so text shown as
+// 6.0 pt does.
+bool IsReadable(double points);
+
 // Room left around the ink of all pages when margins are trimmed, 0.01 mm.
 constexpr double kTrimMargin = 300;
 
