@@ -73,7 +73,7 @@ bool CFoliumView::PreCreateWindow(CREATESTRUCTA& cs) {
   return cs.lpszClass && CScrollView::PreCreateWindow(cs);
 }
 
-int CFoliumView::PageCount() const { return static_cast<int>(FoliumApp().m_pages.size()); }
+int CFoliumView::PageCount() const { return m_shown.Count(); }
 
 SIZE CFoliumView::ZoomedSheet() const {
   const CFoliumApp& app = FoliumApp();
@@ -100,6 +100,11 @@ void CFoliumView::OnInitialUpdate() {
 
 void CFoliumView::OnUpdate(CView* sender, LPARAM hint) {
   m_pageCache.Clear();
+  const bool leaveOutBlank = FoliumApp().ProfileSwitch(kLeaveOutBlankEntry);
+  m_shown.Refresh(FoliumApp().m_pages, leaveOutBlank);
+  if (leaveOutBlank && GetParentFrame())
+    GetParentFrame()->SetMessageText(
+        FormatText(kBlankLeftOutFormat, m_shown.Count(), m_shown.LeftOut()).c_str());
   SetScrollSizes(ZoomedSheet());
   if (m_hWnd) InvalidateRect(m_hWnd, nullptr, FALSE);
   (void)sender;
@@ -111,7 +116,7 @@ void CFoliumView::OnDraw(HDC hdc) {
   if (!m_state.IsShowingSheet(pageCount)) return;
   const SIZE sheet = ZoomedSheet();
   const RECT sheetRect = {0, 0, sheet.cx, sheet.cy};
-  DrawSheet(hdc, sheetRect, FoliumApp().m_pages, m_state.layout, m_state.currentSheet,
+  DrawSheet(hdc, sheetRect, Pages(), m_state.layout, m_state.currentSheet,
             Options(), SelectedWatermark(Options()), &m_pageCache);
   DrawOutlineAndShadow(hdc, sheet);
   // A grey band along the top and left edges sets the sheet off the window's edge.
@@ -127,7 +132,7 @@ bool CFoliumView::OnPreparePrinting(CPrintInfo* info) {
 }
 
 void CFoliumView::OnPrint(HDC hdc, CPrintInfo* info) {
-  DrawSheet(hdc, info->m_rectDraw, FoliumApp().m_pages, m_state.layout,
+  DrawSheet(hdc, info->m_rectDraw, Pages(), m_state.layout,
             static_cast<int>(info->m_nCurPage) - 1, Options(), SelectedWatermark(Options()));
 }
 
@@ -290,6 +295,7 @@ bool CFoliumView::OnCmdMsg(UINT id, CCmdUI* ui) {
       {ID_PAGE_TURN_ANTICLOCKWISE, &CFoliumView::OnPageTurnAnticlockwise, nullptr},
       {ID_VIEW_TRIM_MARGINS, &CFoliumView::OnTrimMargins, &CFoliumView::OnUpdateTrimMargins},
       {ID_LAYOUT_READABLE, &CFoliumView::OnLayoutReadable, nullptr},
+      {ID_VIEW_LEAVE_OUT_BLANK, &CFoliumView::OnLeaveOutBlank, &CFoliumView::OnUpdateLeaveOutBlank},
       {ID_INDICATOR_SMALLEST_TEXT, nullptr, &CFoliumView::OnUpdateSmallestText},
   };
   return DispatchCommand(this, kCommands, id, ui) || CScrollView::OnCmdMsg(id, ui);
@@ -338,6 +344,19 @@ void CFoliumView::OnUpdateTrimMargins(CCmdUI* ui) {
   ui->SetCheck(m_state.layout.trimMargins);
 }
 
+void CFoliumView::OnLeaveOutBlank() {
+  FoliumApp().FlipProfileSwitch(kLeaveOutBlankEntry);
+  // The sheets change under the selection: back to the first, as a new layout does.
+  m_state.GoToSheet(0, PageCount());
+  UpdateDocument();
+  if (!FoliumApp().ProfileSwitch(kLeaveOutBlankEntry)) GetParentFrame()->SetMessageText(nullptr);
+}
+
+void CFoliumView::OnUpdateLeaveOutBlank(CCmdUI* ui) {
+  ui->Enable(true);
+  ui->SetCheck(FoliumApp().ProfileSwitch(kLeaveOutBlankEntry));
+}
+
 void CFoliumView::OnLayoutReadable() {
   const CFoliumApp& app = FoliumApp();
   const SIZE sheet = {app.m_nSheetWidth, app.m_nSheetHeight};
@@ -350,11 +369,11 @@ void CFoliumView::OnLayoutReadable() {
   }
   std::vector<PageMeasure> measures;
   std::vector<int> turns;
-  for (const PageEntry& entry : app.m_pages) {
+  for (const PageEntry& entry : Pages()) {
     measures.push_back(MeasureOfPage(entry.hMetaFile));
     turns.push_back(entry.quarterTurns);
   }
-  const InkBox trim = m_state.layout.trimMargins ? JobTrimOf(app.m_pages) : InkBox();
+  const InkBox trim = m_state.layout.trimMargins ? JobTrimOf(Pages()) : InkBox();
   const ReadableChoice choice = ChooseReadableLayout(layouts, measures, turns, trim);
   ChoosePagesPerSheet(choice.pagesPerSheet);
   const std::string said = FormatText(choice.readable ? kReadableChoiceFormat : kUnreadableChoiceFormat,
@@ -366,7 +385,7 @@ void CFoliumView::OnUpdateSmallestText(CCmdUI* ui) {
   const CFoliumApp& app = FoliumApp();
   const double points =
       m_state.IsShowingSheet(PageCount())
-          ? SheetSmallestText(app.m_pages, m_state.layout, m_state.currentSheet,
+          ? SheetSmallestText(Pages(), m_state.layout, m_state.currentSheet,
                               SIZE{app.m_nSheetWidth, app.m_nSheetHeight})
           : 0;
   ui->Enable(points > 0);
@@ -454,7 +473,7 @@ void CFoliumView::OnPageDelete() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
   if (AfxMessageBox(kDeletePageQuestion, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
-  FoliumApp().DeletePage(page);
+  FoliumApp().DeletePage(m_shown.StoreIndex(page));
   m_state.ClearSelection();
   UpdateDocument();
 }
@@ -462,25 +481,25 @@ void CFoliumView::OnPageDelete() {
 void CFoliumView::OnPageInsertBefore() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
-  FoliumApp().InsertBlankPage(page);
+  FoliumApp().InsertBlankPage(m_shown.StoreIndex(page));
   UpdateDocument();
 }
 
 void CFoliumView::OnPageInsertAfter() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
-  FoliumApp().InsertBlankPage(page + 1);
+  FoliumApp().InsertBlankPage(m_shown.StoreIndex(page) + 1);
   UpdateDocument();
 }
 
 void CFoliumView::OnPageCopy() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
-  CopyPageToClipboard(FoliumApp().m_pages[static_cast<size_t>(page)]);
+  CopyPageToClipboard(Pages()[static_cast<size_t>(page)]);
 }
 
 void CFoliumView::MoveSelectedPageFrom(int from, int to) {
-  if (!FoliumApp().MovePage(from, to)) return;
+  if (!FoliumApp().MovePage(m_shown.StoreIndex(from), m_shown.StoreIndex(to))) return;
   m_state.SelectPage(to, ZoomedSheet(), PageCount());
   UpdateDocument();
 }
@@ -505,13 +524,13 @@ void CFoliumView::OnUpdatePageMoveLater(CCmdUI* ui) {
 void CFoliumView::OnPageTurnClockwise() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
-  FoliumApp().TurnPage(page, true);
+  FoliumApp().TurnPage(m_shown.StoreIndex(page), true);
   UpdateDocument();
 }
 
 void CFoliumView::OnPageTurnAnticlockwise() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
-  FoliumApp().TurnPage(page, false);
+  FoliumApp().TurnPage(m_shown.StoreIndex(page), false);
   UpdateDocument();
 }

@@ -5,6 +5,7 @@
 #include "page_bitmap_cache.h"
 #include "scroll_view.h"
 #include "sheet_view_state.h"
+#include "shown_pages.h"
 
 struct OptionSettings;
 
@@ -34,6 +35,8 @@ class CFoliumView : public CScrollView {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // The pages shown on sheets (shown_pages.h) and their count.
+  const std::vector<PageEntry>& Pages() const { return m_shown.pages(); }
   int PageCount() const;
   SIZE ZoomedSheet() const;
   const OptionSettings& Options() const;
@@ -70,6 +73,9 @@ class CFoliumView : public CScrollView {
   void OnLayoutReadable();
   // The current sheet's smallest text in its status pane, nothing without text.
   void OnUpdateSmallestText(CCmdUI* ui);
+  // Blank pages left off the sheets or brought back in place, kept in the profile.
+  void OnLeaveOutBlank();
+  void OnUpdateLeaveOutBlank(CCmdUI* ui);
   // The paper turns with the layout; without a printer the kept sheet turns.
   void TurnPaperFor(bool landscape);
   void OnOrderDown();
@@ -115,4 +121,6 @@ class CFoliumView : public CScrollView {
   bool m_dragging = false;
   // Emptied on every update of the document: page list, layout, zoom, sheet or settings.
   CPageBitmapCache m_pageCache;
+  // Taken anew on every update of the document.
+  ShownPages m_shown;
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sheet_canvas.h"
+#include "shown_pages.h"
 #include "test_pages.h"
 #include "turned_picture.h"
 
@@ -152,6 +153,28 @@ TEST(DrawSheet, TrimmedMarginsDrawTheInkLargerInsideEachPagesRectangle) {
   const RECT screen = trim.DarkBounds(cell), paper = printed.DarkBounds(cell);
   EXPECT_NEAR(screen.left, paper.left, 2);
   EXPECT_NEAR(screen.right, paper.right, 2);
+}
+
+TEST(ShownPages, LeavesOutPagesDrawingNothingVisibleAndReachesTheJobsPages) {
+  TestPages pages;
+  pages.AddSolid(100, 100, kRed);
+  pages.AddBlank(100, 100);
+  pages.AddSolid(100, 100, RGB(255, 255, 255));
+  pages.AddInset(100, 100);
+  pages.AddWithoutMetafile(100, 100);
+  ShownPages shown;
+  shown.Refresh(pages.entries(), true);
+  ASSERT_EQ(shown.Count(), 3);
+  EXPECT_EQ(shown.LeftOut(), 2);
+  EXPECT_EQ(shown.StoreIndex(0), 0);
+  EXPECT_EQ(shown.StoreIndex(1), 3);
+  EXPECT_EQ(shown.StoreIndex(2), 4);
+  EXPECT_EQ(shown.StoreIndex(3), 5);
+  EXPECT_EQ(shown.pages()[1].hMetaFile, pages.entries()[3].hMetaFile);
+  shown.Refresh(pages.entries(), false);
+  EXPECT_EQ(shown.Count(), 5);
+  EXPECT_EQ(shown.LeftOut(), 0);
+  EXPECT_EQ(shown.StoreIndex(2), 2);
 }
 
 TEST(DrawSheet, ASheetWithoutPagesDrawsNothingAndFails) {
