@@ -57,21 +57,12 @@ ReadableChoice ChooseReadableLayout(const std::vector<LayoutCells>& layouts,
                                     const std::vector<PageMeasure>& pages,
                                     const std::vector<int>& turns, const InkBox& trim) {
   ReadableChoice best;
-  ReadableChoice largest;
-  double largestText = -1;
-  bool found = false;
+  best.readable = false;
   for (const LayoutCells& layout : layouts) {
     const double smallest = JobSmallestText(layout, pages, turns, trim);
     const bool readable = smallest == 0 || IsReadable(smallest);
-    if (readable && (!found || layout.pagesPerSheet > best.pagesPerSheet)) {
+    if (readable && (!best.readable || layout.pagesPerSheet > best.pagesPerSheet))
       best = {layout.pagesPerSheet, true};
-      found = true;
-    }
-    if (smallest > largestText ||
-        (smallest == largestText && layout.pagesPerSheet < largest.pagesPerSheet)) {
-      largestText = smallest;
-      largest = {layout.pagesPerSheet, false};
-    }
   }
-  return found ? best : largest;
+  return best;
 }

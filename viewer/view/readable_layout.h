@@ -36,12 +36,12 @@ struct LayoutCells {
 
 struct ReadableChoice {
   int pagesPerSheet = 1;
-  // False when even the choice with the largest text is below kSmallestReadablePoints.
+  // False when no choice keeps the text readable, even one page a sheet.
   bool readable = true;
 };
 
 // The choice with the most pages a sheet whose smallest text on every page stays at or
-// above kSmallestReadablePoints; when none does, the one with the largest smallest text.
+// above kSmallestReadablePoints; one page a sheet, not readable, when none does.
 // `turns` gives each page's quarter turns.
 ReadableChoice ChooseReadableLayout(const std::vector<LayoutCells>& layouts,
                                     const std::vector<PageMeasure>& pages,

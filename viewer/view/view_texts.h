@@ -12,4 +12,4 @@ constexpr char kBlankLeftOutFormat[] = "%d pages, %d blank left out";
 // What "Most Pages, Still Readable" chose: pages a sheet and the smallest text then.
 constexpr char kReadableChoiceFormat[] = "%d pages a sheet: the smallest text stays readable";
 constexpr char kUnreadableChoiceFormat[] =
-    "Even at %d page a sheet some text is below 6 pt: chose the largest";
+    "%d page a sheet: even so some text is below 6 pt";
