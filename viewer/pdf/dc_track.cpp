@@ -60,7 +60,7 @@ bool DcTrack::PlayState(const EmfRecord& record, const EmfHeader& device) {
       const Affine given{record.F32(8), record.F32(12), record.F32(16), record.F32(20), record.F32(24), record.F32(28)};
       const bool finite = std::isfinite(given.a) && std::isfinite(given.b) && std::isfinite(given.c) &&
                           std::isfinite(given.d) && std::isfinite(given.e) && std::isfinite(given.f);
-      const std::uint32_t mode = record.Type() == kEmrSetWorldTransform ? kMwtSet : record.U32(32);
+      const std::uint32_t mode = record.Type() == kEmrSetWorldTransform ? std::uint32_t(kMwtSet) : record.U32(32);
       if (mode == kMwtIdentity) mapping.world = Affine();
       if (!finite) return true;
       if (mode == kMwtLeftMultiply) mapping.world = given.Then(mapping.world);
