@@ -127,11 +127,16 @@ TEST(PageMeasure, InkBoxLeavesOutWhiteFillsAndJoinsWhatShows) {
   }
 }
 
-TEST(PageMeasure, APageThatCannotBeReadIsNeitherBlankNorTrimmed) {
+TEST(PageMeasure, APageThatCannotBeReadOrIsDrawnByEmfPlusIsNeitherBlankNorTrimmed) {
   const std::uint8_t junk[16] = {};
   const PageMeasure measure = MeasurePage(junk, sizeof junk);
   EXPECT_FALSE(measure.blank);
   EXPECT_TRUE(JobTrimBox({measure}).Empty());
+  EmfBuilder plus;
+  plus.Add(kEmrGdiComment, {12, kEmfPlusSignature, 0x4001, 0});
+  const PageMeasure drawnByPlus = Measure(plus);
+  EXPECT_FALSE(drawnByPlus.blank);
+  EXPECT_DOUBLE_EQ(drawnByPlus.ink.right, 10000);
 }
 
 TEST(PageMeasure, SmallestTextIsTheFontsEmThroughMapModeAndWorldTransform) {

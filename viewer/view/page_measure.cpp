@@ -108,7 +108,10 @@ void Measurer::Read(const EmfRecord& record) {
     default: break;
   }
   if (ReadShape(record) || ReadBounded(record)) return;
-  if (record.Type() == kEmrExtFloodFill || record.Type() == kEmrSmallTextOut) Everywhere();
+  // Flood fills reach as far as the colour does; EMF+ records in comments are drawn by the
+  // platform and not read here: both may draw anywhere.
+  const bool plus = record.Type() == kEmrGdiComment && record.U32(8) >= 4 && record.U32(12) == kEmfPlusSignature;
+  if (record.Type() == kEmrExtFloodFill || record.Type() == kEmrSmallTextOut || plus) Everywhere();
 }
 
 // The records that carry no bounds: their geometry through the mapping.
