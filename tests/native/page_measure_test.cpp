@@ -113,6 +113,12 @@ TEST(PageMeasure, InkBoxLeavesOutWhiteFillsAndJoinsWhatShows) {
          Text(b, 60, 60, {60, 60, 90, 90});
        },
        {1000, 1000, 3000, 2000}},
+      {"the spooler's short text around its reference point",
+       [](EmfBuilder& b) {
+         Font(b, -10);
+         b.Add(108, {40, 50, 2, 0x100, 1, 0, 0, Pack16('H', 'i')});  // EMR_SMALLTEXTOUT, no clip
+       },
+       {3000, 4000, 7100, 6100}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

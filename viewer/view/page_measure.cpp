@@ -89,6 +89,10 @@ class Measurer {
   bool ReadShape(const EmfRecord& record);
   bool ReadBounded(const EmfRecord& record);
   void ReadText(const EmfRecord& record, std::size_t at, bool wide);
+  // The spooler's short text record carries no bounds: its reference point with room of an
+  // em around it and one em for each character.
+  void ReadSmallText(const EmfRecord& record);
+  void NoteText(double em);
   // The em height of the DC's font in 0.01 mm on the paper.
   double FontEm() const;
 
@@ -111,7 +115,8 @@ void Measurer::Read(const EmfRecord& record) {
   // Flood fills reach as far as the colour does; EMF+ records in comments are drawn by the
   // platform and not read here: both may draw anywhere.
   const bool plus = record.Type() == kEmrGdiComment && record.U32(8) >= 4 && record.U32(12) == kEmfPlusSignature;
-  if (record.Type() == kEmrExtFloodFill || record.Type() == kEmrSmallTextOut || plus) Everywhere();
+  if (record.Type() == kEmrSmallTextOut) return ReadSmallText(record);
+  if (record.Type() == kEmrExtFloodFill || plus) Everywhere();
 }
 
 // The records that carry no bounds: their geometry through the mapping.
@@ -209,9 +214,23 @@ void Measurer::ReadText(const EmfRecord& record, std::size_t at, bool wide) {
   const bool textShows = characters && !IsWhite(dc.textColour);
   if (!textShows && !background) return;
   InkInBounds(record);
-  const double em = FontEm();
-  if (textShows && em > 0 && (m_measure.smallestText == 0 || em < m_measure.smallestText))
-    m_measure.smallestText = em;
+  if (textShows) NoteText(FontEm());
+}
+
+void Measurer::NoteText(double em) {
+  if (em > 0 && (m_measure.smallestText == 0 || em < m_measure.smallestText)) m_measure.smallestText = em;
+}
+
+void Measurer::ReadSmallText(const EmfRecord& record) {
+  const DcState& dc = m_track.dc;
+  const std::uint32_t count = record.U32(16);
+  if (m_inPath || count == 0 || IsWhite(dc.textColour)) return;
+  const double height = dc.font.height;
+  const double em = height < 0 ? -height : height > 0 ? height * kEmPerCellHeight : 0;
+  if (em == 0) return Everywhere();
+  const double x = record.I32(8), y = record.I32(12);
+  InkInLogicalBox(x - em, y - em, x + em * (count + 1), y + em, false);
+  NoteText(FontEm());
 }
 
 double Measurer::FontEm() const {
