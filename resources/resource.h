@@ -90,3 +90,10 @@
 #define ID_FILE_PRINT_BOTH_SIDES 32866
 #define ID_FILE_OUTPUT_FACE_UP 32867
 #define ID_FILE_GATHER_JOBS 32868
+
+// Readable sheets: pages drawn from the ink of the job without its margins, the smallest
+// text of the sheet in the status bar, and the layout that keeps it readable.
+#define ID_VIEW_TRIM_MARGINS 32869
+#define ID_VIEW_LEAVE_OUT_BLANK 32870
+#define ID_LAYOUT_READABLE 32871
+#define ID_INDICATOR_SMALLEST_TEXT 32872

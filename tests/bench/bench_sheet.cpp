@@ -257,7 +257,9 @@ int main(int argc, char** argv) {
                         {"one_up_watermark", {1, false, false}, true},
                         {"sixteen_up", {16, false, false}, false},
                         {"sixteen_up_watermark", {16, false, false}, true},
-                        {"sixteen_up_watermark_last", {16, false, false}, true, true}};
+                        {"sixteen_up_watermark_last", {16, false, false}, true, true},
+                        // Its first paint measures every page of the job once.
+                        {"sixteen_up_trimmed", {16, false, false, false, true}, true}};
 
   OffscreenBitmap whole(sheet.cx, sheet.cy);
   OffscreenBitmap window(kWindow.cx, kWindow.cy);

@@ -25,6 +25,9 @@ class CFoliumApp : public CWinApp, public CPageStore {
   TwoSidedPrinting TwoSidedChoice(bool booklet, bool landscape) const;
   // Whether a job handed over is added after the pages shown instead of replacing them.
   bool GathersJobs() const { return m_gatherJobs; }
+  // An arranging switch of the profile (arrange_names.h), off until set.
+  bool ProfileSwitch(const char* entry) const;
+  void FlipProfileSwitch(const char* entry);
 
   // Sheet size in tenths of a millimetre (A4 until the printer's printable area is read).
   int m_nSheetWidth = 2100;
@@ -40,8 +43,6 @@ class CFoliumApp : public CWinApp, public CPageStore {
   // Writes the job's page files as numbered image files in the format the user picks.
   void OnSaveAsImage();
 
-  bool ProfileSwitch(const char* entry) const;
-  void FlipProfileSwitch(const char* entry);
   void OnPrintBothSides();
   void OnUpdatePrintBothSides(CCmdUI* ui);
   void OnOutputFaceUp();

@@ -20,6 +20,8 @@ class CStatusCmdUI : public CCmdUI {
       : CCmdUI(id), m_bar(bar), m_index(index), m_text(text) {}
   void Enable(bool on) override { m_bar.SetPaneText(m_index, on ? m_text.c_str() : ""); }
   void SetCheck(int) override {}
+  // A pane whose text changes: shown as given.
+  void SetText(const char* text) override { m_bar.SetPaneText(m_index, text); }
 
  private:
   CStatusBar& m_bar;

@@ -14,6 +14,7 @@ namespace {
 
 constexpr UINT kIndicators[] = {
     0,  // the message pane
+    ID_INDICATOR_SMALLEST_TEXT,
     ID_INDICATOR_CAP,
     ID_INDICATOR_NUM,
     ID_INDICATOR_SCRL,

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "content_stream.h"
-#include "dc_state.h"
+#include "dc_track.h"
 #include "emf_record.h"
 #include "font_cache.h"
 #include "page_resources.h"
@@ -16,9 +16,6 @@
 
 struct PdfPictureChoices;
 struct DecodedDib;
-
-// Whether records of `type` start with their bounds (rclBounds) after type and size.
-bool HasBounds(std::uint32_t type);
 
 // What drawing one page needs from the document.
 struct PageContext {
@@ -39,7 +36,6 @@ class EmfPage {
  private:
   void Play(const EmfRecord& record);
   bool PlayState(const EmfRecord& record);
-  bool PlayObject(const EmfRecord& record);
   bool PlayClip(const EmfRecord& record);
   bool PlayPath(const EmfRecord& record);
   bool PlayShape(const EmfRecord& record);
@@ -97,9 +93,8 @@ class EmfPage {
   Affine m_deviceToPdf;
   PageContext m_context;
   ContentStream m_content;
-  DcState m_dc;
-  std::vector<DcState> m_saved;
-  std::vector<GdiObject> m_objects;
+  DcTrack m_track;
+  DcState& m_dc = m_track.dc;
   // The path bracket: figures in PDF points, mapped when they were added.
   bool m_inPath = false;
   PathShape m_path;

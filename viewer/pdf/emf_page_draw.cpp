@@ -430,8 +430,8 @@ bool EmfPage::PlayRegion(const EmfRecord& record) {
   BrushSpec brush = m_dc.brush;
   if (type != kEmrPaintRgn) {
     const std::uint32_t index = record.U32(28);
-    const GdiObject stock = (index & kStockObject) ? StockObject(index & ~kStockObject) : GdiObject();
-    const GdiObject* object = (index & kStockObject) ? &stock : index < m_objects.size() ? &m_objects[index] : nullptr;
+    GdiObject stock;
+    const GdiObject* object = m_track.Object(index, stock);
     if (!object || object->kind != GdiObject::kBrush) return true;
     brush = object->brush;
   }

@@ -5,13 +5,17 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/arrange_names.h"
 #include "app/folium_app.h"
 #include "document.h"
 #include "gdi_holders.h"
 #include "goto_page_dlg.h"
 #include "main_frame.h"
 #include "page_clipboard.h"
+#include "formatted_text.h"
+#include "page_measures.h"
 #include "print_info.h"
+#include "readable_layout.h"
 #include "printer_settings.h"
 #include "resource.h"
 #include "sheet_hit_test.h"
@@ -69,7 +73,7 @@ bool CFoliumView::PreCreateWindow(CREATESTRUCTA& cs) {
   return cs.lpszClass && CScrollView::PreCreateWindow(cs);
 }
 
-int CFoliumView::PageCount() const { return static_cast<int>(FoliumApp().m_pages.size()); }
+int CFoliumView::PageCount() const { return m_shown.Count(); }
 
 SIZE CFoliumView::ZoomedSheet() const {
   const CFoliumApp& app = FoliumApp();
@@ -89,12 +93,18 @@ void CFoliumView::UpdateDocument() {
 }
 
 void CFoliumView::OnInitialUpdate() {
+  m_state.layout.trimMargins = FoliumApp().ProfileSwitch(kTrimMarginsEntry);
   SetScrollSizes(SIZE{1, 1});
   CScrollView::OnInitialUpdate();
 }
 
 void CFoliumView::OnUpdate(CView* sender, LPARAM hint) {
   m_pageCache.Clear();
+  const bool leaveOutBlank = FoliumApp().ProfileSwitch(kLeaveOutBlankEntry);
+  m_shown.Refresh(FoliumApp().m_pages, leaveOutBlank);
+  if (leaveOutBlank && GetParentFrame())
+    GetParentFrame()->SetMessageText(
+        FormatText(kBlankLeftOutFormat, m_shown.Count(), m_shown.LeftOut()).c_str());
   SetScrollSizes(ZoomedSheet());
   if (m_hWnd) InvalidateRect(m_hWnd, nullptr, FALSE);
   (void)sender;
@@ -106,7 +116,7 @@ void CFoliumView::OnDraw(HDC hdc) {
   if (!m_state.IsShowingSheet(pageCount)) return;
   const SIZE sheet = ZoomedSheet();
   const RECT sheetRect = {0, 0, sheet.cx, sheet.cy};
-  DrawSheet(hdc, sheetRect, FoliumApp().m_pages, m_state.layout, m_state.currentSheet,
+  DrawSheet(hdc, sheetRect, Pages(), m_state.layout, m_state.currentSheet,
             Options(), SelectedWatermark(Options()), &m_pageCache);
   DrawOutlineAndShadow(hdc, sheet);
   // A grey band along the top and left edges sets the sheet off the window's edge.
@@ -122,7 +132,7 @@ bool CFoliumView::OnPreparePrinting(CPrintInfo* info) {
 }
 
 void CFoliumView::OnPrint(HDC hdc, CPrintInfo* info) {
-  DrawSheet(hdc, info->m_rectDraw, FoliumApp().m_pages, m_state.layout,
+  DrawSheet(hdc, info->m_rectDraw, Pages(), m_state.layout,
             static_cast<int>(info->m_nCurPage) - 1, Options(), SelectedWatermark(Options()));
 }
 
@@ -283,6 +293,10 @@ bool CFoliumView::OnCmdMsg(UINT id, CCmdUI* ui) {
       {ID_PAGE_MOVE_LATER, &CFoliumView::OnPageMoveLater, &CFoliumView::OnUpdatePageMoveLater},
       {ID_PAGE_TURN_CLOCKWISE, &CFoliumView::OnPageTurnClockwise, nullptr},
       {ID_PAGE_TURN_ANTICLOCKWISE, &CFoliumView::OnPageTurnAnticlockwise, nullptr},
+      {ID_VIEW_TRIM_MARGINS, &CFoliumView::OnTrimMargins, &CFoliumView::OnUpdateTrimMargins},
+      {ID_LAYOUT_READABLE, &CFoliumView::OnLayoutReadable, nullptr},
+      {ID_VIEW_LEAVE_OUT_BLANK, &CFoliumView::OnLeaveOutBlank, &CFoliumView::OnUpdateLeaveOutBlank},
+      {ID_INDICATOR_SMALLEST_TEXT, nullptr, &CFoliumView::OnUpdateSmallestText},
   };
   return DispatchCommand(this, kCommands, id, ui) || CScrollView::OnCmdMsg(id, ui);
 }
@@ -317,6 +331,66 @@ void CFoliumView::OnLayoutBooklet() {
 void CFoliumView::OnUpdateLayoutBooklet(CCmdUI* ui) {
   ui->Enable(true);
   ui->SetCheck(m_state.layout.booklet);
+}
+
+void CFoliumView::OnTrimMargins() {
+  FoliumApp().FlipProfileSwitch(kTrimMarginsEntry);
+  m_state.layout.trimMargins = FoliumApp().ProfileSwitch(kTrimMarginsEntry);
+  UpdateDocument();
+}
+
+void CFoliumView::OnUpdateTrimMargins(CCmdUI* ui) {
+  ui->Enable(true);
+  ui->SetCheck(m_state.layout.trimMargins);
+}
+
+void CFoliumView::OnLeaveOutBlank() {
+  FoliumApp().FlipProfileSwitch(kLeaveOutBlankEntry);
+  // The sheets change under the selection: back to the first, as a new layout does.
+  m_state.GoToSheet(0, PageCount());
+  UpdateDocument();
+  if (!FoliumApp().ProfileSwitch(kLeaveOutBlankEntry)) GetParentFrame()->SetMessageText(nullptr);
+}
+
+void CFoliumView::OnUpdateLeaveOutBlank(CCmdUI* ui) {
+  ui->Enable(true);
+  ui->SetCheck(FoliumApp().ProfileSwitch(kLeaveOutBlankEntry));
+}
+
+void CFoliumView::OnLayoutReadable() {
+  const CFoliumApp& app = FoliumApp();
+  const SIZE sheet = {app.m_nSheetWidth, app.m_nSheetHeight};
+  std::vector<LayoutCells> layouts;
+  for (int choice : kPagesPerSheetChoices) {
+    const SIZE paper = SheetTurnedTo(sheet, IsLandscapeLayout(choice));
+    const SheetGrid grid = GridOf(choice);
+    layouts.push_back({choice, static_cast<double>(paper.cx) / grid.columns,
+                       static_cast<double>(paper.cy) / grid.rows});
+  }
+  std::vector<PageMeasure> measures;
+  std::vector<int> turns;
+  for (const PageEntry& entry : Pages()) {
+    measures.push_back(MeasureOfPage(entry.hMetaFile));
+    turns.push_back(entry.quarterTurns);
+  }
+  const InkBox trim = m_state.layout.trimMargins ? JobTrimOf(Pages()) : InkBox();
+  const ReadableChoice choice = ChooseReadableLayout(layouts, measures, turns, trim);
+  ChoosePagesPerSheet(choice.pagesPerSheet);
+  const std::string said = FormatText(choice.readable ? kReadableChoiceFormat : kUnreadableChoiceFormat,
+                                      choice.pagesPerSheet);
+  GetParentFrame()->SetMessageText(said.c_str());
+}
+
+void CFoliumView::OnUpdateSmallestText(CCmdUI* ui) {
+  const CFoliumApp& app = FoliumApp();
+  const double points =
+      m_state.IsShowingSheet(PageCount())
+          ? SheetSmallestText(Pages(), m_state.layout, m_state.currentSheet,
+                              SIZE{app.m_nSheetWidth, app.m_nSheetHeight})
+          : 0;
+  ui->Enable(points > 0);
+  if (points <= 0) return;
+  ui->SetText(FormatText(IsReadable(points) ? kSmallestTextFormat : kSmallTextFormat, points).c_str());
 }
 
 void CFoliumView::OnOrderDown() {
@@ -399,7 +473,7 @@ void CFoliumView::OnPageDelete() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
   if (AfxMessageBox(kDeletePageQuestion, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
-  FoliumApp().DeletePage(page);
+  FoliumApp().DeletePage(m_shown.StoreIndex(page));
   m_state.ClearSelection();
   UpdateDocument();
 }
@@ -407,25 +481,25 @@ void CFoliumView::OnPageDelete() {
 void CFoliumView::OnPageInsertBefore() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
-  FoliumApp().InsertBlankPage(page);
+  FoliumApp().InsertBlankPage(m_shown.StoreIndex(page));
   UpdateDocument();
 }
 
 void CFoliumView::OnPageInsertAfter() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
-  FoliumApp().InsertBlankPage(page + 1);
+  FoliumApp().InsertBlankPage(m_shown.StoreIndex(page) + 1);
   UpdateDocument();
 }
 
 void CFoliumView::OnPageCopy() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
-  CopyPageToClipboard(FoliumApp().m_pages[static_cast<size_t>(page)]);
+  CopyPageToClipboard(Pages()[static_cast<size_t>(page)]);
 }
 
 void CFoliumView::MoveSelectedPageFrom(int from, int to) {
-  if (!FoliumApp().MovePage(from, to)) return;
+  if (!FoliumApp().MovePage(m_shown.StoreIndex(from), m_shown.StoreIndex(to))) return;
   m_state.SelectPage(to, ZoomedSheet(), PageCount());
   UpdateDocument();
 }
@@ -450,13 +524,13 @@ void CFoliumView::OnUpdatePageMoveLater(CCmdUI* ui) {
 void CFoliumView::OnPageTurnClockwise() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
-  FoliumApp().TurnPage(page, true);
+  FoliumApp().TurnPage(m_shown.StoreIndex(page), true);
   UpdateDocument();
 }
 
 void CFoliumView::OnPageTurnAnticlockwise() {
   const int page = m_state.SelectedListPage(PageCount());
   if (page < 0) return;
-  FoliumApp().TurnPage(page, false);
+  FoliumApp().TurnPage(m_shown.StoreIndex(page), false);
   UpdateDocument();
 }

@@ -5,6 +5,7 @@
 #include "page_bitmap_cache.h"
 #include "scroll_view.h"
 #include "sheet_view_state.h"
+#include "shown_pages.h"
 
 struct OptionSettings;
 
@@ -34,6 +35,8 @@ class CFoliumView : public CScrollView {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // The pages shown on sheets (shown_pages.h) and their count.
+  const std::vector<PageEntry>& Pages() const { return m_shown.pages(); }
   int PageCount() const;
   SIZE ZoomedSheet() const;
   const OptionSettings& Options() const;
@@ -63,6 +66,16 @@ class CFoliumView : public CScrollView {
   void OnUpdateLayout16(CCmdUI* ui) { OnUpdateLayout(ui, 16); }
   void OnLayoutBooklet();
   void OnUpdateLayoutBooklet(CCmdUI* ui);
+  // Trimmed margins, kept in the profile; the layout follows the profile.
+  void OnTrimMargins();
+  void OnUpdateTrimMargins(CCmdUI* ui);
+  // The layout with the most pages a sheet whose text stays readable, said in the message pane.
+  void OnLayoutReadable();
+  // The current sheet's smallest text in its status pane, nothing without text.
+  void OnUpdateSmallestText(CCmdUI* ui);
+  // Blank pages left off the sheets or brought back in place, kept in the profile.
+  void OnLeaveOutBlank();
+  void OnUpdateLeaveOutBlank(CCmdUI* ui);
   // The paper turns with the layout; without a printer the kept sheet turns.
   void TurnPaperFor(bool landscape);
   void OnOrderDown();
@@ -108,4 +121,6 @@ class CFoliumView : public CScrollView {
   bool m_dragging = false;
   // Emptied on every update of the document: page list, layout, zoom, sheet or settings.
   CPageBitmapCache m_pageCache;
+  // Taken anew on every update of the document.
+  ShownPages m_shown;
 };

@@ -63,7 +63,7 @@ const CPageBitmapCache::Entry* CPageBitmapCache::Render(HDC dc, const Key& key) 
     if (!selected.selected()) return nullptr;
     const RECT area = {0, 0, key.size.cx, key.size.cy};
     FillRect(memory.get(), &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    PlayPageMetafile(memory.get(), key.metafile, area);
+    PlayPageMetafile(memory.get(), key.metafile, key.played);
   }
   m_entries.emplace_front(key, m_sheet, bitmap.release());
   return &m_entries.front();
@@ -77,12 +77,21 @@ bool CPageBitmapCache::Blit(HDC dc, const RECT& page, const Entry& entry) {
                                        entry.key.size.cy, memory.get(), 0, 0, SRCCOPY);
 }
 
-void CPageBitmapCache::Draw(HDC dc, HENHMETAFILE metafile, const RECT& page) {
-  const Key key = {metafile, {page.right - page.left, page.bottom - page.top}};
+void CPageBitmapCache::Draw(HDC dc, HENHMETAFILE metafile, const RECT& page, const RECT& played) {
+  RECT relative = played;
+  OffsetRect(&relative, -page.left, -page.top);
+  const Key key = {metafile, {page.right - page.left, page.bottom - page.top}, relative};
   if (key.size.cx > 0 && key.size.cy > 0) {
     const Entry* entry = Find(key);
     if (!entry && SeenBefore(key)) entry = Render(dc, key);
     if (entry && Blit(dc, page, *entry)) return;
   }
-  PlayPageMetafile(dc, metafile, page);
+  if (EqualRect(&page, &played)) {
+    PlayPageMetafile(dc, metafile, page);
+    return;
+  }
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, page.left, page.top, page.right, page.bottom);
+  PlayPageMetafile(dc, metafile, played);
+  RestoreDC(dc, saved);
 }

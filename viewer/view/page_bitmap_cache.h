@@ -9,7 +9,7 @@
 
 // The screen's pages rendered onto white at their page rectangle's size, so that repainting
 // and scrolling copy bitmaps instead of playing metafiles again. A page is known by its
-// metafile and size; the owner clears the cache whenever the page list, layout, zoom or
+// metafile, size and the part of its frame it is drawn from (trimmed margins); the owner clears the cache whenever the page list, layout, zoom or
 // settings change. A page is rendered for keeping only when it is drawn a second time at
 // one size, so stepping through zooms allocates nothing. At most kMaxEntries pages of
 // kMaxPixels pixels in all are kept; the least recently drawn goes first, but never one
@@ -26,8 +26,9 @@ class CPageBitmapCache {
 
   // Starts drawing a sheet: the pages drawn from now on stay until the next sheet.
   void BeginSheet() { ++m_sheet; }
-  // Shows the metafile in `page` on dc exactly as playing it there onto white would.
-  void Draw(HDC dc, HENHMETAFILE metafile, const RECT& page);
+  // Shows the metafile played into `played` on dc, inside `page`, exactly as playing it
+  // there onto white, clipped to `page`, would.
+  void Draw(HDC dc, HENHMETAFILE metafile, const RECT& page, const RECT& played);
   void Clear();
 
   // Pages kept as bitmaps, and their pixels.
@@ -38,8 +39,11 @@ class CPageBitmapCache {
   struct Key {
     HENHMETAFILE metafile;
     SIZE size;
+    // Where the metafile is played, from the page's top-left.
+    RECT played;
     bool operator==(const Key& other) const {
-      return metafile == other.metafile && size.cx == other.size.cx && size.cy == other.size.cy;
+      return metafile == other.metafile && size.cx == other.size.cx && size.cy == other.size.cy &&
+             EqualRect(&played, &other.played);
     }
   };
   struct Entry {

@@ -26,7 +26,7 @@ void CFoliumView::OnFileSaveSheets() {
   CFrameWnd* frame = GetParentFrame();
   const OptionSettings& options = Options();
   const SheetDrawer draw = [&](HDC dc, const RECT& r, int sheet) {
-    DrawSheet(dc, r, app.m_pages, m_state.layout, sheet, options, SelectedWatermark(options));
+    DrawSheet(dc, r, Pages(), m_state.layout, sheet, options, SelectedWatermark(options));
   };
   // Progress shows in the message pane, repainted at once: the save runs to its end inside
   // this command, looking only for Escape between sheets.

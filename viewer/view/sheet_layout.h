@@ -11,6 +11,8 @@ struct SheetLayout {
   bool repeatPages = false;
   // Two pages a side in booklet order (pagesPerSheet stays 2); sheets alternate front, back.
   bool booklet = false;
+  // Every page drawn from the box holding the ink of all pages instead of its whole paper.
+  bool trimMargins = false;
 };
 
 // The six pages-per-sheet choices, in the order of their commands.

@@ -144,7 +144,7 @@ const WorldTransformCalls& WorldTransforms() {
 // Plays a turned page into `area`, the rectangle it covers once turned. On screen and in
 // exported sheets through a world transform, so it stays sharp at every zoom; printers
 // and the 9x family get a turned picture (some printer drivers lose turned text).
-void PlayTurnedPage(HDC dc, const PageEntry& entry, const RECT& area) {
+void PlayTurnedPage(HDC dc, const PageEntry& entry, const RECT& area, const PageTrim& trim) {
   const WorldTransformCalls& calls = WorldTransforms();
   const int technology = GetDeviceCaps(dc, TECHNOLOGY);
   const int oldMode = technology == DT_RASPRINTER || technology == DT_PLOTTER ||
@@ -152,7 +152,7 @@ void PlayTurnedPage(HDC dc, const PageEntry& entry, const RECT& area) {
                           ? 0
                           : calls.setGraphicsMode(dc, GM_ADVANCED);
   if (!oldMode) {
-    DrawTurnedPicture(dc, entry, area);
+    DrawTurnedPicture(dc, entry, area, trim);
     return;
   }
   XFORM old;
@@ -162,7 +162,7 @@ void PlayTurnedPage(HDC dc, const PageEntry& entry, const RECT& area) {
   const bool sideways = entry.quarterTurns % 2 != 0;
   const LONG width = sideways ? area.bottom - area.top : area.right - area.left;
   const LONG height = sideways ? area.right - area.left : area.bottom - area.top;
-  PlayPageMetafile(dc, entry.hMetaFile, RECT{0, 0, width, height});
+  PlayPageMetafile(dc, entry.hMetaFile, PlayedRect(RECT{0, 0, width, height}, trim));
   calls.setWorldTransform(dc, &old);
   calls.setGraphicsMode(dc, oldMode);
 }
@@ -171,14 +171,14 @@ void PlayTurnedPage(HDC dc, const PageEntry& entry, const RECT& area) {
 // own: it would be cut off, or wiped by a later page's bitmap. Turned pages are played
 // directly, and may reach anywhere.
 bool PagesDrawInsideTheirFrames(const std::vector<PageEntry>& pages, const SheetLayout& layout,
-                                int sheet) {
+                                int sheet, bool clipped) {
   const SheetGrid grid = GridOf(layout.pagesPerSheet);
   for (int visit = 0; visit < grid.columns * grid.rows; ++visit) {
     const int page =
         PageOfCell(layout, sheet, CellOfVisit(layout, visit), static_cast<int>(pages.size()));
     if (page >= static_cast<int>(pages.size())) continue;
     const PageEntry& entry = pages[static_cast<size_t>(page)];
-    if (entry.quarterTurns != 0 || !DrawsInsideFrame(entry.hMetaFile)) return false;
+    if (entry.quarterTurns != 0 || (!clipped && !DrawsInsideFrame(entry.hMetaFile))) return false;
   }
   return true;
 }
@@ -193,7 +193,9 @@ BOOL DrawSheet(HDC dc, const RECT& r, const std::vector<PageEntry>& pages,
   if (sheet < 0 || sheet >= GetSheetCount(layout, pageCount)) return FALSE;
 
   FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  if (cache && !PagesDrawInsideTheirFrames(pages, layout, sheet)) cache = nullptr;
+  const InkBox trim = layout.trimMargins ? JobTrimOf(pages) : InkBox();
+  // Trimmed pages are clipped to their rectangles.
+  if (cache && !PagesDrawInsideTheirFrames(pages, layout, sheet, !trim.Empty())) cache = nullptr;
   if (cache) cache->BeginSheet();
   const SheetGrid grid = GridOf(layout.pagesPerSheet);
   for (int visit = 0; visit < grid.columns * grid.rows; ++visit) {
@@ -201,7 +203,7 @@ BOOL DrawSheet(HDC dc, const RECT& r, const std::vector<PageEntry>& pages,
     const int page = PageOfCell(layout, sheet, cell, pageCount);
     if (page >= pageCount) continue;
     DrawPageCell(dc, page, pages[static_cast<size_t>(page)], CellRect(r, layout, cell), options,
-                 cache);
+                 cache, trim);
   }
   if (options.pageBorder != kPageBorderNone) DrawSeparators(dc, r, layout.pagesPerSheet);
   if (options.pageBorder == kPageBorderFrame) DrawFrame(dc, r);
@@ -209,30 +211,38 @@ BOOL DrawSheet(HDC dc, const RECT& r, const std::vector<PageEntry>& pages,
   return TRUE;
 }
 
-RECT TurnedPageRectInCell(const RECT& cell, const PageEntry& entry, int pageMargins) {
+RECT TurnedPageRectInCell(const RECT& cell, const PageEntry& entry, int pageMargins,
+                          const PageTrim& trim) {
   const bool sideways = entry.quarterTurns % 2 != 0;
-  return PageRectInCell(cell, sideways ? entry.nHeight : entry.nWidth,
-                        sideways ? entry.nWidth : entry.nHeight, pageMargins);
+  // The trimmed part keeps its proportions; hundredths of a millimetre stand in for pixels.
+  const int width = trim.Trims() ? static_cast<int>(trim.source.right - trim.source.left) : entry.nWidth;
+  const int height = trim.Trims() ? static_cast<int>(trim.source.bottom - trim.source.top) : entry.nHeight;
+  return PageRectInCell(cell, sideways ? height : width, sideways ? width : height, pageMargins);
 }
 
 void DrawPageCell(HDC dc, int pageIndex, const PageEntry& entry, const RECT& cell,
-                  const OptionSettings& options, CPageBitmapCache* cache) {
-  const RECT page = TurnedPageRectInCell(cell, entry, options.pageMargins);
+                  const OptionSettings& options, CPageBitmapCache* cache, const InkBox& jobTrim) {
+  const PageTrim trim = TrimOfPage(entry, jobTrim);
+  const RECT page = TurnedPageRectInCell(cell, entry, options.pageMargins, trim);
   // Playing a real page costs the same whether it shows or not.
   if (IsClippedByCaller(dc) && entry.quarterTurns == 0) {
-    const RECT footprint = PageFootprint(entry.hMetaFile, page);
+    const RECT footprint = trim.Trims() ? page : PageFootprint(entry.hMetaFile, page);
     if (!RectVisible(dc, &footprint)) return;
   }
   if (entry.hMetaFile) {
+    // A trimmed page is clipped to its rectangle: the white it leaves out may cover more.
+    const int saved = trim.Trims() ? SaveDC(dc) : 0;
+    if (saved) IntersectClipRect(dc, page.left, page.top, page.right, page.bottom);
     if (entry.quarterTurns != 0) {
-      PlayTurnedPage(dc, entry, page);
+      PlayTurnedPage(dc, entry, page, trim);
     } else if (cache) {
-      cache->Draw(dc, entry.hMetaFile, page);
+      cache->Draw(dc, entry.hMetaFile, page, PlayedRect(page, trim));
     } else {
       // Real spool pages carry records that make the platform's own player read past the
       // metafile's object table; the checked player leaves those out.
-      PlayPageMetafile(dc, entry.hMetaFile, page);
+      PlayPageMetafile(dc, entry.hMetaFile, PlayedRect(page, trim));
     }
+    if (saved) RestoreDC(dc, saved);
   }
   const UINT flags = PageNumberFlags(options.pageNumberPos);
   if (flags == 0) return;

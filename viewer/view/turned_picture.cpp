@@ -54,7 +54,7 @@ void TurnPixels(const std::uint32_t* upright, int width, int height, int quarter
   }
 }
 
-bool DrawTurnedPicture(HDC dc, const PageEntry& entry, const RECT& area) {
+bool DrawTurnedPicture(HDC dc, const PageEntry& entry, const RECT& area, const PageTrim& trim) {
   POINT corners[2] = {{area.left, area.top}, {area.right, area.bottom}};
   LPtoDP(dc, corners, 2);
   double width = std::abs(corners[1].x - corners[0].x);
@@ -70,7 +70,8 @@ bool DrawTurnedPicture(HDC dc, const PageEntry& entry, const RECT& area) {
   PixelCanvas upright(uprightWidth, uprightHeight);
   PixelCanvas turned(turnedWidth, turnedHeight);
   if (!upright.bits || !turned.bits) return false;
-  PlayPageMetafile(upright.dc.get(), entry.hMetaFile, RECT{0, 0, uprightWidth, uprightHeight});
+  PlayPageMetafile(upright.dc.get(), entry.hMetaFile,
+                   PlayedRect(RECT{0, 0, uprightWidth, uprightHeight}, trim));
   GdiFlush();
   TurnPixels(upright.bits, uprightWidth, uprightHeight, entry.quarterTurns, turned.bits);
   const BITMAPINFO info = TopDown32BitInfo(turnedWidth, turnedHeight);

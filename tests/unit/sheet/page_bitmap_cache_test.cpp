@@ -79,7 +79,9 @@ TEST(PageBitmapCache, ZoomLayoutAndSettingsChangesShowWhatDrawingWithoutItShows)
                            {{0, 0, 420, 300}, {2, false, false}, 0, Plain()},
                            {{0, 0, 420, 300}, {2, false, false}, 1, Plain()},
                            {{0, 0, 420, 300}, {2, false, false}, 1, numbered},
-                           {{0, 0, 420, 300}, {4, true, false}, 0, numbered}};
+                           {{0, 0, 420, 300}, {4, true, false}, 0, numbered},
+                           {{0, 0, 420, 300}, {4, true, false, false, true}, 0, numbered},
+                           {{0, 0, 400, 400}, {4, false, false, false, true}, 0, Plain()}};
   // One cache through all the changes, never cleared: what it keeps is known by metafile
   // and size, so none of them shows an old picture.
   CPageBitmapCache cache;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sheet_canvas.h"
+#include "shown_pages.h"
 #include "test_pages.h"
 #include "turned_picture.h"
 
@@ -111,6 +112,69 @@ TEST(DrawSheet, TurnedPagesDrawTurnedInTheirTurnedRectangle) {
     const RECT actual = TurnedPageRectInCell(cell, turned, kPageMarginsNone);
     EXPECT_TRUE(EqualRect(&expected, &actual)) << choice;
   }
+}
+
+TEST(DrawSheet, TrimmedMarginsDrawTheInkLargerInsideEachPagesRectangle) {
+  TestPages pages;
+  for (int i = 0; i < 4; ++i) pages.AddInset(210, 297);
+  pages.entry(3).quarterTurns = 1;
+  SheetLayout fourUp;
+  fourUp.pagesPerSheet = 4;
+  SheetLayout trimmed = fourUp;
+  trimmed.trimMargins = true;
+  for (int page : {0, 3}) {
+    SCOPED_TRACE(page);
+    SheetCanvas whole(420, 594), trim(420, 594);
+    ASSERT_TRUE(DrawSheet(whole.dc(), whole.Whole(), pages.entries(), fourUp, 0, Plain(), nullptr));
+    ASSERT_TRUE(DrawSheet(trim.dc(), trim.Whole(), pages.entries(), trimmed, 0, Plain(), nullptr));
+    const RECT cell = CellRect(whole.Whole(), fourUp, {page / 2, page % 2});
+    const RECT before = whole.DarkBounds(cell), after = trim.DarkBounds(cell);
+    // The box covers a fifth of the page; trimmed, the ink box and its margin fill the cell.
+    EXPECT_GT(after.right - after.left, 3 * (before.right - before.left));
+    EXPECT_GT(after.bottom - after.top, 3 * (before.bottom - before.top));
+    // Nothing beyond the page's rectangle: the white paper fill is clipped to it.
+    const RECT shown = TurnedPageRectInCell(cell, pages.entries()[page], kPageMarginsNone,
+                                            TrimOfPage(pages.entries()[page], JobTrimOf(pages.entries())));
+    EXPECT_GE(after.left, shown.left);
+    EXPECT_LE(after.right, shown.right);
+    EXPECT_LE(after.bottom, shown.bottom);
+  }
+  // The margin keeps a white band around the ink in every cell.
+  SheetCanvas trim(420, 594);
+  ASSERT_TRUE(DrawSheet(trim.dc(), trim.Whole(), pages.entries(), trimmed, 0, Plain(), nullptr));
+  EXPECT_TRUE(trim.IsWhite(2, 2));
+  // Printers draw turned pages as pictures, trimmed alike.
+  const InkBox jobTrim = JobTrimOf(pages.entries());
+  const PageTrim pageTrim = TrimOfPage(pages.entries()[3], jobTrim);
+  const RECT cell = CellRect(trim.Whole(), fourUp, {1, 1});
+  const RECT shown = TurnedPageRectInCell(cell, pages.entries()[3], kPageMarginsNone, pageTrim);
+  SheetCanvas printed(420, 594);
+  ASSERT_TRUE(DrawTurnedPicture(printed.dc(), pages.entries()[3], shown, pageTrim));
+  const RECT screen = trim.DarkBounds(cell), paper = printed.DarkBounds(cell);
+  EXPECT_NEAR(screen.left, paper.left, 2);
+  EXPECT_NEAR(screen.right, paper.right, 2);
+}
+
+TEST(ShownPages, LeavesOutPagesDrawingNothingVisibleAndReachesTheJobsPages) {
+  TestPages pages;
+  pages.AddSolid(100, 100, kRed);
+  pages.AddBlank(100, 100);
+  pages.AddSolid(100, 100, RGB(255, 255, 255));
+  pages.AddInset(100, 100);
+  pages.AddWithoutMetafile(100, 100);
+  ShownPages shown;
+  shown.Refresh(pages.entries(), true);
+  ASSERT_EQ(shown.Count(), 3);
+  EXPECT_EQ(shown.LeftOut(), 2);
+  EXPECT_EQ(shown.StoreIndex(0), 0);
+  EXPECT_EQ(shown.StoreIndex(1), 3);
+  EXPECT_EQ(shown.StoreIndex(2), 4);
+  EXPECT_EQ(shown.StoreIndex(3), 5);
+  EXPECT_EQ(shown.pages()[1].hMetaFile, pages.entries()[3].hMetaFile);
+  shown.Refresh(pages.entries(), false);
+  EXPECT_EQ(shown.Count(), 5);
+  EXPECT_EQ(shown.LeftOut(), 0);
+  EXPECT_EQ(shown.StoreIndex(2), 2);
 }
 
 TEST(DrawSheet, ASheetWithoutPagesDrawsNothingAndFails) {

@@ -67,6 +67,24 @@ void TestPages::AddSolid(int width, int height, COLORREF colour) {
   m_entries.push_back({RecordPage(width, height, &colour), width, height});
 }
 
+void TestPages::AddInset(int width, int height) {
+  const RECT frame = {0, 0, width * kHundredthsMmPerUnit, height * kHundredthsMmPerUnit};
+  const HDC dc = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);
+  if (!dc) throw std::runtime_error("CreateEnhMetaFileA failed");
+  SetMapMode(dc, MM_HIMETRIC);
+  const HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+  const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
+  Rectangle(dc, 0, 0, frame.right + 1, -(frame.bottom + 1));
+  SelectObject(dc, GetStockObject(BLACK_BRUSH));
+  Rectangle(dc, frame.right * 2 / 5, -frame.bottom * 2 / 5, frame.right * 3 / 5,
+            -frame.bottom * 3 / 5);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  const HENHMETAFILE metafile = CloseEnhMetaFile(dc);
+  if (!metafile) throw std::runtime_error("CloseEnhMetaFile failed");
+  m_entries.push_back({metafile, width, height});
+}
+
 void TestPages::AddTopAndBottom(int width, int height, COLORREF top, COLORREF bottom) {
   const RECT frame = {0, 0, width * kHundredthsMmPerUnit, height * kHundredthsMmPerUnit};
   const HDC dc = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);

@@ -19,6 +19,9 @@ class TestPages {
   void AddSolid(int width, int height, COLORREF colour);
   // A page whose top half is `top` and bottom half `bottom`: which way it is turned shows.
   void AddTopAndBottom(int width, int height, COLORREF top, COLORREF bottom);
+  // A page of nWidth x nHeight painted white all over, as many programs start a page, with
+  // a black box over the middle fifth of its width and height: wide white margins.
+  void AddInset(int width, int height);
   // A page of nWidth x nHeight whose picture draws nothing.
   void AddBlank(int width, int height);
   // `count` blank A4-proportioned pages.
