@@ -33,6 +33,8 @@ struct FontSpec {
   FontRequest request;
   double height = 0, width = 0, escapement = 0;
   bool underline = false, strikeOut = false;
+  // The height and width are device pixels, whatever the mapping: a stock font's are.
+  bool devicePixels = false;
 };
 
 // The clip in page space: no clip at all, or boxes intersected with path layers. Every

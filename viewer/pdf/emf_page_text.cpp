@@ -120,6 +120,13 @@ bool EmfPage::DrawText(const TextRun& run) {
   const FontSpec& font = m_dc.font;
   text.height = font.height;
   text.width = font.width;
+  if (font.devicePixels) {
+    // Pixels to logical units along each of the logical axes.
+    const Affine toDevice = m_dc.mapping.world.Then(m_dc.mapping.PageToDevice());
+    const double across = std::hypot(toDevice.a, toDevice.b), up = std::hypot(toDevice.c, toDevice.d);
+    if (up > 0) text.height /= up;
+    if (across > 0) text.width /= across;
+  }
   text.escapement = font.escapement;
   text.underline = font.underline;
   text.strikeOut = font.strikeOut;

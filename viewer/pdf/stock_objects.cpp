@@ -26,6 +26,9 @@ GdiObject Font(const char16_t* face, double height, std::uint8_t charset) {
   object.font.request.faceName = face;
   object.font.request.charset = charset;
   object.font.height = height;
+  // The platform draws the stock fonts at their own pixel size under any mapping, as the
+  // one-size bitmap faces they stand for always were.
+  object.font.devicePixels = true;
   return object;
 }
 

@@ -136,4 +136,36 @@ TEST(EmfPdfCorpus, TextStandsUprightBelowItsTopUnderEitherYDirection) {
   }
 }
 
+TEST(EmfPdfCorpus, StockFontsKeepTheirPixelSizeInPlayedPages) {
+  // Two pages played side by side as the platform records them into a sheet: its state
+  // set around each page, the page's 0.01 mm units as a world transform with y up, and
+  // its label in the stock System font; then each cell's number in that font on the
+  // sheet's own pixels. Every text is the same size.
+  EmfBuilder emf;
+  constexpr std::int64_t kSystemFont = 0x8000000D;
+  for (int cell = 0; cell < 2; ++cell) {
+    emf.Add(kEmrSetMapMode, {1}).Add(kEmrSetWindowOrgEx, {0, 0}).Add(kEmrSetViewportOrgEx, {0, 0})
+        .Add(kEmrSetWorldTransform, {FloatBits(0.01f), 0, 0, FloatBits(-0.01f), FloatBits(50.0f * cell), 0})
+        .Add(kEmrSelectObject, {kSystemFont})
+        .Add(kEmrExtTextOutW, {0, 0, 99, 99, 1, 0, 0, 1000, -2000, 2, 76, 0, 0, 0, -1, -1, 0, 0x00480048})
+        .Add(kEmrSelectObject, {kSystemFont})
+        .Add(kEmrExtSelectClipRgn, {0, 5})
+        .Add(kEmrSetWorldTransform, {FloatBits(1), 0, 0, FloatBits(1), 0, 0})
+        .Add(kEmrSetMapMode, {1}).Add(kEmrSetWindowOrgEx, {0, 0}).Add(kEmrSetWindowExtEx, {1, 1})
+        .Add(kEmrSetViewportOrgEx, {0, 0}).Add(kEmrSetViewportExtEx, {1, 1})
+        .Add(kEmrSetBkMode, {1})
+        .Add(kEmrExtTextOutW, {0, 0, 99, 99, 1, 0, 0, 10 + 50 * cell, 60, 2, 76, 0, 0, 0, 0, 0, 0, 0x00480048});
+  }
+  FileFontResolver fonts;
+  GreyPictures pictures;
+  const GreyRender render = Render(PdfOfPage(emf.Finish(), fonts, pictures));
+  const int number = render.InkIn(10, 60, 40, 80);
+  EXPECT_GT(number, 30);
+  for (int cell = 0; cell < 2; ++cell) {
+    SCOPED_TRACE(cell);
+    EXPECT_NEAR(render.InkIn(10 + 50 * cell, 20, 40 + 50 * cell, 40), number, number / 10);
+    EXPECT_NEAR(render.InkIn(10 + 50 * cell, 60, 40 + 50 * cell, 80), number, number / 10);
+  }
+}
+
 }  // namespace
