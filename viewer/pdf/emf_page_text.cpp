@@ -26,6 +26,51 @@ std::string Polygon(const PointD* points, std::size_t count) {
   return ops + "h\n";
 }
 
+// The glyphs as shown text: one text matrix, and a TJ array whose numbers (thousandths of
+// the em) make up the difference between the face's advances and the positions laid out,
+// so a line keeps its exact length. A glyph off the baseline starts a new text matrix.
+std::string ShownGlyphs(const std::vector<PlacedGlyph>& glyphs, PdfFont& face, const Affine& map, PointD across,
+                        PointD up) {
+  // How far from the baseline, in ems, a glyph may lie and still be shown along it.
+  constexpr double kOnBaseline = 1e-4;
+  const double determinant = across.x * up.y - across.y * up.x;
+  std::string ops, shown, codes;
+  PointD origin;
+  double pen = 0;  // where the reader's next glyph goes, ems along the baseline from the origin
+  const auto flushCodes = [&] {
+    if (!codes.empty()) shown += PdfHexString(reinterpret_cast<const std::uint8_t*>(codes.data()), codes.size());
+    codes.clear();
+  };
+  const auto flushShown = [&] {
+    flushCodes();
+    if (!shown.empty()) ops += "[" + shown + "] TJ\n";
+    shown.clear();
+  };
+  for (std::size_t i = 0; i < glyphs.size(); ++i) {
+    const PlacedGlyph& glyph = glyphs[i];
+    face.Use(glyph.glyph, glyph.text);
+    const PointD at = map.Apply(glyph.x, glyph.y);
+    const double dx = at.x - origin.x, dy = at.y - origin.y;
+    const double along = determinant != 0 ? (dx * up.y - dy * up.x) / determinant : 0;
+    const double off = determinant != 0 ? (across.x * dy - across.y * dx) / determinant : 1;
+    if (i == 0 || determinant == 0 || std::fabs(off) > kOnBaseline) {
+      flushShown();
+      ops += Matrix(across, up, at) + " Tm\n";
+      origin = at;
+      pen = 0;
+    } else if (const long adjust = std::lround((pen - along) * 1000)) {
+      flushCodes();
+      shown += std::to_string(adjust);
+      pen -= adjust / 1000.0;
+    }
+    codes += static_cast<char>(glyph.glyph >> 8);
+    codes += static_cast<char>(glyph.glyph & 0xFF);
+    pen += face.Advance(glyph.glyph) / 1000;
+  }
+  flushShown();
+  return ops;
+}
+
 }  // namespace
 
 bool EmfPage::PlayText(const EmfRecord& record) {
@@ -174,12 +219,7 @@ bool EmfPage::DrawText(const TextRun& run) {
   const PointD up = linear(-std::sin(angle) * em, -std::cos(angle) * em);
 
   if (face->MayEmbed()) {
-    std::string glyphs;
-    for (const PlacedGlyph& glyph : placement.glyphs) {
-      face->Use(glyph.glyph, glyph.text);
-      const std::uint8_t code[2] = {static_cast<std::uint8_t>(glyph.glyph >> 8), static_cast<std::uint8_t>(glyph.glyph)};
-      glyphs += Matrix(across, up, map.Apply(glyph.x, glyph.y)) + " Tm " + PdfHexString(code, 2) + " Tj\n";
-    }
+    const std::string glyphs = ShownGlyphs(placement.glyphs, *face, map, across, up);
     if (!glyphs.empty()) {
       PageResources& resources = m_context.resources;
       const std::uint32_t object =
