@@ -1,13 +1,24 @@
 #include "font_cache.h"
 
+#include "sfnt_bytes.h"
+
 PdfFont* FontCache::Font(const FontRequest& request) {
   const Key key{request.faceName, request.weight, request.italic, request.charset};
   auto found = m_fonts.find(key);
-  if (found == m_fonts.end()) {
-    std::shared_ptr<const FontFace> face = m_resolver.Resolve(request);
-    found = m_fonts.emplace(key, face ? PdfFont::Load(std::move(face)) : nullptr).first;
+  if (found != m_fonts.end()) return found->second;
+  PdfFont* font = nullptr;
+  if (std::shared_ptr<const FontFace> face = m_resolver.Resolve(request)) {
+    // Sizes, weights and names the platform maps onto one file share one subset. A face
+    // without a 'head' table loads as no font at all.
+    std::vector<std::uint8_t> identity = face->Table(SfntTag("head"));
+    const std::vector<std::uint8_t> names = face->Table(SfntTag("name"));
+    identity.insert(identity.end(), names.begin(), names.end());
+    std::unique_ptr<PdfFont>& loaded = m_faces[identity];
+    if (!loaded) loaded = PdfFont::Load(std::move(face));
+    font = loaded.get();
   }
-  return found->second.get();
+  m_fonts.emplace(key, font);
+  return font;
 }
 
 std::vector<PdfObject> FontCache::SubsetObjects() const {

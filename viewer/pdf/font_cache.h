@@ -4,13 +4,15 @@
 #include <map>
 #include <memory>
 #include <tuple>
+#include <vector>
 
 #include "font_face.h"
 #include "pdf_font.h"
 #include "pdf_syntax.h"
 
-// The document's fonts, one per request: loaded once, their object numbers reserved when
-// a page first draws with them as text, and their subsets written at the end.
+// The document's fonts, one per face however many requests resolve to it: loaded once,
+// their object numbers reserved when a page first draws with them as text, and their
+// subsets written at the end.
 class FontCache {
  public:
   explicit FontCache(FontResolver& resolver) : m_resolver(resolver) {}
@@ -30,6 +32,8 @@ class FontCache {
  private:
   using Key = std::tuple<std::u16string, int, bool, std::uint8_t>;
   FontResolver& m_resolver;
-  std::map<Key, std::unique_ptr<PdfFont>> m_fonts;
+  std::map<Key, PdfFont*> m_fonts;
+  // By the face's 'head' and 'name' tables, which tell one font file from another.
+  std::map<std::vector<std::uint8_t>, std::unique_ptr<PdfFont>> m_faces;
   std::map<PdfFont*, std::uint32_t> m_objects;
 };

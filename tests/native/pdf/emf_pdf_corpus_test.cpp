@@ -168,4 +168,35 @@ TEST(EmfPdfCorpus, StockFontsKeepTheirPixelSizeInPlayedPages) {
   }
 }
 
+TEST(EmfPdfCorpus, RequestsForOneFaceShareOneSubsetAndRunsAreShownWhole) {
+  // Arial, Helvetica and Arial of another character set all draw with one file: one
+  // subset. Each run is one text matrix and a TJ, and its word space still reads as one.
+  EmfBuilder emf;
+  const char16_t* const names[] = {u"Arial", u"Helvetica", u"Arial"};
+  for (int i = 0; i < 3; ++i) {
+    std::vector<std::uint8_t> font(96, 0);
+    font[0] = static_cast<std::uint8_t>(i + 1);
+    for (int k = 0; k < 4; ++k) font[4 + k] = static_cast<std::uint8_t>(std::uint32_t(-10) >> (8 * k));
+    font[27] = i == 2 ? 0 : 1;
+    for (int k = 0; names[i][k]; ++k) font[32 + 2 * k] = static_cast<std::uint8_t>(names[i][k]);
+    emf.AddBytes(kEmrExtCreateFontIndirectW, font)
+        .Add(kEmrSelectObject, {i + 1})
+        .Add(kEmrExtTextOutW, {0, 0, 99, 99, 1, 0, 0, 10, 20 + 25 * i, 3, 76, 0, 0, 0, 0, 0, 0, 0x00200041, 0x42});
+  }
+  FileFontResolver fonts;
+  GreyPictures pictures;
+  const std::string pdf = PdfOfPage(emf.Finish(), fonts, pictures, 300);
+  const std::string path = "/tmp/emf_pdf_one_subset_test.pdf";
+  std::ofstream(path, std::ios::binary) << pdf;
+  const std::string list = RunCommand("pdffonts " + path + " | grep -c 'CID TrueType'");
+  const std::string text = RunCommand("pdftotext -raw " + path + " -");
+  EXPECT_EQ(list, "1\n");
+  const std::string content = PageContent(pdf);
+  EXPECT_EQ(text.substr(0, 12), "A B\nA B\nA B\n") << text << content;
+  std::size_t matrices = 0;
+  for (std::size_t at = content.find(" Tm"); at != std::string::npos; at = content.find(" Tm", at + 1)) ++matrices;
+  EXPECT_EQ(matrices, 3u) << content;
+  EXPECT_NE(content.find("] TJ"), std::string::npos) << content;
+}
+
 }  // namespace
