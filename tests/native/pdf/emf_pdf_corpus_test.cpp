@@ -190,6 +190,7 @@ TEST(EmfPdfCorpus, RequestsForOneFaceShareOneSubsetAndRunsAreShownWhole) {
   std::ofstream(path, std::ios::binary) << pdf;
   const std::string list = RunCommand("pdffonts " + path + " | grep -c 'CID TrueType'");
   const std::string text = RunCommand("pdftotext -raw " + path + " -");
+  std::remove(path.c_str());
   EXPECT_EQ(list, "1\n");
   const std::string content = PageContent(pdf);
   EXPECT_EQ(text.substr(0, 12), "A B\nA B\nA B\n") << text << content;
