@@ -73,7 +73,12 @@ bool CFoliumView::PreCreateWindow(CREATESTRUCTA& cs) {
   return cs.lpszClass && CScrollView::PreCreateWindow(cs);
 }
 
-int CFoliumView::PageCount() const { return m_shown.Count(); }
+const std::vector<PageEntry>& CFoliumView::Pages() const {
+  m_shown.Follow(FoliumApp().m_pages);
+  return m_shown.pages();
+}
+
+int CFoliumView::PageCount() const { return static_cast<int>(Pages().size()); }
 
 SIZE CFoliumView::ZoomedSheet() const {
   const CFoliumApp& app = FoliumApp();

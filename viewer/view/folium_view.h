@@ -35,8 +35,8 @@ class CFoliumView : public CScrollView {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // The pages shown on sheets (shown_pages.h) and their count.
-  const std::vector<PageEntry>& Pages() const { return m_shown.pages(); }
+  // The pages shown on sheets (shown_pages.h) and their count, following the job.
+  const std::vector<PageEntry>& Pages() const;
   int PageCount() const;
   SIZE ZoomedSheet() const;
   const OptionSettings& Options() const;
@@ -122,5 +122,5 @@ class CFoliumView : public CScrollView {
   // Emptied on every update of the document: page list, layout, zoom, sheet or settings.
   CPageBitmapCache m_pageCache;
   // Taken anew on every update of the document.
-  ShownPages m_shown;
+  mutable ShownPages m_shown;
 };

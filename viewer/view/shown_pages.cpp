@@ -1,8 +1,26 @@
 #include "shown_pages.h"
 
+#include <algorithm>
+
 #include "page_measures.h"
 
+namespace {
+
+bool SameEntry(const PageEntry& a, const PageEntry& b) {
+  return a.hMetaFile == b.hMetaFile && a.nWidth == b.nWidth && a.nHeight == b.nHeight &&
+         a.quarterTurns == b.quarterTurns;
+}
+
+}  // namespace
+
+void ShownPages::Follow(const std::vector<PageEntry>& job) {
+  if (job.size() == m_job.size() && std::equal(job.begin(), job.end(), m_job.begin(), SameEntry)) return;
+  Refresh(job, m_leaveOutBlank);
+}
+
 void ShownPages::Refresh(const std::vector<PageEntry>& job, bool leaveOutBlank) {
+  m_job = job;
+  m_leaveOutBlank = leaveOutBlank;
   m_pages.clear();
   m_storeIndex.clear();
   m_jobCount = static_cast<int>(job.size());
