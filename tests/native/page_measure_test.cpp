@@ -77,14 +77,14 @@ TEST(PageMeasure, InkBoxLeavesOutWhiteFillsAndJoinsWhatShows) {
          b.Add(kEmrRectangle, {20, 30, 60, 70});
        },
        {2000, 3000, 6100, 7100}},
-      {"a line by its bounds and a hollow frame by its pen",
+      {"a line and a hollow frame, each widened by half its pen",
        [](EmfBuilder& b) {
          b.Add(kEmrPolyline16, {10, 40, 30, 50, 2, Pack16(10, 40), Pack16(30, 50)});
          Select(b, kNullBrush);
          Select(b, kBlackPen);
          b.Add(kEmrRectangle, {50, 60, 80, 90});
        },
-       {1000, 4000, 8150, 9150}},  // half the one-pixel pen beyond the frame's edges
+       {950, 3950, 8150, 9150}},
       {"a rectangle in low metric units, y up",
        [](EmfBuilder& b) {
          b.Add(kEmrSetMapMode, {2});
@@ -95,17 +95,26 @@ TEST(PageMeasure, InkBoxLeavesOutWhiteFillsAndJoinsWhatShows) {
        {1000, 2000, 3100, 4100}},
       {"drawing beyond the paper held to it",
        [](EmfBuilder& b) { b.Add(kEmrPolyline16, {50, 50, 150, 150, 2, Pack16(50, 50), Pack16(150, 150)}); },
-       {5000, 5000, 10000, 10000}},
+       {4950, 4950, 10000, 10000}},
       {"figures of a path only once the path is filled",
        [](EmfBuilder& b) {
          Select(b, kBlackBrush);
          b.Add(kEmrBeginPath, {});
          b.Add(kEmrPolyline16, {0, 0, 90, 90, 2, Pack16(0, 0), Pack16(90, 90)});
          b.Add(kEmrEndPath, {});
-         b.Add(kEmrFillPath, {40, 40, 49, 49});
+         b.Add(kEmrFillPath, {40, 40, 49, 49});  // bounds left as some spoolers write them
        },
-       {4000, 4000, 5000, 5000}},
-      {"text by its bounds; white text not at all",
+       {0, 0, 9150, 9150}},
+      {"text and a fill by their geometry where the bounds are logical units, y up",
+       [](EmfBuilder& b) {
+         b.Add(kEmrSetMapMode, {3});  // 0.01 mm
+         Font(b, -500);
+         Text(b, 1000, -2000, {1000, -2000, 2111, -2556});  // two characters of at most a cell
+         Select(b, kBlackBrush);
+         b.Add(kEmrBitBlt, {3000, -4000, 4999, -5000, 3000, -4000, 2000, -1000, 0x00F00021});
+       },
+       {1000, 2000, 5100, 5100}},
+      {"text by its bounds where its font's size is unknown; white text not at all",
        [](EmfBuilder& b) {
          Text(b, 10, 10, {10, 10, 29, 19});
          b.Add(kEmrSetTextColor, {Colour(255, 255, 255)});

@@ -16,19 +16,6 @@ std::string BoxOps(const BoxD& box) {
          PdfNumber(box.top - box.bottom) + " re\n";
 }
 
-// The points of a poly record: 16-bit pairs or 32-bit pairs from `offset`, as many as fit.
-std::vector<PointD> Points(const EmfRecord& record, std::size_t offset, std::size_t count, bool small) {
-  const std::size_t size = small ? 4 : 8;
-  count = std::min(count, (record.Size() - std::min(record.Size(), offset)) / size);
-  std::vector<PointD> points(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::size_t at = offset + i * size;
-    points[i] = small ? PointD{double(record.I16(at)), double(record.I16(at + 2))}
-                      : PointD{double(record.I32(at)), double(record.I32(at + 4))};
-  }
-  return points;
-}
-
 void AddBeziers(PathShape& shape, const std::vector<PointD>& points, std::size_t first) {
   for (std::size_t i = first; i + 2 < points.size(); i += 3) shape.CurveTo(points[i], points[i + 1], points[i + 2]);
 }
@@ -352,7 +339,7 @@ bool EmfPage::PlayPoly(const EmfRecord& record) {
   switch (type) {
     case kEmrPolyline: case kEmrPolyline16: case kEmrPolygon: case kEmrPolygon16:
     case kEmrPolyBezier: case kEmrPolyBezier16: {
-      const std::vector<PointD> points = Points(record, 28, record.U32(24), small);
+      const std::vector<PointD> points = RecordPoints(record, 28, record.U32(24), small);
       if (points.empty()) return true;
       shape.MoveTo(points[0]);
       const bool bezier = type == kEmrPolyBezier || type == kEmrPolyBezier16;
@@ -364,7 +351,7 @@ bool EmfPage::PlayPoly(const EmfRecord& record) {
       return true;
     }
     case kEmrPolylineTo: case kEmrPolylineTo16: case kEmrPolyBezierTo: case kEmrPolyBezierTo16: {
-      const std::vector<PointD> points = Points(record, 28, record.U32(24), small);
+      const std::vector<PointD> points = RecordPoints(record, 28, record.U32(24), small);
       if (points.empty()) return true;
       shape.MoveTo(m_dc.position);
       if (type == kEmrPolyBezierTo || type == kEmrPolyBezierTo16)
@@ -378,7 +365,7 @@ bool EmfPage::PlayPoly(const EmfRecord& record) {
     case kEmrPolyPolyline: case kEmrPolyPolyline16: case kEmrPolyPolygon: case kEmrPolyPolygon16: {
       const std::uint32_t figures = record.U32(24);
       if (!record.Has(32, std::size_t(figures) * 4)) return true;
-      const std::vector<PointD> points = Points(record, 32 + std::size_t(figures) * 4, record.U32(28), small);
+      const std::vector<PointD> points = RecordPoints(record, 32 + std::size_t(figures) * 4, record.U32(28), small);
       const bool polygon = type == kEmrPolyPolygon || type == kEmrPolyPolygon16;
       std::size_t next = 0;
       for (std::uint32_t figure = 0; figure < figures; ++figure) {
@@ -393,7 +380,7 @@ bool EmfPage::PlayPoly(const EmfRecord& record) {
       return true;
     }
     case kEmrPolyDraw: case kEmrPolyDraw16: {
-      const std::vector<PointD> points = Points(record, 28, record.U32(24), small);
+      const std::vector<PointD> points = RecordPoints(record, 28, record.U32(24), small);
       const std::size_t typesAt = 28 + points.size() * (small ? 4 : 8);
       shape.MoveTo(m_dc.position);
       for (std::size_t i = 0; i < points.size() && record.Has(typesAt + i, 1); ++i) {

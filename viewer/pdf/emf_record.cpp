@@ -1,5 +1,6 @@
 #include "emf_record.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "emf_types.h"
@@ -57,4 +58,16 @@ bool ReadEmfHeader(const std::uint8_t* data, std::size_t size, EmfHeader& header
   }
   return header.deviceWidth > 0 && header.deviceHeight > 0 && header.millimetresWidth > 0 &&
          header.millimetresHeight > 0;
+}
+
+std::vector<PointD> RecordPoints(const EmfRecord& record, std::size_t offset, std::size_t count, bool small) {
+  const std::size_t size = small ? 4 : 8;
+  count = std::min(count, (record.Size() - std::min(record.Size(), offset)) / size);
+  std::vector<PointD> points(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t at = offset + i * size;
+    points[i] = small ? PointD{double(record.I16(at)), double(record.I16(at + 2))}
+                      : PointD{double(record.I32(at)), double(record.I32(at + 4))};
+  }
+  return points;
 }

@@ -2,6 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
+
+#include "affine.h"
 
 // One metafile record: its type and bytes (size included), with bounds-checked fields.
 // A field that lies outside the record reads as zero, so a short record draws nothing
@@ -59,3 +62,7 @@ struct EmfHeader {
 
 // False when the buffer does not start with an enhanced metafile header.
 bool ReadEmfHeader(const std::uint8_t* data, std::size_t size, EmfHeader& header);
+
+// The points of a poly record: 16-bit or 32-bit pairs from `offset`, as many of `count` as
+// the record holds.
+std::vector<PointD> RecordPoints(const EmfRecord& record, std::size_t offset, std::size_t count, bool small);

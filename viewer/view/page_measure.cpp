@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "dc_track.h"
+#include "emf_record.h"
 #include "emf_types.h"
 
 void InkBox::Join(const InkBox& other) {
@@ -37,6 +39,22 @@ bool BrushShows(const BrushSpec& brush, const DcState& dc) {
   return true;
 }
 
+// The extent of points in logical units.
+struct Extent {
+  bool any = false;
+  double left = 0, top = 0, right = 0, bottom = 0;
+  void Include(double x, double y) {
+    left = any ? std::min(left, x) : x;
+    top = any ? std::min(top, y) : y;
+    right = any ? std::max(right, x) : x;
+    bottom = any ? std::max(bottom, y) : y;
+    any = true;
+  }
+  void Include(const std::vector<PointD>& points) {
+    for (const PointD& p : points) Include(p.x, p.y);
+  }
+};
+
 // Reads one page's records, following the DC's state, into its measure.
 class Measurer {
  public:
@@ -58,14 +76,19 @@ class Measurer {
   }
 
  private:
-  // Ink within the device box at `offset` (inclusive pixels); the whole frame when the
-  // record says no extent.
-  void InkInBounds(const EmfRecord& record) {
+  // Ink where a bounded record draws: from its own geometry through the mapping, since
+  // the bounds some spoolers write are not device pixels, or are left unset; from the
+  // bounds where the geometry is not the record's (regions, paths); the whole frame when
+  // neither says.
+  void InkOfRecord(const EmfRecord& record, bool stroked) {
+    const Extent extent = GeometryOf(record);
+    if (extent.any) return InkInLogicalBox(extent.left, extent.top, extent.right, extent.bottom, stroked);
     const std::int32_t l = record.I32(8), t = record.I32(12), r = record.I32(16), b = record.I32(20);
     if (r < l || b < t) return Everywhere();
     Ink({l * m_perPixelX - m_header.frame[0], t * m_perPixelY - m_header.frame[1],
          (r + 1.0) * m_perPixelX - m_header.frame[0], (b + 1.0) * m_perPixelY - m_header.frame[1]});
   }
+  Extent GeometryOf(const EmfRecord& record) const;
   // Ink within a logical box, mapped to the frame, widened by the pen where it strokes.
   void InkInLogicalBox(double l, double t, double r, double b, bool stroked) {
     const Affine map = m_track.dc.mapping.world.Then(m_track.dc.mapping.PageToDevice());
@@ -82,6 +105,7 @@ class Measurer {
   }
   void Everywhere() { Ink({0, 0, m_measure.frameWidth, m_measure.frameHeight}); }
   void Ink(const InkBox& box) {
+    if (m_inPath) return m_path.Join(box);
     m_measure.blank = false;
     m_measure.ink.Join(box);
   }
@@ -89,6 +113,9 @@ class Measurer {
   bool ReadShape(const EmfRecord& record);
   bool ReadBounded(const EmfRecord& record);
   void ReadText(const EmfRecord& record, std::size_t at, bool wide);
+  // Where a string's glyphs lie, logical units: its advances from the reference point under
+  // the DC's alignment, one font cell high; nothing where the font's size is unknown.
+  Extent TextExtent(const EmfRecord& record, std::size_t at) const;
   // The spooler's short text record carries no bounds: its reference point with room of an
   // em around it and one em for each character.
   void ReadSmallText(const EmfRecord& record);
@@ -101,12 +128,17 @@ class Measurer {
   PageMeasure m_measure;
   double m_perPixelX = 1, m_perPixelY = 1;
   bool m_inPath = false;
+  // What the figures of the current path cover, frame units.
+  InkBox m_path;
 };
 
 void Measurer::Read(const EmfRecord& record) {
   if (m_track.Play(record, m_header)) return;
   switch (record.Type()) {
-    case kEmrBeginPath: m_inPath = true; return;
+    case kEmrBeginPath:
+      m_inPath = true;
+      m_path = InkBox();
+      return;
     case kEmrEndPath:
     case kEmrAbortPath: m_inPath = false; return;
     default: break;
@@ -126,21 +158,21 @@ bool Measurer::ReadShape(const EmfRecord& record) {
   switch (record.Type()) {
     case kEmrRectangle: case kEmrEllipse: case kEmrRoundRect: case kEmrChord: case kEmrPie: {
       const bool stroked = PenShows(dc.pen);
-      if (!m_inPath && (stroked || BrushShows(dc.brush, dc))) InkInLogicalBox(l, t, r, b, stroked);
+      if (m_inPath || stroked || BrushShows(dc.brush, dc)) InkInLogicalBox(l, t, r, b, stroked);
       return true;
     }
     case kEmrArc: case kEmrArcTo:
-      if (!m_inPath && PenShows(dc.pen)) InkInLogicalBox(l, t, r, b, true);
+      if (m_inPath || PenShows(dc.pen)) InkInLogicalBox(l, t, r, b, true);
       return true;
     case kEmrLineTo:
-      if (!m_inPath && PenShows(dc.pen))
+      if (m_inPath || PenShows(dc.pen))
         InkInLogicalBox(std::min(l, dc.position.x), std::min(t, dc.position.y),
                         std::max(l, dc.position.x), std::max(t, dc.position.y), true);
       m_track.dc.position = {l, t};
       return true;
     case kEmrAngleArc: {
       const double radius = record.U32(16);
-      if (!m_inPath && PenShows(dc.pen)) InkInLogicalBox(l - radius, t - radius, l + radius, t + radius, true);
+      if (m_inPath || PenShows(dc.pen)) InkInLogicalBox(l - radius, t - radius, l + radius, t + radius, true);
       return true;
     }
     case kEmrSetPixelV:
@@ -156,13 +188,20 @@ bool Measurer::ReadBounded(const EmfRecord& record) {
   const std::uint32_t type = record.Type();
   if (!HasBounds(type)) return false;
   const DcState& dc = m_track.dc;
-  bool shows = true;
+  bool shows = true, stroked = false;
   switch (type) {
     case kEmrPolygon: case kEmrPolygon16: case kEmrPolyPolygon: case kEmrPolyPolygon16:
-    case kEmrStrokeAndFillPath:
-      shows = PenShows(dc.pen) || BrushShows(dc.brush, dc);
+      stroked = PenShows(dc.pen);
+      shows = stroked || BrushShows(dc.brush, dc);
       break;
-    case kEmrFillPath: case kEmrPaintRgn: shows = BrushShows(dc.brush, dc); break;
+    case kEmrFillPath: case kEmrStrokePath: case kEmrStrokeAndFillPath: {
+      // What the path's figures cover, not the bounds: those are often unset.
+      stroked = type != kEmrFillPath && PenShows(dc.pen);
+      const bool filled = type != kEmrStrokePath && BrushShows(dc.brush, dc);
+      if (!m_inPath && (stroked || filled) && !m_path.Empty()) Ink(m_path);
+      return true;
+    }
+    case kEmrPaintRgn: shows = BrushShows(dc.brush, dc); break;
     case kEmrFillRgn: case kEmrFrameRgn: {
       GdiObject stock;
       const GdiObject* brush = m_track.Object(record.U32(28), stock);
@@ -172,8 +211,7 @@ bool Measurer::ReadBounded(const EmfRecord& record) {
     case kEmrPolyline: case kEmrPolyline16: case kEmrPolyBezier: case kEmrPolyBezier16:
     case kEmrPolylineTo: case kEmrPolylineTo16: case kEmrPolyBezierTo: case kEmrPolyBezierTo16:
     case kEmrPolyPolyline: case kEmrPolyPolyline16: case kEmrPolyDraw: case kEmrPolyDraw16:
-    case kEmrStrokePath:
-      shows = PenShows(dc.pen);
+      shows = stroked = PenShows(dc.pen);
       break;
     case kEmrBitBlt: {
       // Without a source bitmap it paints with the brush, or in white or black.
@@ -190,15 +228,56 @@ bool Measurer::ReadBounded(const EmfRecord& record) {
       return true;
     default: break;
   }
-  // Figures inside a path bracket draw nothing until the path is filled or stroked.
-  const bool figure = type != kEmrFillPath && type != kEmrStrokePath && type != kEmrStrokeAndFillPath;
-  if (shows && !(m_inPath && figure)) InkInBounds(record);
+  // Figures inside a path bracket join the path whether or not the pen shows.
+  if (shows || m_inPath) InkOfRecord(record, stroked);
   return true;
+}
+
+Extent Measurer::GeometryOf(const EmfRecord& record) const {
+  const std::uint32_t type = record.Type();
+  const bool small = type >= kEmrPolyBezier16 && type <= kEmrPolyDraw16;
+  Extent extent;
+  const auto destination = [&](std::size_t xAt, std::size_t widthAt) {
+    const double x = record.I32(xAt), y = record.I32(xAt + 4);
+    extent.Include(x, y);
+    extent.Include(x + record.I32(widthAt), y + record.I32(widthAt + 4));
+  };
+  switch (type) {
+    case kEmrPolyline: case kEmrPolyline16: case kEmrPolygon: case kEmrPolygon16:
+    case kEmrPolyBezier: case kEmrPolyBezier16: case kEmrPolyDraw: case kEmrPolyDraw16:
+      extent.Include(RecordPoints(record, 28, record.U32(24), small));
+      break;
+    case kEmrPolylineTo: case kEmrPolylineTo16: case kEmrPolyBezierTo: case kEmrPolyBezierTo16:
+      extent.Include(m_track.dc.position.x, m_track.dc.position.y);
+      extent.Include(RecordPoints(record, 28, record.U32(24), small));
+      break;
+    case kEmrPolyPolyline: case kEmrPolyPolyline16: case kEmrPolyPolygon: case kEmrPolyPolygon16:
+      if (record.Has(32, std::size_t(record.U32(24)) * 4))
+        extent.Include(RecordPoints(record, 32 + std::size_t(record.U32(24)) * 4, record.U32(28), small));
+      break;
+    case kEmrBitBlt: case kEmrStretchBlt: case kEmrMaskBlt: case kEmrAlphaBlend: case kEmrTransparentBlt:
+      destination(24, 32);
+      break;
+    case kEmrStretchDiBits: destination(24, 72); break;
+    case kEmrSetDiBitsToDevice: destination(24, 40); break;
+    case kEmrPlgBlt: {
+      const std::vector<PointD> corners = RecordPoints(record, 24, 3, false);
+      extent.Include(corners);
+      if (corners.size() == 3)
+        extent.Include(corners[1].x + corners[2].x - corners[0].x, corners[1].y + corners[2].y - corners[0].y);
+      break;
+    }
+    case kEmrGradientFill:
+      for (std::uint32_t i = 0; i < record.U32(24) && record.Has(36 + std::size_t(i) * 16, 16); ++i)
+        extent.Include(record.I32(36 + std::size_t(i) * 16), record.I32(40 + std::size_t(i) * 16));
+      break;
+    default: break;
+  }
+  return extent;
 }
 
 // One string of a text record at `at` (its EMRTEXT); spaces alone draw nothing.
 void Measurer::ReadText(const EmfRecord& record, std::size_t at, bool wide) {
-  if (m_inPath) return;
   const DcState& dc = m_track.dc;
   const std::uint32_t count = record.U32(at + 8);
   const std::uint32_t stringAt = record.U32(at + 12);
@@ -210,11 +289,51 @@ void Measurer::ReadText(const EmfRecord& record, std::size_t at, bool wide) {
     characters = (options & kEtoGlyphIndex) != 0 || (c != 0x20 && c != 0xA0 && c != 0x3000);
   }
   const bool background = ((options & kEtoOpaque) != 0 || dc.backgroundMode == kOpaque) &&
-                          !IsWhite(dc.backgroundColour);
-  const bool textShows = characters && !IsWhite(dc.textColour);
+                          !IsWhite(dc.backgroundColour) && !m_inPath;
+  const bool textShows = characters && (m_inPath || !IsWhite(dc.textColour));
+  if ((options & kEtoOpaque) != 0 && background)
+    InkInLogicalBox(record.I32(at + 20), record.I32(at + 24), record.I32(at + 28), record.I32(at + 32), false);
   if (!textShows && !background) return;
-  InkInBounds(record);
-  if (textShows) NoteText(FontEm());
+  const Extent glyphs = TextExtent(record, at);
+  if (glyphs.any)
+    InkInLogicalBox(glyphs.left, glyphs.top, glyphs.right, glyphs.bottom, false);
+  else
+    InkOfRecord(record, false);
+  if (textShows && !m_inPath) NoteText(FontEm());
+}
+
+Extent Measurer::TextExtent(const EmfRecord& record, std::size_t at) const {
+  const DcState& dc = m_track.dc;
+  Extent extent;
+  // The default font's size is the platform's; only the bounds tell then.
+  if (dc.font.height == 0 || dc.font.devicePixels) return extent;
+  const double cell = dc.font.height < 0 ? -dc.font.height / kEmPerCellHeight : dc.font.height;
+  const std::uint32_t count = record.U32(at + 8);
+  const std::uint32_t dxAt = record.U32(at + 36);
+  const std::size_t step = (record.U32(at + 16) & kEtoPdy) ? 8 : 4;
+  double width = 0;
+  if (dxAt != 0 && record.Has(dxAt, count * step)) {
+    for (std::uint32_t i = 0; i < count; ++i) width += std::fabs(double(record.I32(dxAt + i * step)));
+  } else {
+    width = count * cell;  // an em a character at most, for the usual faces
+  }
+  const bool current = (dc.textAlign & kTaUpdateCp) != 0;
+  const double x = current ? dc.position.x : record.I32(at), y = current ? dc.position.y : record.I32(at + 4);
+  if (dc.font.escapement != 0) {
+    // Turned text: anywhere within its length around the reference point.
+    const double reach = width + cell;
+    extent.Include(x - reach, y - reach);
+    extent.Include(x + reach, y + reach);
+    return extent;
+  }
+  const std::uint32_t horizontal = dc.textAlign & 6, vertical = dc.textAlign & 24;
+  const double left = horizontal == 6 ? x - width / 2 : horizontal == 2 ? x - width : x;
+  // Down the page on the device: y grows upwards in the metric and English mappings.
+  const double down = dc.mapping.PageToDevice().d < 0 ? -1 : 1;
+  const double above = vertical == 0 ? 0 : vertical == 8 ? cell : cell * 0.8;
+  extent.Include(left, y - down * above);
+  extent.Include(left + width, y + down * (cell - above));
+  return extent;
 }
 
 void Measurer::NoteText(double em) {
