@@ -17,6 +17,8 @@ class CCmdUI {
   virtual void SetCheck(int check = 1) = 0;
   // Only elements that show a text of their own (a push button) take one.
   virtual void SetText(const char* text) { (void)text; }
+  // Only a status pane takes a tooltip; "" takes it away.
+  virtual void SetTip(const char* tip) { (void)tip; }
 
   const UINT m_nID;
 };

@@ -22,6 +22,7 @@ class CStatusCmdUI : public CCmdUI {
   void SetCheck(int) override {}
   // A pane whose text changes: shown as given.
   void SetText(const char* text) override { m_bar.SetPaneText(m_index, text); }
+  void SetTip(const char* tip) override { m_bar.SetPaneTip(m_index, tip); }
 
  private:
   CStatusBar& m_bar;
@@ -47,7 +48,7 @@ bool CStatusBar::SetIndicators(const UINT* ids, int count) {
   HFONT font = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
   CScopedSelect selectFont(dc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
   for (int i = 0; i < count; ++i) {
-    Pane pane = {ids[i], std::string(), 0};
+    Pane pane = {ids[i], std::string(), 0, std::string()};
     if (ids[i] != 0) {
       pane.text = LoadResourceString(ids[i]);
       if (pane.text.empty()) return false;
@@ -64,6 +65,32 @@ bool CStatusBar::SetIndicators(const UINT* ids, int count) {
 
 void CStatusBar::SetPaneText(int index, const char* text) {
   if (m_hWnd) ::SendMessageA(m_hWnd, SB_SETTEXTA, index, reinterpret_cast<LPARAM>(text));
+}
+
+void CStatusBar::SetPaneTip(int index, const char* tip) {
+  if (!m_hWnd || index < 0 || index >= PaneCount()) return;
+  Pane& pane = m_panes[static_cast<std::size_t>(index)];
+  if (!m_tips && *tip) {
+    m_tips = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+  }
+  if (!m_tips) return;
+  // The first version's size: every common-controls library takes it.
+  TOOLINFOA tool = {};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = m_hWnd;
+  tool.uId = static_cast<UINT_PTR>(index);
+  ::SendMessageA(m_hWnd, SB_GETRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
+  tool.lpszText = const_cast<char*>(tip);
+  if (pane.tip != tip) {
+    if (!pane.tip.empty()) ::SendMessageA(m_tips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (*tip) ::SendMessageA(m_tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    pane.tip = tip;
+  } else if (*tip) {
+    ::SendMessageA(m_tips, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
 void CStatusBar::RecalcPanes() {

@@ -18,6 +18,8 @@ class CStatusBar : public CWnd {
   bool SetIndicators(const UINT* ids, int count);
 
   void SetPaneText(int index, const char* text);
+  // The tooltip over pane `index`, kept over it as the panes move; "" takes it away.
+  void SetPaneTip(int index, const char* tip);
   // Fits the panes to the bar's width after the frame was sized.
   void RecalcPanes();
   // Runs each indicator's update handler through the frame's command route.
@@ -29,6 +31,9 @@ class CStatusBar : public CWnd {
     UINT id;
     std::string text;
     int width;
+    std::string tip;
   };
   std::vector<Pane> m_panes;
+  // Made with the first tip; owned by the bar, so it goes with it.
+  HWND m_tips = nullptr;
 };

@@ -394,6 +394,7 @@ void CFoliumView::OnUpdateSmallestText(CCmdUI* ui) {
                               SIZE{app.m_nSheetWidth, app.m_nSheetHeight})
           : 0;
   ui->Enable(points > 0);
+  ui->SetTip(points > 0 && !IsReadable(points) ? kSmallTextTip : "");
   if (points <= 0) return;
   ui->SetText(FormatText(IsReadable(points) ? kSmallestTextFormat : kSmallTextFormat, points).c_str());
 }

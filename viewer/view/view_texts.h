@@ -7,6 +7,8 @@ constexpr char kDeletePageQuestion[] = "Are you sure to delete this page?";
 // readable size.
 constexpr char kSmallestTextFormat[] = "Smallest text %.1f pt";
 constexpr char kSmallTextFormat[] = "Smallest text %.1f pt, hard to read";
+constexpr char kSmallTextTip[] =
+    "Text below 6 pt is hard to read on paper: put fewer pages on a sheet, or trim margins.";
 // The message pane with blank pages left out: pages shown, pages left out.
 constexpr char kBlankLeftOutFormat[] = "%d pages, %d blank left out";
 // What "Most Pages, Still Readable" chose: pages a sheet and the smallest text then.

@@ -92,6 +92,13 @@ int WindowInfo(int argc, char** argv) {
   if (status) {
     std::printf("status_panes=%d\n", static_cast<int>(SendMessageA(status, SB_GETPARTS, 0, 0)));
     std::printf("status_text=%s\n", Text(status).c_str());
+    const int panes = static_cast<int>(SendMessageA(status, SB_GETPARTS, 0, 0));
+    for (int pane = 1; pane < panes; ++pane) {
+      char text[256] = "";
+      if (LOWORD(SendMessageA(status, SB_GETTEXTLENGTHA, pane, 0)) < sizeof text)
+        SendMessageA(status, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(text));
+      std::printf("status_pane_%d=%s\n", pane, text);
+    }
   }
   HWND panel = FindOwnedWindow(frame, "Option Settings");
   std::printf("panel_visible=%d\n", panel && IsWindowVisible(panel) ? 1 : 0);

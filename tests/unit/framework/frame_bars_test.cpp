@@ -61,10 +61,37 @@ TEST_F(FrameBars, ButtonClicksAreRoutedLikeMenuCommands) {
   EXPECT_EQ(g_handled, (std::vector<std::string>{"checked"}));
 }
 
-TEST_F(FrameBars, StatusBarHasMessagePaneAndThreeIndicators) {
+TEST_F(FrameBars, StatusBarHasMessagePaneAndThreeIndicatorsThatTakeTips) {
   EXPECT_EQ(SendMessageA(statusBar, SB_GETPARTS, 0, 0), 4);
   frame->SetMessageText(nullptr);
   EXPECT_EQ(StatusText(), "Ready");
+
+  // The caps pane (1) takes its handler's tip over its own rectangle; "" takes it away.
+  const auto tip = [this](RECT* rect) -> std::string {
+    char text[80] = "";
+    TOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.hwnd = statusBar;
+    tool.uId = 1;
+    for (HWND tips = nullptr; (tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr));) {
+      if (GetWindow(tips, GW_OWNER) != frame->m_hWnd || !SendMessageA(tips, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool)))
+        continue;
+      *rect = tool.rect;
+      tool.lpszText = text;
+      SendMessageA(tips, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+      return text;
+    }
+    return "no tip";
+  };
+  g_capsTip = "Hard to read";
+  frame->OnIdleUpdateCmdUI();
+  RECT tipRect = {}, pane = {};
+  EXPECT_EQ(tip(&tipRect), "Hard to read");
+  SendMessageA(statusBar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&pane));
+  EXPECT_TRUE(EqualRect(&tipRect, &pane));
+  g_capsTip = "";
+  frame->OnIdleUpdateCmdUI();
+  EXPECT_EQ(tip(&tipRect), "no tip");
 }
 
 TEST_F(FrameBars, MenuSelectionShowsThePromptAndClosingTheMenuRestoresReady) {

@@ -6,6 +6,7 @@
 #include "framework_test_ids.h"
 
 std::vector<std::string> g_handled;
+std::string g_capsTip;
 
 namespace {
 
@@ -37,7 +38,8 @@ bool TestDoc::OnCmdMsg(UINT id, CCmdUI* ui) {
 bool TestFrame::OnCmdMsg(UINT id, CCmdUI* ui) {
   static const CommandEntry<TestFrame> kCommands[] = {
       {ID_TEST_BOTH, &TestFrame::OnBoth, nullptr},
-      {ID_TEST_CHECKED, &TestFrame::OnChecked, &TestFrame::OnUpdateChecked}};
+      {ID_TEST_CHECKED, &TestFrame::OnChecked, &TestFrame::OnUpdateChecked},
+      {ID_INDICATOR_CAP, nullptr, &TestFrame::OnUpdateCaps}};
   return DispatchCommand(this, kCommands, id, ui) || CFrameWnd::OnCmdMsg(id, ui);
 }
 

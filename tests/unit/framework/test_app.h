@@ -12,6 +12,8 @@
 
 // A small application on the framework whose handlers write down who ran.
 extern std::vector<std::string> g_handled;
+// The tip the caps-lock indicator's update handler gives its pane.
+extern std::string g_capsTip;
 
 class TestView : public CView {
  public:
@@ -44,6 +46,10 @@ class TestFrame : public CFrameWnd {
   void OnBoth() { g_handled.push_back("frame"); }
   void OnChecked() { g_handled.push_back("checked"); }
   void OnUpdateChecked(CCmdUI* ui) { ui->SetCheck(1); }
+  void OnUpdateCaps(CCmdUI* ui) {
+    ui->Enable(true);
+    ui->SetTip(g_capsTip.c_str());
+  }
   CToolBar m_toolBar;
   CStatusBar m_statusBar;
 };
