@@ -381,8 +381,10 @@ void CFoliumView::OnLayoutReadable() {
   const InkBox trim = m_state.layout.trimMargins ? JobTrimOf(Pages()) : InkBox();
   const ReadableChoice choice = ChooseReadableLayout(layouts, measures, turns, trim);
   ChoosePagesPerSheet(choice.pagesPerSheet);
-  const std::string said = FormatText(choice.readable ? kReadableChoiceFormat : kUnreadableChoiceFormat,
-                                      choice.pagesPerSheet);
+  const char* format = !choice.readable              ? kUnreadableChoiceFormat
+                       : choice.pagesPerSheet == 1 ? kReadableOnePageText
+                                                   : kReadableChoiceFormat;
+  const std::string said = FormatText(format, choice.pagesPerSheet);
   GetParentFrame()->SetMessageText(said.c_str());
 }
 

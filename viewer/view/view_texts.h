@@ -13,5 +13,6 @@ constexpr char kSmallTextTip[] =
 constexpr char kBlankLeftOutFormat[] = "%d pages, %d blank left out";
 // What "Most Pages, Still Readable" chose: pages a sheet and the smallest text then.
 constexpr char kReadableChoiceFormat[] = "%d pages a sheet: the smallest text stays readable";
+constexpr char kReadableOnePageText[] = "1 page a sheet: the smallest text stays readable";
 constexpr char kUnreadableChoiceFormat[] =
     "%d page a sheet: even so some text is below 6 pt";

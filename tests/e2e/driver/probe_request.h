@@ -19,3 +19,5 @@ constexpr char kReadFrameMenu[] = "ReadFrameMenu";
 constexpr char kReadShownMenu[] = "ReadShownMenu";
 // The scroll range and position of a window: "width=", "height=", "x=", "y=" lines.
 constexpr char kReadScrollState[] = "ReadScrollState";
+// The texts of a status bar's panes: "pane_N=" lines.
+constexpr char kReadStatusPanes[] = "ReadStatusPanes";

@@ -3,6 +3,7 @@
 // owns them. Each reader runs on a thread of its own; what it needs from the viewer's
 // GUI thread it asks for by sending messages, with a bound.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstring>
 #include <string>
@@ -94,4 +95,16 @@ extern "C" DWORD WINAPI ReadScrollState(void* parameter) {
                                  "\nheight=" + std::to_string(vertical.nMax - vertical.nMin + 1) +
                                  "\nx=" + std::to_string(horizontal.nPos) +
                                  "\ny=" + std::to_string(vertical.nPos) + "\n");
+}
+
+extern "C" DWORD WINAPI ReadStatusPanes(void* parameter) {
+  HWND bar = RequestedWindow(parameter);
+  const int panes = static_cast<int>(SendMessageA(bar, SB_GETPARTS, 0, 0));
+  std::string lines;
+  for (int pane = 0; pane < panes; ++pane) {
+    std::string text(LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, pane, 0)) + 1, '\0');
+    SendMessageA(bar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(&text[0]));
+    lines += "pane_" + std::to_string(pane) + "=" + text.c_str() + "\n";
+  }
+  return HandBack(parameter, lines);
 }
