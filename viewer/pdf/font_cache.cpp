@@ -3,7 +3,7 @@
 #include "sfnt_bytes.h"
 
 PdfFont* FontCache::Font(const FontRequest& request) {
-  const Key key{request.faceName, request.weight, request.italic, request.charset};
+  const Key key{request.faceName, request.weight, request.italic, request.charset, request.pitchAndFamily};
   auto found = m_fonts.find(key);
   if (found != m_fonts.end()) return found->second;
   PdfFont* font = nullptr;

@@ -30,7 +30,7 @@ class FontCache {
   std::vector<PdfObject> SubsetObjects() const;
 
  private:
-  using Key = std::tuple<std::u16string, int, bool, std::uint8_t>;
+  using Key = std::tuple<std::u16string, int, bool, std::uint8_t, std::uint8_t>;
   FontResolver& m_resolver;
   std::map<Key, PdfFont*> m_fonts;
   // By the face's 'head' and 'name' tables, which tell one font file from another.

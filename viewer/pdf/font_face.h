@@ -11,6 +11,8 @@ struct FontRequest {
   int weight = 400;
   bool italic = false;
   std::uint8_t charset = 1;  // DEFAULT_CHARSET
+  // The LOGFONT's lfPitchAndFamily: what stands in for a face that is not installed.
+  std::uint8_t pitchAndFamily = 0;
 };
 
 // One TrueType face's tables, by tag ('glyf' as 0x676C7966). Only the platform knows where

@@ -288,4 +288,28 @@ TEST(EmfPdfCorpus, RequestsForOneFaceShareOneSubsetAndRunsAreShownWhole) {
   EXPECT_NE(content.find("] TJ"), std::string::npos) << content;
 }
 
+TEST(EmfPdfCorpus, AFaceNotInstalledStandsInByItsPitch) {
+  // "Lucida Console" at a fixed pitch and at none: a fixed-pitch stand-in and another.
+  EmfBuilder emf;
+  for (int i = 0; i < 2; ++i) {
+    std::vector<std::uint8_t> font(96, 0);
+    font[0] = static_cast<std::uint8_t>(i + 1);
+    for (int k = 0; k < 4; ++k) font[4 + k] = static_cast<std::uint8_t>(std::uint32_t(-10) >> (8 * k));
+    font[31] = i == 0 ? 0x31 : 0;  // FF_MODERN | FIXED_PITCH
+    const char16_t* name = u"Lucida Console";
+    for (int k = 0; name[k]; ++k) font[32 + 2 * k] = static_cast<std::uint8_t>(name[k]);
+    emf.AddBytes(kEmrExtCreateFontIndirectW, font)
+        .Add(kEmrSelectObject, {i + 1})
+        .Add(kEmrExtTextOutW, {0, 0, 99, 99, 1, 0, 0, 10, 20 + 25 * i, 2, 76, 0, 0, 0, 0, 0, 0, 0x00420041});
+  }
+  FileFontResolver fonts;
+  GreyPictures pictures;
+  const std::string pdf = PdfOfPage(emf.Finish(), fonts, pictures, 300);
+  const std::string path = "/tmp/emf_pdf_pitch_test.pdf";
+  std::ofstream(path, std::ios::binary) << pdf;
+  const std::string list = RunCommand("pdffonts " + path + " | tail -n +3 | cut -d' ' -f1 | cut -d+ -f2 | sort");
+  std::remove(path.c_str());
+  EXPECT_EQ(list, "DejaVuSans\nLiberationMono\n") << list;
+}
+
 }  // namespace
