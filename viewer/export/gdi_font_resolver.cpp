@@ -81,14 +81,13 @@ DWORD FontDataTable(std::uint32_t tag) {
 }
 
 std::shared_ptr<const FontFace> GdiFontResolver::Resolve(const FontRequest& request) {
-  const Key key(request.faceName, request.weight, request.italic, request.charset);
-  const auto known = m_faces.find(key);
+  const auto known = m_faces.find(request);
   if (known != m_faces.end()) return known->second;
   std::shared_ptr<GdiFontFace> face;
   if (HFONT font = CreateRequestedFont(request)) {
     face = std::make_shared<GdiFontFace>(font);
     if (!face->IsTrueType()) face.reset();
   }
-  m_faces.emplace(key, face);
+  m_faces.emplace(request, face);
   return face;
 }
