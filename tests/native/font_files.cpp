@@ -95,6 +95,9 @@ std::string FileFontResolver::PathFor(const FontRequest& request) {
       Contains(name, u"\xAD81\xC11C") || Contains(name, u"\xB9D1\xC740 \xACE0\xB515") ||
       request.charset == kHangul || request.charset == kJohab)
     return kFonts + "nanum/NanumGothic.ttf";
+  // As the platform's font mapper does, an unknown face asked for at a fixed pitch.
+  constexpr std::uint8_t kFixedPitch = 1;
+  if ((request.pitchAndFamily & 3) == kFixedPitch) return Family("LiberationMono", request);
   return kFonts + "dejavu/DejaVuSans.ttf";
 }
 

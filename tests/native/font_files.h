@@ -30,7 +30,8 @@ class FileFontFace : public FontFace {
 // The fonts installed under /usr/share/fonts/truetype in place of the Windows faces asked
 // for: Arial and Helvetica as Liberation Sans, Times New Roman as Liberation Serif,
 // Courier New as Liberation Mono (bold and italic files as weight and italic ask),
-// Japanese faces as IPA Gothic, Korean faces as Nanum Gothic, anything else as DejaVu Sans.
+// Japanese faces as IPA Gothic, Korean faces as Nanum Gothic, other faces asked for at a
+// fixed pitch as Liberation Mono, anything else as DejaVu Sans.
 class FileFontResolver : public FontResolver {
  public:
   std::shared_ptr<const FontFace> Resolve(const FontRequest& request) override;

@@ -96,7 +96,7 @@ TEST(PdfFontTest, RealFacesGiveTheirGlyphsAdvancesAndMetrics) {
     EXPECT_NEAR(font->Descent(), c.descent, 1e-9);
     EXPECT_NEAR(font->AverageWidth(), c.averageWidth, 1e-9);
     EXPECT_EQ(font->GlyphFor(U'\U000E0100'), 0);  // a variation selector no face here maps
-    const std::string outline = font->OutlinePath(font->GlyphFor(c.curved));
+    const std::string outline = font->Outline(font->GlyphFor(c.curved)).Operators();
     EXPECT_EQ(outline.rfind(" m\n", outline.find('\n')), outline.find('\n') - 2);
     EXPECT_NE(outline.find(" c\n"), std::string::npos);
     EXPECT_EQ(outline.substr(outline.size() - 2), "h\n");
@@ -208,9 +208,9 @@ TEST(PdfFontTest, CompositeGlyphsOutlineTheirComponents) {
     return count;
   };
   // A with diaeresis: the two contours of A and the two dots.
-  EXPECT_EQ(contours(font->OutlinePath(font->GlyphFor(U'\u00C4'))), 4u);
-  EXPECT_EQ(contours(font->OutlinePath(font->GlyphFor(U'A'))), 2u);
-  EXPECT_EQ(font->OutlinePath(font->GlyphFor(U' ')), "");
+  EXPECT_EQ(contours(font->Outline(font->GlyphFor(U'\u00C4')).Operators()), 4u);
+  EXPECT_EQ(contours(font->Outline(font->GlyphFor(U'A')).Operators()), 2u);
+  EXPECT_TRUE(font->Outline(font->GlyphFor(U' ')).Empty());
 }
 
 TEST(PdfFontTest, SubsetsKeepGlyphIdsOutlinesAndAdvances) {
@@ -238,10 +238,10 @@ TEST(PdfFontTest, SubsetsKeepGlyphIdsOutlinesAndAdvances) {
   auto subset = PdfFont::Load(subsetFace);
   ASSERT_NE(subset, nullptr);
   for (std::uint16_t glyph : kept) {
-    EXPECT_EQ(subset->OutlinePath(glyph), font->OutlinePath(glyph)) << glyph;
+    EXPECT_EQ(subset->Outline(glyph).Operators(), font->Outline(glyph).Operators()) << glyph;
     EXPECT_EQ(subset->Advance(glyph), font->Advance(glyph)) << glyph;
   }
-  EXPECT_EQ(subset->OutlinePath(b), "");
+  EXPECT_TRUE(subset->Outline(b).Empty());
   EXPECT_EQ(subset->Advance(b), font->Advance(b));
 }
 
@@ -368,8 +368,8 @@ TEST(PdfFontTest, DamagedTablesGiveNoFaceOrSafeAnswers) {
     ASSERT_EQ(font != nullptr, c.loads);
     if (!font) continue;
     const std::uint16_t glyph = font->GlyphFor(U'A');
-    font->OutlinePath(glyph);
-    EXPECT_EQ(!font->OutlinePath(a).empty(), c.outlined);
+    font->Outline(glyph);
+    EXPECT_EQ(!font->Outline(a).Empty(), c.outlined);
     font->Use(glyph, U"A");
     font->Use(a, U"A");
     EXPECT_EQ(font->SubsetObjects(1).size(), PdfFont::kObjectCount);

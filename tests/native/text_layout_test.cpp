@@ -23,7 +23,7 @@ class RoundFont : public PdfFont {
   double Descent() const override { return 200; }
   double AverageWidth() const override { return 500; }
   bool MayEmbed() const override { return true; }
-  std::string OutlinePath(std::uint16_t) const override { return ""; }
+  PathShape Outline(std::uint16_t) const override { return PathShape(); }
   void Use(std::uint16_t, const std::u32string&) override {}
   bool Used() const override { return false; }
   std::vector<PdfObject> SubsetObjects(std::uint32_t) const override { return {}; }

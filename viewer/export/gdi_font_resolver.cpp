@@ -25,6 +25,7 @@ HFONT CreateRequestedFont(const FontRequest& request) {
     wide.lfWeight = request.weight;
     wide.lfItalic = request.italic;
     wide.lfCharSet = request.charset;
+    wide.lfPitchAndFamily = request.pitchAndFamily;
     for (std::size_t i = 0; i < faceLength; ++i) wide.lfFaceName[i] = static_cast<WCHAR>(request.faceName[i]);
     if (HFONT font = createW(&wide)) return font;
   }
@@ -33,6 +34,7 @@ HFONT CreateRequestedFont(const FontRequest& request) {
   ansi.lfWeight = request.weight;
   ansi.lfItalic = request.italic;
   ansi.lfCharSet = request.charset;
+  ansi.lfPitchAndFamily = request.pitchAndFamily;
   const std::wstring face(request.faceName.begin(), request.faceName.begin() + static_cast<std::ptrdiff_t>(faceLength));
   // A double-byte name that would not fit is dropped whole rather than cut mid-character.
   if (!face.empty() && !WideCharToMultiByte(CP_ACP, 0, face.c_str(), static_cast<int>(face.size()),
@@ -79,14 +81,13 @@ DWORD FontDataTable(std::uint32_t tag) {
 }
 
 std::shared_ptr<const FontFace> GdiFontResolver::Resolve(const FontRequest& request) {
-  const Key key(request.faceName, request.weight, request.italic, request.charset);
-  const auto known = m_faces.find(key);
+  const auto known = m_faces.find(request);
   if (known != m_faces.end()) return known->second;
   std::shared_ptr<GdiFontFace> face;
   if (HFONT font = CreateRequestedFont(request)) {
     face = std::make_shared<GdiFontFace>(font);
     if (!face->IsTrueType()) face.reset();
   }
-  m_faces.emplace(key, face);
+  m_faces.emplace(request, face);
   return face;
 }

@@ -4,7 +4,6 @@
 
 #include <map>
 #include <memory>
-#include <tuple>
 
 #include "font_face.h"
 
@@ -15,8 +14,7 @@ class GdiFontResolver : public FontResolver {
   std::shared_ptr<const FontFace> Resolve(const FontRequest& request) override;
 
  private:
-  using Key = std::tuple<std::u16string, int, bool, std::uint8_t>;
-  std::map<Key, std::shared_ptr<const FontFace>> m_faces;
+  std::map<FontRequest, std::shared_ptr<const FontFace>> m_faces;
 };
 
 // A font tag as GetFontData takes it: the tag's four letters in file order, read as a

@@ -178,6 +178,7 @@ bool DcTrack::PlayObject(const EmfRecord& record) {
       font.underline = record.U8(33) != 0;
       font.strikeOut = record.U8(34) != 0;
       font.request.charset = record.U8(35);
+      font.request.pitchAndFamily = record.U8(39);
       for (std::size_t i = 0; i < 32; ++i) {
         const char16_t unit = record.U16(40 + 2 * i);
         if (unit == 0) break;

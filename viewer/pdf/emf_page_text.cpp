@@ -1,5 +1,6 @@
 // Text records: glyphs of embedded subsets, or filled outlines where a face may not be
-// embedded, or a picture where the platform has no TrueType face.
+// embedded or the text is drawn into a path, or a picture where the platform has no
+// TrueType face.
 #include <algorithm>
 #include <cmath>
 
@@ -69,6 +70,18 @@ std::string ShownGlyphs(const std::vector<PlacedGlyph>& glyphs, PdfFont& face, c
   }
   flushShown();
   return ops;
+}
+
+// The glyphs' outlines on the page, each em square spanned by `across` and `up`.
+PathShape GlyphOutlines(const std::vector<PlacedGlyph>& glyphs, const PdfFont& face, const Affine& map,
+                        PointD across, PointD up) {
+  PathShape outlines;
+  for (const PlacedGlyph& glyph : glyphs) {
+    const PointD at = map.Apply(glyph.x, glyph.y);
+    const Affine em{across.x / 1000, across.y / 1000, up.x / 1000, up.y / 1000, at.x, at.y};
+    outlines.Append(face.Outline(glyph.glyph).Mapped(em));
+  }
+  return outlines;
 }
 
 }  // namespace
@@ -147,11 +160,6 @@ bool EmfPage::ReadSmallText(const EmfRecord& record, TextRun& run) const {
 }
 
 bool EmfPage::DrawText(const TextRun& run) {
-  // Glyph outlines in a path: the path is drawn by the platform when it is filled.
-  if (m_inPath) {
-    m_pathHasText = !run.characters.empty() || m_pathHasText;
-    return true;
-  }
   const bool updateCp = (m_dc.textAlign & kTaUpdateCp) != 0;
   const std::uint32_t options = run.options;
   TextRecord text;
@@ -178,7 +186,11 @@ bool EmfPage::DrawText(const TextRun& run) {
   const std::size_t count = text.characters.size();
 
   PdfFont* face = count > 0 ? m_context.fonts.Font(font.request) : nullptr;
-  if (count > 0 && !face) return false;
+  if (count > 0 && !face) {
+    // Without outlines the path is drawn by the platform when it is filled.
+    if (m_inPath) m_pathHasText = true;
+    return m_inPath;
+  }
 
   const Affine logical = LogicalToPdf();
   // Compatible graphics draw text upright, y down on the page, whichever way the mapping
@@ -190,6 +202,23 @@ bool EmfPage::DrawText(const TextRun& run) {
     text.y = -text.y;
     for (double& step : text.dy) step = -step;
   }
+  TextPlacement placement;
+  if (face) {
+    placement = LayOutText(text, *face);
+    if (updateCp) m_dc.position = mirror.Apply(placement.endX, placement.endY);
+  }
+  // The glyph's em square on the page: along the baseline and upwards, y down in logical units.
+  const double angle = placement.angleDegrees * kPi / 180;
+  const double em = placement.emSize;
+  auto linear = [&map](double x, double y) { return PointD{map.a * x + map.c * y, map.b * x + map.d * y}; };
+  const PointD across = linear(std::cos(angle) * em * placement.horizontalScale, -std::sin(angle) * em * placement.horizontalScale);
+  const PointD up = linear(-std::sin(angle) * em, -std::cos(angle) * em);
+  // Into a path go the glyphs' outlines alone, as the platform adds them: no box, no lines.
+  if (m_inPath) {
+    if (face) m_path.Append(GlyphOutlines(placement.glyphs, *face, map, across, up));
+    return true;
+  }
+
   PathShape rectangle;
   rectangle.AddRectangle(run.rectangle[0], run.rectangle[1], run.rectangle[2], run.rectangle[3]);
   const std::string box = rectangle.Mapped(logical).Operators();
@@ -200,9 +229,6 @@ bool EmfPage::DrawText(const TextRun& run) {
   }
   if (!face) return true;
 
-  const TextPlacement placement = LayOutText(text, *face);
-  if (updateCp) m_dc.position = mirror.Apply(placement.endX, placement.endY);
-
   std::string ops = (options & kEtoClipped) ? box + "W n\n" : "";
   if (m_dc.backgroundMode == kOpaque && !(options & kEtoOpaque)) {
     PointD corners[4];
@@ -210,13 +236,6 @@ bool EmfPage::DrawText(const TextRun& run) {
     ops += PdfColour(m_dc.backgroundColour) + " rg\n" + Polygon(corners, 4) + "f\n";
   }
   ops += PdfColour(m_dc.textColour) + " rg\n";
-
-  // The glyph's em square on the page: along the baseline and upwards, y down in logical units.
-  const double angle = placement.angleDegrees * kPi / 180;
-  const double em = placement.emSize;
-  auto linear = [&map](double x, double y) { return PointD{map.a * x + map.c * y, map.b * x + map.d * y}; };
-  const PointD across = linear(std::cos(angle) * em * placement.horizontalScale, -std::sin(angle) * em * placement.horizontalScale);
-  const PointD up = linear(-std::sin(angle) * em, -std::cos(angle) * em);
 
   if (face->MayEmbed()) {
     const std::string glyphs = ShownGlyphs(placement.glyphs, *face, map, across, up);
@@ -226,13 +245,8 @@ bool EmfPage::DrawText(const TextRun& run) {
           m_context.fonts.ObjectOf(face, [&resources](std::uint32_t n) { return resources.Allocate(n); });
       ops += "BT\n" + resources.Font(object) + " 1 Tf\n" + glyphs + "ET\n";
     }
-  } else {
-    const PointD smallAcross{across.x / 1000, across.y / 1000}, smallUp{up.x / 1000, up.y / 1000};
-    for (const PlacedGlyph& glyph : placement.glyphs) {
-      const std::string outline = face->OutlinePath(glyph.glyph);
-      if (outline.empty()) continue;
-      ops += "q " + Matrix(smallAcross, smallUp, map.Apply(glyph.x, glyph.y)) + " cm\n" + outline + "f\nQ\n";
-    }
+  } else if (const PathShape outlines = GlyphOutlines(placement.glyphs, *face, map, across, up); !outlines.Empty()) {
+    ops += outlines.Operators() + "f\n";
   }
   for (const TextStroke& stroke : placement.strokes) {
     const double dx = stroke.x1 - stroke.x0, dy = stroke.y1 - stroke.y0;

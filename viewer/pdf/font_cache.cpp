@@ -3,8 +3,7 @@
 #include "sfnt_bytes.h"
 
 PdfFont* FontCache::Font(const FontRequest& request) {
-  const Key key{request.faceName, request.weight, request.italic, request.charset};
-  auto found = m_fonts.find(key);
+  auto found = m_fonts.find(request);
   if (found != m_fonts.end()) return found->second;
   PdfFont* font = nullptr;
   if (std::shared_ptr<const FontFace> face = m_resolver.Resolve(request)) {
@@ -17,7 +16,7 @@ PdfFont* FontCache::Font(const FontRequest& request) {
     if (!loaded) loaded = PdfFont::Load(std::move(face));
     font = loaded.get();
   }
-  m_fonts.emplace(key, font);
+  m_fonts.emplace(request, font);
   return font;
 }
 

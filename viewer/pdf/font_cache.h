@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <tuple>
 #include <vector>
 
 #include "font_face.h"
@@ -30,9 +29,8 @@ class FontCache {
   std::vector<PdfObject> SubsetObjects() const;
 
  private:
-  using Key = std::tuple<std::u16string, int, bool, std::uint8_t>;
   FontResolver& m_resolver;
-  std::map<Key, PdfFont*> m_fonts;
+  std::map<FontRequest, PdfFont*> m_fonts;
   // By the face's 'head' and 'name' tables, which tell one font file from another.
   std::map<std::vector<std::uint8_t>, std::unique_ptr<PdfFont>> m_faces;
   std::map<PdfFont*, std::uint32_t> m_objects;

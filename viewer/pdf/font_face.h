@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // A font as a metafile's font record asks for it.
@@ -11,6 +12,13 @@ struct FontRequest {
   int weight = 400;
   bool italic = false;
   std::uint8_t charset = 1;  // DEFAULT_CHARSET
+  // The LOGFONT's lfPitchAndFamily: what stands in for a face that is not installed.
+  std::uint8_t pitchAndFamily = 0;
+
+  bool operator<(const FontRequest& other) const {
+    return std::tie(faceName, weight, italic, charset, pitchAndFamily) <
+           std::tie(other.faceName, other.weight, other.italic, other.charset, other.pitchAndFamily);
+  }
 };
 
 // One TrueType face's tables, by tag ('glyf' as 0x676C7966). Only the platform knows where

@@ -69,8 +69,8 @@ class TrueTypePdfFont final : public PdfFont {
     return (fsType & kLicenceBits) != kRestrictedLicence;
   }
 
-  std::string OutlinePath(std::uint16_t glyph) const override {
-    return m_face->Glyphs().OutlinePath(glyph, 1000.0 / m_face->Metrics().unitsPerEm);
+  PathShape Outline(std::uint16_t glyph) const override {
+    return m_face->Glyphs().Outline(glyph, 1000.0 / m_face->Metrics().unitsPerEm);
   }
 
   void Use(std::uint16_t glyph, const std::u32string& text) override {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "font_face.h"
+#include "path_shape.h"
 #include "pdf_syntax.h"
 
 // A TrueType face as the PDF writer uses it: glyphs for characters, their advances and
@@ -40,9 +41,9 @@ class PdfFont {
   // Whether the face's embedding bits let a document carry it (installable, editable, or
   // preview-and-print; not restricted, not bitmap-only).
   virtual bool MayEmbed() const = 0;
-  // The glyph's outline as PDF path operators (m, l, c, h) in thousandths of the em, y up,
-  // origin on the baseline; for faces that may not be embedded.
-  virtual std::string OutlinePath(std::uint16_t glyph) const = 0;
+  // The glyph's outline in thousandths of the em, y up, origin on the baseline: for faces
+  // that may not be embedded, and for text drawn into a path.
+  virtual PathShape Outline(std::uint16_t glyph) const = 0;
 
   // Records that `glyph` was drawn for `text` (what copying it gives, via ToUnicode).
   virtual void Use(std::uint16_t glyph, const std::u32string& text) = 0;

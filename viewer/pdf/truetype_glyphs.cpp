@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "pdf_syntax.h"
 
 namespace {
 
@@ -69,19 +68,6 @@ bool ParseComponents(SfntBytes description, std::vector<Component>& components) 
     if (!(flags & kMoreComponents)) return true;
   }
 }
-
-struct PathWriter {
-  std::string path;
-  double scale;
-  void Op(const char* op, std::initializer_list<double> values) {
-    for (double value : values) {
-      path += PdfNumber(value * scale);
-      path += ' ';
-    }
-    path += op;
-    path += '\n';
-  }
-};
 
 }  // namespace
 
@@ -209,11 +195,12 @@ void TrueTypeGlyphs::Collect(std::uint16_t glyph, const Transform& transform, in
   }
 }
 
-std::string TrueTypeGlyphs::OutlinePath(std::uint16_t glyph, double scale) const {
+PathShape TrueTypeGlyphs::Outline(std::uint16_t glyph, double scale) const {
   std::vector<Contour> contours;
   std::size_t budget = kMaxPoints;
   Collect(glyph, Transform(), 0, budget, contours);
-  PathWriter out{std::string(), scale};
+  PathShape out;
+  const auto at = [scale](double x, double y) { return PointD{x * scale, y * scale}; };
   for (const Contour& contour : contours) {
     if (contour.size() < 2) continue;
     const std::size_t n = contour.size();
@@ -229,13 +216,13 @@ std::string TrueTypeGlyphs::OutlinePath(std::uint16_t glyph, double scale) const
       next = 0;
     }
     const std::size_t stop = (!contour[0].onCurve && contour[n - 1].onCurve) ? n - 1 : n;
-    out.Op("m", {start.x, start.y});
+    out.MoveTo(at(start.x, start.y));
     Point current = start;
     bool pending = false;
     Point control{};
     const auto quadTo = [&](const Point& c, const Point& to) {
-      out.Op("c", {current.x + 2.0 / 3 * (c.x - current.x), current.y + 2.0 / 3 * (c.y - current.y),
-                   to.x + 2.0 / 3 * (c.x - to.x), to.y + 2.0 / 3 * (c.y - to.y), to.x, to.y});
+      out.CurveTo(at(current.x + 2.0 / 3 * (c.x - current.x), current.y + 2.0 / 3 * (c.y - current.y)),
+                  at(to.x + 2.0 / 3 * (c.x - to.x), to.y + 2.0 / 3 * (c.y - to.y)), at(to.x, to.y));
       current = to;
     };
     for (std::size_t i = next; i < stop; ++i) {
@@ -244,7 +231,7 @@ std::string TrueTypeGlyphs::OutlinePath(std::uint16_t glyph, double scale) const
         if (pending)
           quadTo(control, p);
         else {
-          out.Op("l", {p.x, p.y});
+          out.LineTo(at(p.x, p.y));
           current = p;
         }
         pending = false;
@@ -255,7 +242,7 @@ std::string TrueTypeGlyphs::OutlinePath(std::uint16_t glyph, double scale) const
       }
     }
     if (pending) quadTo(control, start);
-    out.path += "h\n";
+    out.Close();
   }
-  return out.path;
+  return out;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
+#include "path_shape.h"
 #include "sfnt_bytes.h"
 
 // The outlines of a face ('glyf' through 'loca'). Views the tables' bytes, which must
@@ -25,9 +25,9 @@ class TrueTypeGlyphs {
   bool Intact(std::uint16_t glyph) const;
   // The glyphs an intact composite glyph is made of (not those of its components).
   std::vector<std::uint16_t> Components(std::uint16_t glyph) const;
-  // The outline as PDF path operators, font units times `scale`, y up; composites with
-  // their components' transforms, nested to a few levels.
-  std::string OutlinePath(std::uint16_t glyph, double scale) const;
+  // The outline in font units times `scale`, y up; composites with their components'
+  // transforms, nested to a few levels.
+  PathShape Outline(std::uint16_t glyph, double scale) const;
 
  private:
   struct Point {

@@ -284,7 +284,7 @@ TEST(EmfPdfPictures, WhatPdfCannotSayIsAPictureOfItsPart) {
       }())
       // Text without a TrueType face: a picture as well.
       .Add(kEmrExtTextOutW, {60, 60, 79, 69, 1, 0, 0, 60, 60, 2, 76, 0, 0, 0, 0, 0, 0, 0x00420041})
-      // Glyph outlines in a path: the path's fill is a picture.
+      // Text without a face inside a path: the path's fill is a picture.
       .Add(kEmrBeginPath, {})
       .Add(kEmrExtTextOutW, {5, 5, 15, 15, 1, 0, 0, 5, 5, 2, 76, 0, 0, 0, 0, 0, 0, 0x00420041})
       .Add(kEmrEndPath, {})
