@@ -11,10 +11,7 @@
 
 namespace {
 
-std::string BoxOps(const BoxD& box) {
-  return PdfNumber(box.left) + " " + PdfNumber(box.bottom) + " " + PdfNumber(box.right - box.left) + " " +
-         PdfNumber(box.top - box.bottom) + " re\n";
-}
+std::string BoxOps(const BoxD& box) { return PdfRectangle(box.left, box.bottom, box.right, box.top); }
 
 // The points of a poly record: 16-bit pairs or 32-bit pairs from `offset`, as many as fit.
 std::vector<PointD> Points(const EmfRecord& record, std::size_t offset, std::size_t count, bool small) {

@@ -5,6 +5,7 @@
 #include "deflate.h"
 #include "emf_page.h"
 #include "font_cache.h"
+#include "image_cache.h"
 #include "page_resources.h"
 #include "pdf_syntax.h"
 
@@ -46,6 +47,7 @@ class PdfSheetsWriter::Impl {
   }
 
   FontCache m_fonts;
+  ImageCache m_images;
   const PdfPictureChoices m_choices;
   std::uint32_t m_next = kPageTreeObject + 1;
   std::uint64_t m_written = 0;
@@ -71,12 +73,13 @@ bool PdfSheetsWriter::Page(const std::uint8_t* emf, std::size_t size, double wid
   if (!ReadEmfHeader(emf, size, header) || !(widthPoints > 0) || !(heightPoints > 0)) return false;
   Impl& impl = *m_impl;
   PageResources resources([&impl](std::uint32_t count) { return impl.Allocate(count); });
-  EmfPage page(header, widthPoints, heightPoints, PageContext{impl.m_fonts, resources, pictures, impl.m_choices});
+  EmfPage page(header, widthPoints, heightPoints, PageContext{impl.m_fonts, impl.m_images, resources, pictures, impl.m_choices});
   const std::string content = page.Translate(emf, size);
 
   Bytes compressed;
   std::string filter = " /Filter /FlateDecode";
-  if (!AppendZlibStream(reinterpret_cast<const std::uint8_t*>(content.data()), content.size(), compressed)) {
+  if (!AppendZlibStream(reinterpret_cast<const std::uint8_t*>(content.data()), content.size(), compressed,
+                        kZlibSmallestLevel)) {
     compressed.assign(content.begin(), content.end());
     filter.clear();
   }
