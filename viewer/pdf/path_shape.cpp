@@ -94,21 +94,14 @@ PathShape PathShape::Flattened() const {
   return flat;
 }
 
-bool PathShape::Bounds(double& left, double& bottom, double& right, double& top) const {
+bool PathShape::Bounds(BoxD& box) const {
   bool any = false;
   for (const PathSegment& segment : m_segments) {
     const int count = segment.kind == PathSegment::kCurve ? 3 : segment.kind == PathSegment::kClose ? 0 : 1;
     for (int i = 0; i < count; ++i) {
-      const PointD p = segment.p[i];
-      if (!any) {
-        left = right = p.x;
-        bottom = top = p.y;
-        any = true;
-      }
-      left = std::min(left, p.x);
-      right = std::max(right, p.x);
-      bottom = std::min(bottom, p.y);
-      top = std::max(top, p.y);
+      if (!any) box = BoxD::At(segment.p[i]);
+      box.Include(segment.p[i]);
+      any = true;
     }
   }
   return any;

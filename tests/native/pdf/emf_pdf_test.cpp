@@ -40,13 +40,34 @@ std::vector<std::uint8_t> ClipRegion(std::uint32_t mode, std::initializer_list<s
   return data;
 }
 
+// 32-bit fields as a record's bytes.
+std::vector<std::uint8_t> Fields(const std::vector<std::int64_t>& fields) {
+  std::vector<std::uint8_t> data;
+  for (std::int64_t f : fields)
+    for (int i = 0; i < 4; ++i) data.push_back(static_cast<std::uint8_t>(std::uint64_t(f) >> (8 * i)));
+  return data;
+}
+
+// A 2 x 2 bitmap of 24-bit pixels as a BITMAPINFOHEADER and its bits, black at the top
+// left and the bottom right.
+std::vector<std::int64_t> Checker() {
+  return {40, 2, 2, 1 | (24 << 16), 0, 16, 0, 0, 0, 0,  // the header
+          0xFFFFFF, 0x0000, 0xFFFF0000, 0xFFFF};          // rows bottom up, padded to four bytes
+}
+
 TEST(EmfPdfDocument, PagesMakeADocumentThatQpdfAccepts) {
   NoFonts fonts;
   GreyPictures pictures;
   PdfSheetsWriter writer(fonts, PdfPictureChoices());
   Bytes pdf = writer.Header();
   EmfBuilder emf;
-  BlackFill(emf).Add(kEmrRectangle, {10, 10, 30, 30});
+  // A bitmap on every page, twice on each: the document holds its image once.
+  std::vector<std::int64_t> stretch = {0, 0, 99, 99, 50, 10, 0, 0, 2, 2, 80, 40, 120, 16, 0, 0x00CC0020, 40, 40};
+  for (std::int64_t field : Checker()) stretch.push_back(field);
+  BlackFill(emf).Add(kEmrRectangle, {10, 10, 30, 30}).AddBytes(kEmrStretchDiBits, Fields(stretch));
+  stretch[4] = 10;
+  stretch[5] = 50;
+  emf.AddBytes(kEmrStretchDiBits, Fields(stretch));
   const std::vector<std::uint8_t> bytes = emf.Finish();
   for (double width : {100.0, 200.0}) {
     Bytes page;
@@ -60,6 +81,8 @@ TEST(EmfPdfDocument, PagesMakeADocumentThatQpdfAccepts) {
   pdf.insert(pdf.end(), tail.begin(), tail.end());
   const std::string text(pdf.begin(), pdf.end());
   EXPECT_EQ(QpdfCheck(text), 0);
+  EXPECT_EQ(text.find("/Subtype /Image"), text.rfind("/Subtype /Image"));
+  EXPECT_EQ(Render(text).InkIn(11, 51, 29, 69), 18 * 18);
   const std::string path = "/tmp/emf_pdf_document_test.pdf";
   FILE* file = std::fopen(path.c_str(), "wb");
   std::fwrite(text.data(), 1, text.size(), file);
@@ -81,7 +104,11 @@ TEST(EmfPdfGeometry, ShapesFallWhereTheyAreDrawn) {
                                Pack16(10, 90), Pack16(20, 70), Pack16(30, 70), Pack16(30, 80), Pack16(20, 80)})
       .Add(kEmrSetPolyFillMode, {2})
       .Add(kEmrPolyPolygon16, {0, 0, 0, 0, 2, 8, 4, 4, Pack16(60, 60), Pack16(90, 60), Pack16(90, 90),
-                               Pack16(60, 90), Pack16(70, 70), Pack16(80, 70), Pack16(80, 80), Pack16(70, 80)});
+                               Pack16(60, 90), Pack16(70, 70), Pack16(80, 70), Pack16(80, 80), Pack16(70, 80)})
+      // Winding again, the inner square the other way round: a hole, whichever way a
+      // rectangle is written.
+      .Add(kEmrPolyPolygon16, {0, 0, 0, 0, 2, 8, 4, 4, Pack16(42, 62), Pack16(58, 62), Pack16(58, 78),
+                               Pack16(42, 78), Pack16(46, 66), Pack16(46, 74), Pack16(54, 74), Pack16(54, 66)});
   const GreyRender render = Render(Pdf(emf));
   ASSERT_EQ(render.width, 100);
   EXPECT_EQ(render.InkIn(12, 12, 28, 28), 16 * 16);
@@ -91,6 +118,8 @@ TEST(EmfPdfGeometry, ShapesFallWhereTheyAreDrawn) {
   EXPECT_EQ(render.InkIn(12, 62, 18, 68), 36);
   EXPECT_EQ(render.InkIn(22, 72, 28, 78), 0);
   EXPECT_EQ(render.InkIn(72, 72, 78, 78), 36);
+  EXPECT_EQ(render.InkIn(43, 63, 45, 65), 4);
+  EXPECT_EQ(render.InkIn(47, 67, 53, 73), 0);
 }
 
 TEST(EmfPdfGeometry, LinesArcsAndPathsUseThePen) {
@@ -214,13 +243,6 @@ TEST(EmfPdfStyles, PensAndBrushesBecomeLineStylesAndPatterns) {
   EXPECT_LT(hatched, 2000);
 }
 
-// A 2 x 2 bitmap of 24-bit pixels as a BITMAPINFOHEADER and its bits, black at the top
-// left and the bottom right.
-std::vector<std::int64_t> Checker() {
-  return {40, 2, 2, 1 | (24 << 16), 0, 16, 0, 0, 0, 0,  // the header
-          0xFFFFFF, 0x0000, 0xFFFF0000, 0xFFFF};          // rows bottom up, padded to four bytes
-}
-
 TEST(EmfPdfBitmaps, BitmapsBrushPatternsRasterFillsAndGradients) {
   EmfBuilder emf;
   std::vector<std::int64_t> stretch = {0, 0, 99, 99, 10, 10, 0, 0, 2, 2, 80, 40, 120, 16, 0, 0x00CC0020, 40, 40};
@@ -229,14 +251,8 @@ TEST(EmfPdfBitmaps, BitmapsBrushPatternsRasterFillsAndGradients) {
     stretch.push_back(field);
     brush.push_back(field);
   }
-  auto bytes = [](const std::vector<std::int64_t>& fields) {
-    std::vector<std::uint8_t> data;
-    for (std::int64_t f : fields)
-      for (int i = 0; i < 4; ++i) data.push_back(static_cast<std::uint8_t>(std::uint64_t(f) >> (8 * i)));
-    return data;
-  };
-  emf.AddBytes(kEmrStretchDiBits, bytes(stretch))
-      .AddBytes(kEmrCreateDibPatternBrushPt, bytes(brush))
+  emf.AddBytes(kEmrStretchDiBits, Fields(stretch))
+      .AddBytes(kEmrCreateDibPatternBrushPt, Fields(brush))
       .Add(kEmrSelectObject, {1})
       .Add(kEmrSelectObject, {kNullPen})
       .Add(kEmrRectangle, {60, 10, 92, 42})
