@@ -51,6 +51,12 @@ std::string PdfLiteralString(const std::uint8_t* bytes, std::size_t size) {
   return text + ")";
 }
 
+std::string PdfDate(int year, int month, int day, int hour, int minute, int second) {
+  char text[40];
+  std::snprintf(text, sizeof text, "D:%04d%02d%02d%02d%02d%02d", year, month, day, hour, minute, second);
+  return text;
+}
+
 std::string PdfHexString(const std::uint8_t* bytes, std::size_t size) {
   static const char kDigits[] = "0123456789ABCDEF";
   std::string text = "<";

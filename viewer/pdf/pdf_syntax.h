@@ -28,6 +28,9 @@ std::string PdfLiteralString(const std::uint8_t* bytes, std::size_t size);
 // <0A1B...>: any bytes as a hex string.
 std::string PdfHexString(const std::uint8_t* bytes, std::size_t size);
 
+// A PDF date ("D:YYYYMMDDHHmmSS") from a calendar time.
+std::string PdfDate(int year, int month, int day, int hour, int minute, int second);
+
 // A text string for the document information: UTF-16BE behind its byte-order mark, in hex.
 std::string PdfTextString(const std::u16string& text);
 

@@ -5,6 +5,7 @@
 
 #include "emf_builder.h"
 #include "pdf_check.h"
+#include "pdf_syntax.h"
 
 namespace {
 
@@ -74,22 +75,37 @@ TEST(EmfPdfDocument, PagesMakeADocumentThatQpdfAccepts) {
     ASSERT_TRUE(writer.Page(bytes.data(), bytes.size(), width, 100, pictures, page));
     pdf.insert(pdf.end(), page.begin(), page.end());
   }
+  // A page that is one picture: the sheet as pixels.
+  DecodedDib picture;
+  picture.image.width = 4;
+  picture.image.height = 2;
+  picture.image.rgb.assign(4 * 2 * 3, 200);
+  picture.image.rgb[0] = 0;
+  const Bytes pictured = writer.PicturePage(picture, 50, 25);
+  pdf.insert(pdf.end(), pictured.begin(), pictured.end());
   const std::vector<std::uint8_t> junk(200, 7);
   Bytes none;
   EXPECT_FALSE(writer.Page(junk.data(), junk.size(), 100, 100, pictures, none));
-  const Bytes tail = writer.Finish(u"Blätter", "D:20260102030405");
+  const Bytes tail = writer.Finish(u"Blätter", PdfDate(2026, 1, 2, 3, 4, 5));
   pdf.insert(pdf.end(), tail.begin(), tail.end());
   const std::string text(pdf.begin(), pdf.end());
   EXPECT_EQ(QpdfCheck(text), 0);
-  EXPECT_EQ(text.find("/Subtype /Image"), text.rfind("/Subtype /Image"));
+  std::size_t images = 0;
+  for (std::size_t at = text.find("/Subtype /Image"); at != std::string::npos; at = text.find("/Subtype /Image", at + 1))
+    ++images;
+  EXPECT_EQ(images, 2u);  // the bitmap once, and the picture page's
   EXPECT_EQ(Render(text).InkIn(11, 51, 29, 69), 18 * 18);
   const std::string path = "/tmp/emf_pdf_document_test.pdf";
   FILE* file = std::fopen(path.c_str(), "wb");
   std::fwrite(text.data(), 1, text.size(), file);
   std::fclose(file);
-  const std::string info = RunCommand("pdfinfo -f 1 -l 2 " + path + " | tr -s ' '");
+  const std::string info = RunCommand("pdfinfo -isodates -f 1 -l 3 " + path + " | tr -s ' '");
+  const std::string listed = RunCommand("pdfimages -list -f 3 -l 3 " + path + " | tail -n +3 | tr -s ' '");
   std::remove(path.c_str());
-  EXPECT_NE(info.find("Pages: 2\n"), std::string::npos) << info;
+  EXPECT_NE(info.find("Pages: 3\n"), std::string::npos) << info;
+  EXPECT_NE(info.find("CreationDate: 2026-01-02T03:04:05"), std::string::npos) << info;
+  EXPECT_NE(info.find("Page 3 size: 50 x 25 pts"), std::string::npos) << info;
+  EXPECT_EQ(listed.substr(0, 30), " 3 0 image 4 2 rgb 3 8 image n") << listed;
   EXPECT_NE(info.find("Title: Blätter\n"), std::string::npos) << info;
   EXPECT_NE(info.find("Page 2 size: 200 x 100 pts"), std::string::npos) << info;
 }
