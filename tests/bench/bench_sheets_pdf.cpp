@@ -11,12 +11,16 @@
 #include <cstring>
 #include <string>
 
+#include "gdi_font_resolver.h"
 #include "page_store.h"
-#include "pdf_document.h"
+#include "pdf_sheets_writer.h"
+#include "pdf_syntax.h"
 #include "rastra.h"
 #include "sheet_export.h"
 #include "sheet_layout.h"
+#include "sheet_raster.h"
 #include "sheet_renderer.h"
+#include "sheet_units.h"
 #include "target_file.h"
 
 namespace {
@@ -36,20 +40,18 @@ long long FileSize(const std::string& path) {
 }
 
 // The sheets as pictures in a PDF, one picture filling each page: the comparison.
-bool SavePicturePdf(const SheetExportRequest& request, const SheetDrawer& draw, PdfPixelFilter filter) {
+bool SavePicturePdf(const SheetExportRequest& request, const SheetDrawer& draw, bool jpeg) {
   StreamedTargetFile file(request.path.c_str());
-  PdfDocumentWriter writer;
+  GdiFontResolver fonts;
+  PdfSheetsWriter writer(fonts, PdfPictureChoices{request.dpi, false, jpeg});
   bool written = file.Append(writer.Header());
-  Image sheet;
+  DecodedDib sheet;
   for (int i = 0; written && i < request.sheetCount; ++i) {
-    PdfPageImage page;
-    written = RasteriseSheet(draw, i, SheetPixels(request), request.dpi, sheet) &&
-              EncodePdfPixels(sheet, false, filter, page) == RASTRA_OK;
-    page.widthPoints = PointsFromTenthsMm(request.sheetTenthsMm.cx);
-    page.heightPoints = PointsFromTenthsMm(request.sheetTenthsMm.cy);
-    written = written && file.Append(writer.Page(page));
+    written = RasteriseSheet(draw, i, SheetPixels(request), request.dpi, sheet.image) &&
+              file.Append(writer.PicturePage(sheet, PointsFromTenthsMm(request.sheetTenthsMm.cx),
+                                             PointsFromTenthsMm(request.sheetTenthsMm.cy)));
   }
-  return written && file.Append(writer.Finish("bench-sheets", PdfDate(2026, 1, 1, 0, 0, 0))) &&
+  return written && file.Append(writer.Finish(u"bench-sheets", PdfDate(2026, 1, 1, 0, 0, 0))) &&
          file.Commit() == RASTRA_OK;
 }
 
@@ -107,7 +109,7 @@ int main(int argc, char** argv) {
   if (way == "vector" || way == "tiff") {
     done = ExportSheets(request, draw, nullptr) == SheetExportResult::Saved;
   } else if (way == "picture_flate" || way == "picture_jpeg") {
-    done = SavePicturePdf(request, draw, way == "picture_flate" ? PdfPixelFilter::Flate : PdfPixelFilter::Dct);
+    done = SavePicturePdf(request, draw, way == "picture_jpeg");
   } else if (way.compare(0, 6, "print:") == 0) {
     done = Print(way.c_str() + 6, draw);
     request.path.clear();

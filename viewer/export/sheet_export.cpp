@@ -13,13 +13,14 @@
 #include "message_box.h"
 #include "metafile_pictures.h"
 #include "path_parts.h"
-#include "pdf_document.h"
 #include "pdf_sheets_writer.h"
+#include "pdf_syntax.h"
 #include "rastra.h"
 #include "save_image_dialog.h"
 #include "save_sheets_dialog.h"
 #include "sheet_export_texts.h"
 #include "sheet_metafile.h"
+#include "sheet_units.h"
 #include "target_file.h"
 
 namespace {

@@ -41,12 +41,7 @@ BoxRegion BoxRegion::FromBoxes(const std::vector<BoxD>& boxes) {
 BoxD BoxRegion::Extent() const {
   if (m_boxes.empty()) return {};
   BoxD extent = m_boxes.front();
-  for (const BoxD& box : m_boxes) {
-    extent.left = std::min(extent.left, box.left);
-    extent.bottom = std::min(extent.bottom, box.bottom);
-    extent.right = std::max(extent.right, box.right);
-    extent.top = std::max(extent.top, box.top);
-  }
+  for (const BoxD& box : m_boxes) extent.Include(box);
   return extent;
 }
 

@@ -1,12 +1,26 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
+
+#include "affine.h"
 
 // An axis-aligned box in PDF points, left < right and bottom < top when not empty.
 struct BoxD {
   double left = 0, bottom = 0, right = 0, top = 0;
   bool Empty() const { return !(left < right && bottom < top); }
+
+  // The box of one point, to grow with Include.
+  static BoxD At(PointD p) { return {p.x, p.y, p.x, p.y}; }
+  // Grows the box to take in `p`, or all of `other`.
+  void Include(PointD p) { Include(At(p)); }
+  void Include(const BoxD& other) {
+    left = std::min(left, other.left);
+    bottom = std::min(bottom, other.bottom);
+    right = std::max(right, other.right);
+    top = std::max(top, other.top);
+  }
 };
 
 // A region as the union of boxes, with GDI's combinations. Regions are kept in page space, so

@@ -17,8 +17,7 @@ void ContentStream::UseClip(const ClipState& clip) {
   if (!clip.clipped) return;
   std::string boxes;
   for (const BoxD& box : clip.region.Boxes())
-    boxes += PdfNumber(box.left) + " " + PdfNumber(box.bottom) + " " + PdfNumber(box.right - box.left) + " " +
-             PdfNumber(box.top - box.bottom) + " re\n";
+    boxes += PdfRectangle(box.left, box.bottom, box.right, box.top);
   // An empty region shows nothing: a clip of no area.
   m_text += boxes.empty() ? "0 0 0 0 re W n\n" : boxes + "W n\n";
   for (const ClipLayer& layer : clip.layers)
@@ -59,7 +58,7 @@ void ContentStream::Stroke(const StrokeStyle& style) {
   if (m_styleKnown && m_style == style) return;
   std::string dashes;
   for (double dash : style.dashes) dashes += PdfNumber(dash) + " ";
-  m_text += PdfNumber(style.width) + " w " + std::to_string(style.cap) + " J " + std::to_string(style.join) + " j " +
+  m_text += PdfPoints(style.width) + " w " + std::to_string(style.cap) + " J " + std::to_string(style.join) + " j " +
             PdfNumber(style.miterLimit) + " M [" + dashes + "] 0 d\n";
   m_style = style;
   m_styleKnown = true;

@@ -66,20 +66,17 @@ BoxD EmfPage::DeviceBox(const EmfRecord& record, std::size_t offset, bool inclus
   const double more = inclusive ? 1 : 0;
   const PointD a = m_deviceToPdf.Apply(record.I32(offset), record.I32(offset + 4));
   const PointD b = m_deviceToPdf.Apply(record.I32(offset + 8) + more, record.I32(offset + 12) + more);
-  return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+  BoxD box = BoxD::At(a);
+  box.Include(b);
+  return box;
 }
 
 BoxD EmfPage::LogicalBox(double left, double top, double right, double bottom) const {
   const Affine map = LogicalToPdf();
   const PointD corners[] = {map.Apply(left, top), map.Apply(right, top), map.Apply(right, bottom),
                             map.Apply(left, bottom)};
-  BoxD box{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
-  for (const PointD& p : corners) {
-    box.left = std::min(box.left, p.x);
-    box.right = std::max(box.right, p.x);
-    box.bottom = std::min(box.bottom, p.y);
-    box.top = std::max(box.top, p.y);
-  }
+  BoxD box = BoxD::At(corners[0]);
+  for (const PointD& p : corners) box.Include(p);
   return box;
 }
 

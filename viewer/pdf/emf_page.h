@@ -11,6 +11,7 @@
 #include "dc_track.h"
 #include "emf_record.h"
 #include "font_cache.h"
+#include "image_cache.h"
 #include "page_resources.h"
 #include "picture_source.h"
 
@@ -20,6 +21,7 @@ struct DecodedDib;
 // What drawing one page needs from the document.
 struct PageContext {
   FontCache& fonts;
+  ImageCache& images;
   PageResources& resources;
   PictureSource& pictures;
   const PdfPictureChoices& choices;

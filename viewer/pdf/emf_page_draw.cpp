@@ -11,10 +11,7 @@
 
 namespace {
 
-std::string BoxOps(const BoxD& box) {
-  return PdfNumber(box.left) + " " + PdfNumber(box.bottom) + " " + PdfNumber(box.right - box.left) + " " +
-         PdfNumber(box.top - box.bottom) + " re\n";
-}
+std::string BoxOps(const BoxD& box) { return PdfRectangle(box.left, box.bottom, box.right, box.top); }
 
 void AddBeziers(PathShape& shape, const std::vector<PointD>& points, std::size_t first) {
   for (std::size_t i = first; i + 2 < points.size(); i += 3) shape.CurveTo(points[i], points[i + 1], points[i + 2]);
@@ -153,7 +150,7 @@ void EmfPage::PaintPdf(const PathShape& pdf, bool fill, bool stroke, bool evenOd
                              !BitmapPattern(m_dc.brush).empty();
   if (m_dc.rop2 != kR2CopyPen || !brushDrawable || (stroke && m_dc.pen.patterned)) {
     BoxD box;
-    if (!pdf.Bounds(box.left, box.bottom, box.right, box.top)) return;
+    if (!pdf.Bounds(box)) return;
     const double margin = std::max(DevicePixel(), m_dc.pen.width * LogicalToPdf().Scale()) + DevicePixel();
     PictureOf(record, {box.left - margin, box.bottom - margin, box.right + margin, box.top + margin});
     return;
@@ -259,7 +256,7 @@ bool EmfPage::PlayPath(const EmfRecord& record) {
           // The union of a region and a path is wider than PDF can clip: the region grows to
           // take in the path's box.
           BoxD box;
-          if (layer.path.Bounds(box.left, box.bottom, box.right, box.top))
+          if (layer.path.Bounds(box))
             clip.region = clip.region.Union(BoxRegion(box));
           clip.layers.clear();
           break;

@@ -46,15 +46,27 @@ void EmfPage::PlaceImage(const DecodedDib& picture, PointD topLeft, PointD topRi
   const double width = std::hypot(topRight.x - topLeft.x, topRight.y - topLeft.y);
   const double height = std::hypot(bottomLeft.x - topLeft.x, bottomLeft.y - topLeft.y);
   if (!(width > 0) || !(height > 0)) return;
-  const std::uint32_t number = m_context.resources.Allocate(PdfImageObjectCount(picture));
-  for (PdfObject& object : PdfImageObjects(picture, width, height, m_context.choices, number))
-    m_context.resources.Add(std::move(object));
+  std::uint32_t number = 0;
+  if (PdfImageObjectCount(picture) == 1) {
+    // An image without a mask names no other object: its bytes alone tell it from others.
+    PdfObject image = PdfImageObjects(picture, width, height, m_context.choices, 0).front();
+    number = m_context.images.Find(image.body);
+    if (number == 0) {
+      image.number = number = m_context.resources.Allocate(1);
+      m_context.images.Remember(image);
+      m_context.resources.Add(std::move(image));
+    }
+  } else {
+    number = m_context.resources.Allocate(PdfImageObjectCount(picture));
+    for (PdfObject& object : PdfImageObjects(picture, width, height, m_context.choices, number))
+      m_context.resources.Add(std::move(object));
+  }
   const std::string name = m_context.resources.Image(number);
   // The image's unit square: its first row at the top edge, its first column at the left.
   const PointD across{topRight.x - topLeft.x, topRight.y - topLeft.y};
   const PointD up{topLeft.x - bottomLeft.x, topLeft.y - bottomLeft.y};
   m_content.UseClip(m_dc.clip);
   m_content.Isolated(PdfNumber(across.x) + " " + PdfNumber(across.y) + " " + PdfNumber(up.x) + " " +
-                     PdfNumber(up.y) + " " + PdfNumber(bottomLeft.x) + " " + PdfNumber(bottomLeft.y) + " cm " +
+                     PdfNumber(up.y) + " " + PdfPoints(bottomLeft.x) + " " + PdfPoints(bottomLeft.y) + " cm " +
                      name + " Do\n");
 }

@@ -17,13 +17,13 @@ constexpr std::uint32_t kGmAdvanced = 2;
 
 std::string Matrix(PointD across, PointD up, PointD origin) {
   return PdfNumber(across.x) + " " + PdfNumber(across.y) + " " + PdfNumber(up.x) + " " + PdfNumber(up.y) + " " +
-         PdfNumber(origin.x) + " " + PdfNumber(origin.y);
+         PdfPoints(origin.x) + " " + PdfPoints(origin.y);
 }
 
 std::string Polygon(const PointD* points, std::size_t count) {
   std::string ops;
   for (std::size_t i = 0; i < count; ++i)
-    ops += PdfNumber(points[i].x) + " " + PdfNumber(points[i].y) + (i == 0 ? " m\n" : " l\n");
+    ops += PdfPoints(points[i].x) + " " + PdfPoints(points[i].y) + (i == 0 ? " m\n" : " l\n");
   return ops + "h\n";
 }
 
@@ -39,7 +39,7 @@ std::string ShownGlyphs(const std::vector<PlacedGlyph>& glyphs, PdfFont& face, c
   PointD origin;
   double pen = 0;  // where the reader's next glyph goes, ems along the baseline from the origin
   const auto flushCodes = [&] {
-    if (!codes.empty()) shown += PdfHexString(reinterpret_cast<const std::uint8_t*>(codes.data()), codes.size());
+    if (!codes.empty()) shown += PdfLiteralString(reinterpret_cast<const std::uint8_t*>(codes.data()), codes.size());
     codes.clear();
   };
   const auto flushShown = [&] {
@@ -223,13 +223,15 @@ bool EmfPage::DrawText(const TextRun& run) {
   rectangle.AddRectangle(run.rectangle[0], run.rectangle[1], run.rectangle[2], run.rectangle[3]);
   const std::string box = rectangle.Mapped(logical).Operators();
   m_content.UseClip(m_dc.clip);
+  // A clipped opaque run fills its rectangle with the path that clips it.
+  const bool fillWithClip = face && (options & kEtoOpaque) && (options & kEtoClipped);
   if (options & kEtoOpaque) {
     m_content.FillColour(m_dc.backgroundColour);
-    m_content.Raw(box + "f\n");
+    if (!fillWithClip) m_content.Raw(box + "f\n");
   }
   if (!face) return true;
 
-  std::string ops = (options & kEtoClipped) ? box + "W n\n" : "";
+  std::string ops = (options & kEtoClipped) ? box + (fillWithClip ? "W f\n" : "W n\n") : "";
   if (m_dc.backgroundMode == kOpaque && !(options & kEtoOpaque)) {
     PointD corners[4];
     for (int i = 0; i < 4; ++i) corners[i] = map.Apply(placement.boxCorners[i][0], placement.boxCorners[i][1]);

@@ -20,7 +20,7 @@ std::string PageResources::Name(std::map<std::uint32_t, std::string>& names, con
 }
 
 std::string PageResources::Dictionary() const {
-  std::string dictionary = "<< /ProcSet [/PDF /Text /ImageB /ImageC]";
+  std::string dictionary = "<<";
   if (!m_fonts.empty()) dictionary += " /Font << " + Entries(m_fonts) + ">>";
   if (!m_images.empty()) dictionary += " /XObject << " + Entries(m_images) + ">>";
   if (!m_patterns.empty())

@@ -9,7 +9,19 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-std::string Pair(PointD p) { return PdfNumber(p.x) + " " + PdfNumber(p.y); }
+std::string Pair(PointD p) { return PdfPoints(p.x) + " " + PdfPoints(p.y); }
+
+// Whether the figure from `at` is four corners closed, its first side along x: what re
+// draws, in the same direction (which a fill of several figures depends on).
+bool RectangleAt(const std::vector<PathSegment>& segments, std::size_t at) {
+  if (at + 5 > segments.size() || segments[at].kind != PathSegment::kMove ||
+      segments[at + 4].kind != PathSegment::kClose)
+    return false;
+  for (std::size_t i = 1; i < 4; ++i)
+    if (segments[at + i].kind != PathSegment::kLine) return false;
+  const PointD a = segments[at].p[0], b = segments[at + 1].p[0], c = segments[at + 2].p[0], d = segments[at + 3].p[0];
+  return a.y == b.y && b.x == c.x && c.y == d.y && d.x == a.x;
+}
 
 PointD Bezier(PointD p0, PointD p1, PointD p2, PointD p3, double t) {
   const double u = 1 - t;
@@ -82,21 +94,14 @@ PathShape PathShape::Flattened() const {
   return flat;
 }
 
-bool PathShape::Bounds(double& left, double& bottom, double& right, double& top) const {
+bool PathShape::Bounds(BoxD& box) const {
   bool any = false;
   for (const PathSegment& segment : m_segments) {
     const int count = segment.kind == PathSegment::kCurve ? 3 : segment.kind == PathSegment::kClose ? 0 : 1;
     for (int i = 0; i < count; ++i) {
-      const PointD p = segment.p[i];
-      if (!any) {
-        left = right = p.x;
-        bottom = top = p.y;
-        any = true;
-      }
-      left = std::min(left, p.x);
-      right = std::max(right, p.x);
-      bottom = std::min(bottom, p.y);
-      top = std::max(top, p.y);
+      if (!any) box = BoxD::At(segment.p[i]);
+      box.Include(segment.p[i]);
+      any = true;
     }
   }
   return any;
@@ -104,7 +109,14 @@ bool PathShape::Bounds(double& left, double& bottom, double& right, double& top)
 
 std::string PathShape::Operators() const {
   std::string ops;
-  for (const PathSegment& segment : m_segments) {
+  for (std::size_t i = 0; i < m_segments.size(); ++i) {
+    if (RectangleAt(m_segments, i)) {
+      ops += PdfRectangle(m_segments[i].p[0].x, m_segments[i].p[0].y, m_segments[i + 2].p[0].x,
+                          m_segments[i + 2].p[0].y);
+      i += 4;
+      continue;
+    }
+    const PathSegment& segment = m_segments[i];
     switch (segment.kind) {
       case PathSegment::kMove: ops += Pair(segment.p[0]) + " m\n"; break;
       case PathSegment::kLine: ops += Pair(segment.p[0]) + " l\n"; break;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "affine.h"
+#include "clip_region.h"
 
 // A path as PDF draws it: figures of lines and cubic Béziers. Shapes are built in a DC's
 // logical space and mapped whole onto the page (affine maps keep Béziers Béziers).
@@ -32,7 +33,7 @@ class PathShape {
   // Curves replaced by short lines (FLATTENPATH).
   PathShape Flattened() const;
   // The smallest box around every point, controls included; false for an empty path.
-  bool Bounds(double& left, double& bottom, double& right, double& top) const;
+  bool Bounds(BoxD& box) const;
   // The path operators (m, l, c, h).
   std::string Operators() const;
 

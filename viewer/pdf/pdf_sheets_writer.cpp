@@ -5,7 +5,9 @@
 #include "deflate.h"
 #include "emf_page.h"
 #include "font_cache.h"
+#include "image_cache.h"
 #include "page_resources.h"
+#include "pdf_image.h"
 #include "pdf_syntax.h"
 
 namespace {
@@ -45,7 +47,31 @@ class PdfSheetsWriter::Impl {
     return piece;
   }
 
+  // The page's objects, its content stream and the page itself.
+  Bytes WritePage(PageResources& resources, const std::string& content, double widthPoints, double heightPoints) {
+    Bytes compressed;
+    std::string filter = "/Filter /FlateDecode";
+    if (!AppendZlibStream(reinterpret_cast<const std::uint8_t*>(content.data()), content.size(), compressed,
+                          kZlibSmallestLevel)) {
+      compressed.assign(content.begin(), content.end());
+      filter.clear();
+    }
+    const std::uint32_t contents = Allocate(1);
+    const std::uint32_t self = Allocate(1);
+    m_pages.push_back(self);
+
+    Bytes out;
+    for (const PdfObject& object : resources.Objects()) Write(out, object);
+    Write(out, PdfObject{contents, PdfStreamBody(filter, compressed)});
+    Write(out, self,
+          "<< /Type /Page /Parent " + std::to_string(kPageTreeObject) + " 0 R /MediaBox [0 0 " +
+              PdfNumber(widthPoints) + " " + PdfNumber(heightPoints) + "] /Resources " + resources.Dictionary() +
+              " /Contents " + std::to_string(contents) + " 0 R >>");
+    return Written(std::move(out));
+  }
+
   FontCache m_fonts;
+  ImageCache m_images;
   const PdfPictureChoices m_choices;
   std::uint32_t m_next = kPageTreeObject + 1;
   std::uint64_t m_written = 0;
@@ -71,28 +97,22 @@ bool PdfSheetsWriter::Page(const std::uint8_t* emf, std::size_t size, double wid
   if (!ReadEmfHeader(emf, size, header) || !(widthPoints > 0) || !(heightPoints > 0)) return false;
   Impl& impl = *m_impl;
   PageResources resources([&impl](std::uint32_t count) { return impl.Allocate(count); });
-  EmfPage page(header, widthPoints, heightPoints, PageContext{impl.m_fonts, resources, pictures, impl.m_choices});
+  EmfPage page(header, widthPoints, heightPoints, PageContext{impl.m_fonts, impl.m_images, resources, pictures, impl.m_choices});
   const std::string content = page.Translate(emf, size);
 
-  Bytes compressed;
-  std::string filter = " /Filter /FlateDecode";
-  if (!AppendZlibStream(reinterpret_cast<const std::uint8_t*>(content.data()), content.size(), compressed)) {
-    compressed.assign(content.begin(), content.end());
-    filter.clear();
-  }
-  const std::uint32_t contents = impl.Allocate(1);
-  const std::uint32_t self = impl.Allocate(1);
-  impl.m_pages.push_back(self);
-
-  out.clear();
-  for (const PdfObject& object : resources.Objects()) impl.Write(out, object);
-  impl.Write(out, PdfObject{contents, PdfStreamBody(filter.empty() ? "" : filter.substr(1), compressed)});
-  impl.Write(out, self,
-             "<< /Type /Page /Parent " + std::to_string(kPageTreeObject) + " 0 R /MediaBox [0 0 " +
-                 PdfNumber(widthPoints) + " " + PdfNumber(heightPoints) + "] /Resources " + resources.Dictionary() +
-                 " /Contents " + std::to_string(contents) + " 0 R >>");
-  out = impl.Written(std::move(out));
+  out = impl.WritePage(resources, content, widthPoints, heightPoints);
   return true;
+}
+
+Bytes PdfSheetsWriter::PicturePage(const DecodedDib& picture, double widthPoints, double heightPoints) {
+  Impl& impl = *m_impl;
+  PageResources resources([&impl](std::uint32_t count) { return impl.Allocate(count); });
+  const std::uint32_t image = impl.Allocate(PdfImageObjectCount(picture));
+  for (PdfObject& object : PdfImageObjects(picture, widthPoints, heightPoints, impl.m_choices, image))
+    resources.Add(std::move(object));
+  const std::string content = "q " + PdfNumber(widthPoints) + " 0 0 " + PdfNumber(heightPoints) + " 0 0 cm " +
+                              resources.Image(image) + " Do Q\n";
+  return impl.WritePage(resources, content, widthPoints, heightPoints);
 }
 
 Bytes PdfSheetsWriter::Finish(const std::u16string& title, const std::string& creationDate) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "byte_order.h"
+#include "dib_image.h"
 #include "font_face.h"
 #include "pdf_font.h"
 #include "picture_source.h"
@@ -33,6 +34,9 @@ class PdfSheetsWriter {
   // when `emf` is no metafile.
   bool Page(const std::uint8_t* emf, std::size_t size, double widthPoints, double heightPoints,
             PictureSource& pictures, Bytes& out);
+  // A page of `widthPoints` x `heightPoints` that is one picture filling it, stored as the
+  // choices say.
+  Bytes PicturePage(const DecodedDib& picture, double widthPoints, double heightPoints);
   // The fonts, page tree, catalogue, document information (`title`, and `creationDate` as
   // "D:YYYYMMDDHHmmSS"), cross-reference table and trailer.
   Bytes Finish(const std::u16string& title, const std::string& creationDate);

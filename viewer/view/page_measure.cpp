@@ -39,19 +39,18 @@ bool BrushShows(const BrushSpec& brush, const DcState& dc) {
   return true;
 }
 
-// The extent of points in logical units.
+// The extent of points in logical units; none until the first.
 struct Extent {
   bool any = false;
-  double left = 0, top = 0, right = 0, bottom = 0;
-  void Include(double x, double y) {
-    left = any ? std::min(left, x) : x;
-    top = any ? std::min(top, y) : y;
-    right = any ? std::max(right, x) : x;
-    bottom = any ? std::max(bottom, y) : y;
+  BoxD box;
+  void Include(PointD p) {
+    if (any) return box.Include(p);
+    box = BoxD::At(p);
     any = true;
   }
+  void Include(double x, double y) { Include(PointD{x, y}); }
   void Include(const std::vector<PointD>& points) {
-    for (const PointD& p : points) Include(p.x, p.y);
+    for (const PointD& p : points) Include(p);
   }
 };
 
@@ -82,7 +81,7 @@ class Measurer {
   // neither says.
   void InkOfRecord(const EmfRecord& record, bool stroked) {
     const Extent extent = GeometryOf(record);
-    if (extent.any) return InkInLogicalBox(extent.left, extent.top, extent.right, extent.bottom, stroked);
+    if (extent.any) return InkInLogicalBox(extent.box.left, extent.box.bottom, extent.box.right, extent.box.top, stroked);
     const std::int32_t l = record.I32(8), t = record.I32(12), r = record.I32(16), b = record.I32(20);
     if (r < l || b < t) return Everywhere();
     Ink({l * m_perPixelX - m_header.frame[0], t * m_perPixelY - m_header.frame[1],
@@ -296,7 +295,7 @@ void Measurer::ReadText(const EmfRecord& record, std::size_t at, bool wide) {
   if (!textShows && !background) return;
   const Extent glyphs = TextExtent(record, at);
   if (glyphs.any)
-    InkInLogicalBox(glyphs.left, glyphs.top, glyphs.right, glyphs.bottom, false);
+    InkInLogicalBox(glyphs.box.left, glyphs.box.bottom, glyphs.box.right, glyphs.box.top, false);
   else
     InkOfRecord(record, false);
   if (textShows && !m_inPath) NoteText(FontEm());

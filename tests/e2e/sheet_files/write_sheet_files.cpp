@@ -7,9 +7,9 @@
 #include <string>
 
 #include "file_bytes.h"
-#include "pdf_document.h"
 #include "sheet_export.h"
 #include "sheet_renderer.h"
+#include "sheet_units.h"
 #include "test_pages.h"
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include "emf_builder.h"
 #include "pdf_check.h"
+#include "pdf_syntax.h"
 
 namespace {
 
@@ -40,33 +41,71 @@ std::vector<std::uint8_t> ClipRegion(std::uint32_t mode, std::initializer_list<s
   return data;
 }
 
+// 32-bit fields as a record's bytes.
+std::vector<std::uint8_t> Fields(const std::vector<std::int64_t>& fields) {
+  std::vector<std::uint8_t> data;
+  for (std::int64_t f : fields)
+    for (int i = 0; i < 4; ++i) data.push_back(static_cast<std::uint8_t>(std::uint64_t(f) >> (8 * i)));
+  return data;
+}
+
+// A 2 x 2 bitmap of 24-bit pixels as a BITMAPINFOHEADER and its bits, black at the top
+// left and the bottom right.
+std::vector<std::int64_t> Checker() {
+  return {40, 2, 2, 1 | (24 << 16), 0, 16, 0, 0, 0, 0,  // the header
+          0xFFFFFF, 0x0000, 0xFFFF0000, 0xFFFF};          // rows bottom up, padded to four bytes
+}
+
 TEST(EmfPdfDocument, PagesMakeADocumentThatQpdfAccepts) {
   NoFonts fonts;
   GreyPictures pictures;
   PdfSheetsWriter writer(fonts, PdfPictureChoices());
   Bytes pdf = writer.Header();
   EmfBuilder emf;
-  BlackFill(emf).Add(kEmrRectangle, {10, 10, 30, 30});
+  // A bitmap on every page, twice on each: the document holds its image once.
+  std::vector<std::int64_t> stretch = {0, 0, 99, 99, 50, 10, 0, 0, 2, 2, 80, 40, 120, 16, 0, 0x00CC0020, 40, 40};
+  for (std::int64_t field : Checker()) stretch.push_back(field);
+  BlackFill(emf).Add(kEmrRectangle, {10, 10, 30, 30}).AddBytes(kEmrStretchDiBits, Fields(stretch));
+  stretch[4] = 10;
+  stretch[5] = 50;
+  emf.AddBytes(kEmrStretchDiBits, Fields(stretch));
   const std::vector<std::uint8_t> bytes = emf.Finish();
   for (double width : {100.0, 200.0}) {
     Bytes page;
     ASSERT_TRUE(writer.Page(bytes.data(), bytes.size(), width, 100, pictures, page));
     pdf.insert(pdf.end(), page.begin(), page.end());
   }
+  // A page that is one picture: the sheet as pixels.
+  DecodedDib picture;
+  picture.image.width = 4;
+  picture.image.height = 2;
+  picture.image.rgb.assign(4 * 2 * 3, 200);
+  picture.image.rgb[0] = 0;
+  const Bytes pictured = writer.PicturePage(picture, 50, 25);
+  pdf.insert(pdf.end(), pictured.begin(), pictured.end());
   const std::vector<std::uint8_t> junk(200, 7);
   Bytes none;
   EXPECT_FALSE(writer.Page(junk.data(), junk.size(), 100, 100, pictures, none));
-  const Bytes tail = writer.Finish(u"Blätter", "D:20260102030405");
+  const Bytes tail = writer.Finish(u"Blätter", PdfDate(2026, 1, 2, 3, 4, 5));
   pdf.insert(pdf.end(), tail.begin(), tail.end());
   const std::string text(pdf.begin(), pdf.end());
   EXPECT_EQ(QpdfCheck(text), 0);
+  std::size_t images = 0;
+  for (std::size_t at = text.find("/Subtype /Image"); at != std::string::npos; at = text.find("/Subtype /Image", at + 1))
+    ++images;
+  EXPECT_EQ(images, 2u);  // the bitmap once, and the picture page's
+  EXPECT_EQ(Render(text).InkIn(11, 51, 29, 69), 18 * 18);
   const std::string path = "/tmp/emf_pdf_document_test.pdf";
   FILE* file = std::fopen(path.c_str(), "wb");
   std::fwrite(text.data(), 1, text.size(), file);
   std::fclose(file);
-  const std::string info = RunCommand("pdfinfo -f 1 -l 2 " + path + " | tr -s ' '");
+  const std::string info = RunCommand("pdfinfo -isodates -f 1 -l 3 " + path + " | tr -s ' '");
+  const std::string listed = RunCommand("pdfimages -list -f 3 -l 3 " + path + " | tail -n +3 | tr -s ' '");
   std::remove(path.c_str());
-  EXPECT_NE(info.find("Pages: 2\n"), std::string::npos) << info;
+  EXPECT_NE(info.find("Pages: 3\n"), std::string::npos) << info;
+  EXPECT_NE(info.find("CreationDate: 2026-01-02T03:04:05"), std::string::npos) << info;
+  EXPECT_NE(info.find("Page 3 size: 50 x 25 pts"), std::string::npos) << info;
+  EXPECT_EQ(listed.substr(0, 30), " 3 0 image 4 2 rgb 3 8 image n") << listed;
   EXPECT_NE(info.find("Title: Blätter\n"), std::string::npos) << info;
   EXPECT_NE(info.find("Page 2 size: 200 x 100 pts"), std::string::npos) << info;
 }
@@ -81,7 +120,11 @@ TEST(EmfPdfGeometry, ShapesFallWhereTheyAreDrawn) {
                                Pack16(10, 90), Pack16(20, 70), Pack16(30, 70), Pack16(30, 80), Pack16(20, 80)})
       .Add(kEmrSetPolyFillMode, {2})
       .Add(kEmrPolyPolygon16, {0, 0, 0, 0, 2, 8, 4, 4, Pack16(60, 60), Pack16(90, 60), Pack16(90, 90),
-                               Pack16(60, 90), Pack16(70, 70), Pack16(80, 70), Pack16(80, 80), Pack16(70, 80)});
+                               Pack16(60, 90), Pack16(70, 70), Pack16(80, 70), Pack16(80, 80), Pack16(70, 80)})
+      // Winding again, the inner square the other way round: a hole, whichever way a
+      // rectangle is written.
+      .Add(kEmrPolyPolygon16, {0, 0, 0, 0, 2, 8, 4, 4, Pack16(42, 62), Pack16(58, 62), Pack16(58, 78),
+                               Pack16(42, 78), Pack16(46, 66), Pack16(46, 74), Pack16(54, 74), Pack16(54, 66)});
   const GreyRender render = Render(Pdf(emf));
   ASSERT_EQ(render.width, 100);
   EXPECT_EQ(render.InkIn(12, 12, 28, 28), 16 * 16);
@@ -91,6 +134,8 @@ TEST(EmfPdfGeometry, ShapesFallWhereTheyAreDrawn) {
   EXPECT_EQ(render.InkIn(12, 62, 18, 68), 36);
   EXPECT_EQ(render.InkIn(22, 72, 28, 78), 0);
   EXPECT_EQ(render.InkIn(72, 72, 78, 78), 36);
+  EXPECT_EQ(render.InkIn(43, 63, 45, 65), 4);
+  EXPECT_EQ(render.InkIn(47, 67, 53, 73), 0);
 }
 
 TEST(EmfPdfGeometry, LinesArcsAndPathsUseThePen) {
@@ -214,13 +259,6 @@ TEST(EmfPdfStyles, PensAndBrushesBecomeLineStylesAndPatterns) {
   EXPECT_LT(hatched, 2000);
 }
 
-// A 2 x 2 bitmap of 24-bit pixels as a BITMAPINFOHEADER and its bits, black at the top
-// left and the bottom right.
-std::vector<std::int64_t> Checker() {
-  return {40, 2, 2, 1 | (24 << 16), 0, 16, 0, 0, 0, 0,  // the header
-          0xFFFFFF, 0x0000, 0xFFFF0000, 0xFFFF};          // rows bottom up, padded to four bytes
-}
-
 TEST(EmfPdfBitmaps, BitmapsBrushPatternsRasterFillsAndGradients) {
   EmfBuilder emf;
   std::vector<std::int64_t> stretch = {0, 0, 99, 99, 10, 10, 0, 0, 2, 2, 80, 40, 120, 16, 0, 0x00CC0020, 40, 40};
@@ -229,14 +267,8 @@ TEST(EmfPdfBitmaps, BitmapsBrushPatternsRasterFillsAndGradients) {
     stretch.push_back(field);
     brush.push_back(field);
   }
-  auto bytes = [](const std::vector<std::int64_t>& fields) {
-    std::vector<std::uint8_t> data;
-    for (std::int64_t f : fields)
-      for (int i = 0; i < 4; ++i) data.push_back(static_cast<std::uint8_t>(std::uint64_t(f) >> (8 * i)));
-    return data;
-  };
-  emf.AddBytes(kEmrStretchDiBits, bytes(stretch))
-      .AddBytes(kEmrCreateDibPatternBrushPt, bytes(brush))
+  emf.AddBytes(kEmrStretchDiBits, Fields(stretch))
+      .AddBytes(kEmrCreateDibPatternBrushPt, Fields(brush))
       .Add(kEmrSelectObject, {1})
       .Add(kEmrSelectObject, {kNullPen})
       .Add(kEmrRectangle, {60, 10, 92, 42})

@@ -2,12 +2,9 @@
 
 #include <zlib.h>
 
-#include <cstdlib>
-#include <string>
-
 #include "image_writers.h"
-#include "pdf_document.h"
 #include "rastra.h"
+#include "sheet_units.h"
 
 namespace {
 
@@ -24,109 +21,12 @@ Image Filled(std::uint32_t width, std::uint32_t height, Rgb colour, std::uint32_
   return image;
 }
 
-std::string Text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
-
 Bytes Inflated(const std::uint8_t* data, std::size_t size, std::size_t expected) {
   Bytes out(expected + 1);
   uLongf length = static_cast<uLongf>(out.size());
   if (uncompress(out.data(), &length, data, static_cast<uLong>(size)) != Z_OK) return Bytes();
   out.resize(length);
   return out;
-}
-
-// A whole PDF of the given pages as the viewer writes it.
-std::string TwoPagePdf(bool grey) {
-  PdfDocumentWriter writer;
-  Bytes file = writer.Header();
-  const Image pages[] = {Filled(20, 30, Rgb{255, 0, 0}), Filled(30, 20, Rgb{0, 0, 255})};
-  for (const Image& image : pages) {
-    PdfPageImage page;
-    EXPECT_EQ(EncodePdfPixels(image, grey, PdfPixelFilter::Flate, page), RASTRA_OK);
-    page.widthPoints = image.width * 2.0;
-    page.heightPoints = image.height * 2.0;
-    PutBytes(file, writer.Page(page));
-  }
-  PutBytes(file, writer.Finish("Print (Preview)", PdfDate(2026, 12, 8, 1, 2, 3)));
-  return Text(file);
-}
-
-std::size_t NumberAfter(const std::string& text, const std::string& key, std::size_t from = 0) {
-  const std::size_t at = text.find(key, from);
-  EXPECT_NE(at, std::string::npos) << key;
-  return at == std::string::npos ? 0 : std::strtoul(text.c_str() + at + key.size(), nullptr, 10);
-}
-
-TEST(PdfDocument, CrossReferenceOffsetsNameEachObjectToTheByte) {
-  const std::string pdf = TwoPagePdf(false);
-  ASSERT_EQ(pdf.rfind("%%EOF\n"), pdf.size() - 6);
-  const std::size_t xref = NumberAfter(pdf, "startxref\n", pdf.rfind("startxref"));
-  ASSERT_EQ(pdf.compare(xref, 5, "xref\n"), 0);
-  const std::size_t count = NumberAfter(pdf, "xref\n0 ", xref);
-  // Catalogue, page tree, three objects per page, document information.
-  EXPECT_EQ(count, 1u + 2u + 2u * 3u + 1u);
-  EXPECT_EQ(NumberAfter(pdf, "/Size "), count);
-  const std::size_t entries = pdf.find("0000000000 65535 f\r\n", xref);
-  ASSERT_NE(entries, std::string::npos);
-  for (std::size_t number = 1; number < count; ++number) {
-    const std::string entry = pdf.substr(entries + 20 * number, 20);
-    ASSERT_EQ(entry.substr(10), " 00000 n\r\n") << number;
-    const std::size_t offset = std::strtoul(entry.c_str(), nullptr, 10);
-    EXPECT_EQ(pdf.compare(offset, std::to_string(number).size() + 7, std::to_string(number) + " 0 obj\n"), 0)
-        << "object " << number << " at " << offset;
-  }
-  EXPECT_EQ(pdf.compare(entries + 20 * count, 8, "trailer\n"), 0);
-}
-
-TEST(PdfDocument, StreamLengthsCoverTheirDataAndPixelsInflateToTheImage) {
-  for (bool grey : {false, true}) {
-    const std::string pdf = TwoPagePdf(grey);
-    std::size_t at = 0;
-    int images = 0;
-    while ((at = pdf.find("/Length ", at)) != std::string::npos) {
-      const std::size_t length = NumberAfter(pdf, "/Length ", at);
-      const std::size_t data = pdf.find(">>\nstream\n", at) + 10;
-      EXPECT_EQ(pdf.compare(data + length, 11, "\nendstream\n"), 0);
-      const std::size_t dictionary = pdf.rfind("<<", at);
-      if (pdf.compare(dictionary, 30, "<< /Type /XObject /Subtype /Im") == 0) {
-        const std::size_t samples = grey ? 1 : 3;
-        const Bytes pixels = Inflated(reinterpret_cast<const std::uint8_t*>(pdf.data() + data), length, 600 * samples);
-        ASSERT_EQ(pixels.size(), 600 * samples);
-        // The first page is red: its grey level or its R, G, B.
-        if (images == 0) {
-          EXPECT_EQ(pixels[0], grey ? 76 : 255);
-        }
-        EXPECT_NE(pdf.find(grey ? "/DeviceGray" : "/DeviceRGB", dictionary), std::string::npos);
-        ++images;
-      }
-      at = data + length;
-    }
-    EXPECT_EQ(images, 2);
-  }
-}
-
-TEST(PdfDocument, PagesPointAtTheirTreeImageAndSizeAndTheInformationIsEscaped) {
-  const std::string pdf = TwoPagePdf(false);
-  EXPECT_NE(pdf.find("<< /Type /Pages /Kids [ 5 0 R 8 0 R ] /Count 2 >>"), std::string::npos);
-  EXPECT_NE(pdf.find("<< /Type /Catalog /Pages 2 0 R >>"), std::string::npos);
-  EXPECT_NE(pdf.find("/Parent 2 0 R /MediaBox [0 0 40.00 60.00] /Resources << /XObject << /Im1 3 0 R >> >> /Contents 4 0 R"),
-            std::string::npos);
-  EXPECT_NE(pdf.find("/MediaBox [0 0 60.00 40.00] /Resources << /XObject << /Im1 6 0 R >> >> /Contents 7 0 R"),
-            std::string::npos);
-  EXPECT_NE(pdf.find("q 40.00 0 0 60.00 0 0 cm /Im1 Do Q"), std::string::npos);
-  EXPECT_NE(pdf.find("<< /Title (Print \\(Preview\\)) /CreationDate (D:20261208010203) >>"), std::string::npos);
-  EXPECT_NE(pdf.find("/Root 1 0 R /Info 9 0 R"), std::string::npos);
-}
-
-TEST(PdfDocument, JpegPagesAreMarkedForTheirDecoder) {
-  PdfPageImage page;
-  ASSERT_EQ(EncodePdfPixels(Filled(16, 16, Rgb{10, 200, 30}), true, PdfPixelFilter::Dct, page), RASTRA_OK);
-  ASSERT_GE(page.encoded.size(), 4u);
-  EXPECT_EQ(page.encoded[0], 0xFF);
-  EXPECT_EQ(page.encoded[1], 0xD8);
-  PdfDocumentWriter writer;
-  writer.Header();
-  const std::string text = Text(writer.Page(page));
-  EXPECT_NE(text.find("/ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /DCTDecode"), std::string::npos);
 }
 
 TEST(SheetSizes, A4InPointsAndPixelsAtEachResolutionBothWays) {
