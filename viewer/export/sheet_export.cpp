@@ -55,7 +55,7 @@ class PdfSheets : public SheetDocument {
       : m_request(request), m_writer(m_fonts, PdfPictureChoices{request.dpi, request.grey, request.smaller}) {}
   Bytes Header() override { return m_writer.Header(); }
   bool Page(const SheetDrawer& draw, int sheet, Bytes& out) override {
-    CScopedEnhMetaFile recorded(RecordSheet(draw, sheet, SheetPixels(m_request)));
+    CScopedEnhMetaFile recorded(RecordSheet(draw, sheet, SheetPixels(m_request), m_request.dpi));
     std::vector<std::uint8_t> emf;
     if (!recorded || !MetafileBytes(recorded.get(), emf)) return false;
     MetafilePictures pictures(recorded.get());

@@ -3,28 +3,9 @@
 #include <new>
 
 #include "framework/gdi_holders.h"
+#include "sheet_text_font.h"
 
 namespace {
-
-// The face the sheet's own texts (page numbers, header and footer) are recorded in when
-// the device's default font is a bitmap font, as Windows' System font is: a PDF can carry
-// TrueType only. Every Windows has it.
-constexpr char kTrueTypeDefaultFace[] = "Arial";
-
-// A TrueType font of the default font's cell height and weight, so the sheet's texts keep
-// the size they have in a picture; nullptr when the default is TrueType already or none
-// can be made.
-HFONT TrueTypeDefaultFont(HDC reference) {
-  CMemoryDC dc(reference);
-  TEXTMETRICA metrics;
-  if (!dc || !GetTextMetricsA(dc.get(), &metrics) || (metrics.tmPitchAndFamily & TMPF_TRUETYPE)) return nullptr;
-  LOGFONTA font = {};
-  font.lfHeight = metrics.tmHeight;
-  font.lfWeight = metrics.tmWeight;
-  font.lfCharSet = metrics.tmCharSet;
-  lstrcpyA(font.lfFaceName, kTrueTypeDefaultFace);
-  return CreateFontIndirectA(&font);
-}
 
 // The frame, in hundredths of a millimetre, of `pixels` of the reference device.
 RECT FrameOfPixels(HDC reference, SIZE pixels) {
@@ -34,7 +15,7 @@ RECT FrameOfPixels(HDC reference, SIZE pixels) {
 
 }  // namespace
 
-HENHMETAFILE RecordSheet(const SheetDrawer& draw, int sheet, SIZE pixels) {
+HENHMETAFILE RecordSheet(const SheetDrawer& draw, int sheet, SIZE pixels, int dpi) {
   if (pixels.cx < 1 || pixels.cy < 1) return nullptr;
   // The screen, as for a picture of the sheet: a memory DC's fonts are the screen's.
   CClientDC screen(nullptr);
@@ -42,7 +23,7 @@ HENHMETAFILE RecordSheet(const SheetDrawer& draw, int sheet, SIZE pixels) {
   CMetaFileDC recording(screen.get(), FrameOfPixels(screen.get(), pixels));
   if (!recording) return nullptr;
   {
-    CGdiObject<HFONT> font(TrueTypeDefaultFont(screen.get()));
+    CGdiObject<HFONT> font(CreateSheetTextFont(dpi));
     CScopedSelect selected(recording.get(), font.get());
     draw(recording.get(), RECT{0, 0, pixels.cx, pixels.cy}, sheet);
   }

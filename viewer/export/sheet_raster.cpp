@@ -2,6 +2,7 @@
 
 #include "dib_info.h"
 #include "gdi_holders.h"
+#include "sheet_text_font.h"
 
 namespace {
 
@@ -30,6 +31,8 @@ bool RasteriseSheetInBands(const SheetDrawer& draw, int sheet, SIZE size, int dp
   CMemoryDC dc(nullptr);
   CGdiObject<HBITMAP> bitmap(dc ? CreateBandBitmap(dc.get(), size.cx, bandHeight, &bits) : nullptr);
   if (!bitmap || !bits) return false;
+  CGdiObject<HFONT> font(CreateSheetTextFont(dpi));
+  CScopedSelect selectedFont(dc.get(), font.get());
   const bool banded = bandHeight < size.cy;
   image.width = static_cast<std::uint32_t>(size.cx);
   image.height = static_cast<std::uint32_t>(size.cy);

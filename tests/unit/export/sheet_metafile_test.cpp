@@ -98,7 +98,7 @@ class RecordedSheet : public ::testing::Test {
 // (the page numbers) in a font of its own, and nothing is drawn as a picture of the sheet.
 TEST_F(RecordedSheet, KeepsThePagesRecordsAndAddsItsOwnText) {
   const SIZE pixels = {1240, 1754};
-  CScopedEnhMetaFile sheet(RecordSheet(Drawer(), 0, pixels));
+  CScopedEnhMetaFile sheet(RecordSheet(Drawer(), 0, pixels, 150));
   ASSERT_TRUE(sheet);
   std::vector<std::uint8_t> bytes;
   ASSERT_TRUE(MetafileBytes(sheet.get(), bytes));
@@ -121,7 +121,7 @@ TEST_F(RecordedSheet, KeepsThePagesRecordsAndAddsItsOwnText) {
                                           GetDeviceCaps(screen.get(), HORZRES)));
   EXPECT_EQ(header.szlDevice.cx, GetDeviceCaps(screen.get(), HORZRES));
 
-  EXPECT_EQ(RecordSheet(Drawer(), 0, SIZE{0, 1754}), nullptr);
+  EXPECT_EQ(RecordSheet(Drawer(), 0, SIZE{0, 1754}, 150), nullptr);
 }
 
 // A part of the sheet played into a picture lands where the whole sheet's picture has it,
@@ -131,7 +131,7 @@ TEST_F(RecordedSheet, PicturesOfAPartMatchTheSheetsOwnPicture) {
   options.watermarkSel = 0;
   Image whole;
   ASSERT_TRUE(RasteriseSheet(Drawer(), 0, pixels, 75, whole));
-  CScopedEnhMetaFile sheet(RecordSheet(Drawer(), 0, pixels));
+  CScopedEnhMetaFile sheet(RecordSheet(Drawer(), 0, pixels, 75));
   ASSERT_TRUE(sheet);
   ENHMETAHEADER header;
   ASSERT_TRUE(GetEnhMetaFileHeader(sheet.get(), sizeof header, &header));
