@@ -233,6 +233,9 @@ void DrawPageCell(HDC dc, int pageIndex, const PageEntry& entry, const RECT& cel
     // A trimmed page is clipped to its rectangle: the white it leaves out may cover more.
     const int saved = trim.Trims() ? SaveDC(dc) : 0;
     if (saved) IntersectClipRect(dc, page.left, page.top, page.right, page.bottom);
+    // A page plays in the device's default font, as on its own: text in no font of its own
+    // must not take one the sheet chose for its own texts (saved sheets choose a larger one).
+    const CScopedSelect defaultFont(dc, GetStockObject(SYSTEM_FONT));
     if (entry.quarterTurns != 0) {
       PlayTurnedPage(dc, entry, page, trim);
     } else if (cache) {
