@@ -386,14 +386,15 @@ int HoverToolbar(int argc, char** argv) {
       x += kSeparatorWidth;
       continue;
     }
-    // Leave the bar first so each button shows its tooltip afresh; tooltips show only
-    // while the viewer is the active window, and other programs may take that from it,
-    // so a button gets a few tries. A tooltip may be visible a moment before it holds
-    // its text.
+    // Leave the bar first, until the last button's tooltip is gone, so each button shows
+    // its own afresh; tooltips show only while the viewer is the active window, and other
+    // programs may take that from it, so a button gets a few tries. A tooltip may be
+    // visible a moment before it holds its text.
     std::string tip;
     for (int attempt = 0; attempt < 3 && tip.empty(); ++attempt) {
       SetCursorPos(bar.left + 2, bar.bottom + 60);
       SetForegroundWindow(frame);
+      WaitFor([] { return VisibleTooltip() == nullptr; }, 2000);
       Sleep(150);
       SetCursorPos(x + width / 2, bar.top + height / 2);
       WaitFor(
