@@ -1,15 +1,21 @@
 # Printing to the PDF queue of a CUPS server of the test's own (sourced after
 # viewer_session.sh). Defines: start_cups, print_direct, start_print, wait_pdf, pdf_field;
-# stops the server and keeps its log in the case's folder on exit.
+# stops the server and keeps its log in the case's folder on exit, and shows the log's end
+# when the case failed: a queue's refusal is often only said there.
 cups_dir=$(mktemp -d)
 # The filters run as another user and read the job's files below it.
 chmod 755 "$cups_dir"
 cupsd_pid=
 stop_all() {
+  local status=$?
   cleanup
   if [ -n "$cupsd_pid" ]; then
     kill "$cupsd_pid" 2>/dev/null || true
     wait "$cupsd_pid" 2>/dev/null || true
+  fi
+  if [ "$status" -ne 0 ] && [ -s "$cups_dir/log/error_log" ]; then
+    echo "the CUPS server's log ends:" >&2
+    tail -n 20 "$cups_dir/log/error_log" >&2
   fi
   [ -d "$case_dir" ] && cp -r "$cups_dir/log" "$case_dir/cups-log" 2>/dev/null
   rm -rf "$cups_dir"

@@ -10,6 +10,7 @@ viewer_pid=
 
 fail() {
   echo "shell_e2e $case_name: $*" >&2
+  [ -d "${case_dir:-}" ] && touch "$case_dir/failed"
   if [ -f "$wine_dir/display" ]; then
     import -display "$(cat "$wine_dir/display")" -window root "$case_dir/failure.png" 2>/dev/null &&
       echo "screen saved to $case_dir/failure.png" >&2
@@ -46,10 +47,15 @@ spool_dir() {
 }
 
 # A fresh copy of the viewer beside blank.emf in the case's folder APP ("app" unless
-# named), an empty spool directory.
+# named), an empty spool directory. A failed try's folder is kept beside as CASE.failed, so
+# that a passing retry does not wipe what said why it failed.
 prepare_case() {  # case [app folder name]
   case_dir=$build/e2e-shell/$1
   app_dir=$case_dir/${2:-app}
+  if [ -f "$case_dir/failed" ]; then
+    rm -rf "$case_dir.failed"
+    mv "$case_dir" "$case_dir.failed"
+  fi
   rm -rf "$case_dir"
   mkdir -p "$app_dir"
   for exe in folium.exe folium98.exe foliumnt.exe; do
