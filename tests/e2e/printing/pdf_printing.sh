@@ -7,13 +7,12 @@ cups_dir=$(mktemp -d)
 chmod 755 "$cups_dir"
 cupsd_pid=
 stop_all() {
-  local status=$?
   cleanup
   if [ -n "$cupsd_pid" ]; then
     kill "$cupsd_pid" 2>/dev/null || true
     wait "$cupsd_pid" 2>/dev/null || true
   fi
-  if [ "$status" -ne 0 ] && [ -s "$cups_dir/log/error_log" ]; then
+  if [ -f "${case_dir:-}/failed" ] && [ -s "$cups_dir/log/error_log" ]; then
     echo "the CUPS server's log ends:" >&2
     tail -n 20 "$cups_dir/log/error_log" >&2
   fi
